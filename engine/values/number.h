@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/values/extended.h"
+#include "engine/values/fraction.h"
+
+namespace zentrel {
+
+struct Complex {
+    double re = 0.0;
+    double im = 0.0;
+};
+
+// One scalar. Both representations are kept in place (a Number never allocates);
+// only the one named by isFraction is meaningful. Which one is current follows
+// the engine's fractionRepresentation flag lazily, through syncRepresentation.
+struct Number {
+    bool isFraction = false;
+    Complex complex;
+    Fraction fraction;
+
+    // Zero in the given representation.
+    static Number zero(bool fractionRepresentation);
+    // A real built directly in the given representation.
+    static Number fromReal(double x, bool fractionRepresentation);
+    static Number fromComplex(Complex c) { return Number{false, c, {}}; }
+    static Number fromFraction(Fraction f) { return Number{true, {}, f}; }
+
+    // Converts the stored value when its representation differs from the wanted one
+    // (the imaginary part is dropped on the way to a fraction).
+    void syncRepresentation(bool fractionRepresentation);
+
+    // Reads without converting the stored parts.
+    Extended realValue() const;
+    Complex asComplex() const;
+    Fraction asFraction() const;
+    // realValue truncated toward zero; values beyond 64 bits give INT64_MIN.
+    std::int64_t truncInt() const;
+
+    // The negated number in the given representation; never a negative zero fraction.
+    Number negate(bool fractionRepresentation) const;
+    // Non-zero after bringing to the given representation; NaN counts as zero.
+    bool isTrue(bool fractionRepresentation) const;
+};
+
+}  // namespace zentrel
