@@ -20,6 +20,21 @@ struct Number {
     Complex complex;
     Fraction fraction;
 
+    Number() = default;  // complex zero
+    Number(bool isFraction, Complex c, Fraction f) : isFraction(isFraction), complex(c), fraction(f) {}
+    // A copy never carries a negative zero fraction.
+    Number(const Number& other)
+        : isFraction(other.isFraction), complex(other.complex), fraction(other.fraction) {
+        if (fraction.numerator == 0) fraction.negative = 0;
+    }
+    Number& operator=(const Number& other) {
+        isFraction = other.isFraction;
+        complex = other.complex;
+        fraction = other.fraction;
+        if (fraction.numerator == 0) fraction.negative = 0;
+        return *this;
+    }
+
     // Zero in the given representation.
     static Number zero(bool fractionRepresentation);
     // A real built directly in the given representation.
