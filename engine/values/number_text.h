@@ -28,6 +28,11 @@ SplitNumberText formatNumberSplit(const ModeView& modes, const Number& number);
 int autoExponentDigits(double x);
 int autoDecimals(double x);
 
+// The radix rule of the mode commands: below 2 reads as 10, above 36 as 36.
+constexpr int clampRadix(int radix) {
+    return radix < 2 ? 10 : (radix > 36 ? 36 : radix);
+}
+
 // Integers as digits in the radix (2..36), upper-case letters above 9, no prefix.
 std::string formatUnsigned(std::uint32_t value, int radix);
 std::string formatSigned(std::int32_t value, int radix);
