@@ -9,6 +9,7 @@
 #include "engine/values/modes.h"
 #include "engine/values/number.h"
 #include "engine/values/number_text.h"
+#include "engine/values/value.h"
 
 namespace zentrel {
 namespace {
@@ -88,6 +89,26 @@ void BM_FractionMultiply(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FractionMultiply);
+
+void BM_ScalarValueAssign(benchmark::State& state) {
+    const Value source(Number::fromComplex({3.25, 0.0}));
+    Value target;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(target.assign(source));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_ScalarValueAssign);
+
+void BM_NormalizeToModeInteger(benchmark::State& state) {
+    Value v(Number::fromComplex({300.75, 0.0}));
+    for (auto _ : state) {
+        v.first().complex.re = 300.75;
+        normalizeToMode(v, NumberMode::UChar);
+        benchmark::DoNotOptimize(v);
+    }
+}
+BENCHMARK(BM_NormalizeToModeInteger);
 
 }  // namespace
 }  // namespace zentrel
