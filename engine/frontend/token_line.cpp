@@ -59,9 +59,9 @@ Token* TokenLine::allocate(TokenKind kind, TokenPayload&& payload) {
         ++activeChunk_;
     }
     if (activeChunk_ == chunks_.size()) {
-        const std::size_t last =
-            chunks_.empty() ? kFirstChunkTokens / 2 : chunks_.back().capacity();
-        reserveChunk(std::min(2 * last, kLargestChunkTokens));
+        reserveChunk(chunks_.empty()
+                         ? kFirstChunkTokens
+                         : std::min(2 * chunks_.back().capacity(), kLargestChunkTokens));
     }
     return &chunks_[activeChunk_].emplace_back(kind, std::move(payload));
 }
