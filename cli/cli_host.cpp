@@ -1,0 +1,70 @@
+#include "cli/cli_host.h"
+
+#include <iostream>
+
+#include "app/strings/string_table.h"
+#include "engine/values/number_text.h"
+
+namespace zentrel {
+
+CliHost::CliHost(std::FILE* out, std::FILE* err) : out_(out), err_(err) {}
+
+void CliHost::runLine(std::string_view text, std::string_view source, int line) {
+    source_ = source;
+    line_ = line;
+    run(context_, text);
+    std::fflush(out_);
+}
+
+void CliHost::message(std::string_view text) {
+    if (!source_.empty()) std::fprintf(err_, "%s:%d: ", source_.c_str(), line_);
+    std::fwrite(text.data(), 1, text.size(), err_);
+    std::fputc('\n', err_);
+    std::fflush(err_);
+}
+
+void CliHost::reportStatus(ErrorCode code, std::int32_t, std::string_view,
+                           std::string_view tokenText) {
+    if (isError(code)) errorReported_ = true;
+    const std::string text = formatReport(code, tokenText);
+    if (!text.empty()) message(text);
+}
+
+void CliHost::showScalarResult(std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), out_);
+    std::fputc('\n', out_);
+}
+
+void CliHost::showListResult(const Value& list) {
+    const ModeView view = modes(context_);
+    for (std::int32_t r = 0; r < list.rows(); ++r) {
+        for (std::int32_t c = 0; c < list.cols(); ++c) {
+            if (c > 0) std::fputc(' ', out_);
+            const std::string text = formatNumber(view, list.elementAt(r, c));
+            std::fwrite(text.data(), 1, text.size(), out_);
+        }
+        std::fputc('\n', out_);
+    }
+}
+
+void CliHost::showUserWarning(std::string_view text) {
+    message(formatUserWarning(text));
+}
+
+void CliHost::showUserError(std::string_view text) {
+    message(text);
+}
+
+void CliHost::consoleOutput(const std::vector<std::string>& pieces, bool lineEnd) {
+    for (const std::string& piece : pieces)
+        std::fwrite(piece.data(), 1, piece.size(), out_);
+    if (lineEnd) std::fputc('\n', out_);
+}
+
+bool CliHost::readInput(std::string_view prompt, std::string& line) {
+    std::fwrite(prompt.data(), 1, prompt.size(), out_);
+    std::fflush(out_);
+    return static_cast<bool>(std::getline(std::cin, line));
+}
+
+}  // namespace zentrel

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "engine/interp/context.h"
+#include "engine/interp/engine.h"
+
+namespace zentrel {
+
+// The command-line host: answers go to standard output, messages to standard
+// error (prefixed by FILE:LINE: for lines read from a file).
+class CliHost : public Engine {
+  public:
+    CliHost(std::FILE* out, std::FILE* err);
+
+    // Runs one input line on the top-level scope; `source` names the file it
+    // came from (empty for -e and typed lines) and `line` its number there.
+    void runLine(std::string_view text, std::string_view source, int line);
+
+    bool errorReported() const { return errorReported_; }
+    Context& context() { return context_; }
+
+  protected:
+    void reportStatus(ErrorCode code, std::int32_t line, std::string_view fileName,
+                      std::string_view tokenText) override;
+    void showScalarResult(std::string_view text) override;
+    void showListResult(const Value& list) override;
+    void showUserWarning(std::string_view text) override;
+    void showUserError(std::string_view text) override;
+    void consoleOutput(const std::vector<std::string>& pieces, bool lineEnd) override;
+    bool readInput(std::string_view prompt, std::string& line) override;
+
+  private:
+    void message(std::string_view text);
+
+    std::FILE* out_;
+    std::FILE* err_;
+    Context context_;
+    std::string source_;
+    int line_ = 0;
+    bool errorReported_ = false;
+};
+
+}  // namespace zentrel

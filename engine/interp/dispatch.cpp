@@ -1,0 +1,48 @@
+#include "engine/interp/dispatch.h"
+
+#include "engine/interp/engine.h"
+#include "engine/interp/error_codes.h"
+
+namespace zentrel {
+
+namespace {
+
+ErrorCode refuseFunction(Engine& engine, Context&, const Token& token, Value&) {
+    return engine.fail(kErrFunctionArgument, token);
+}
+
+ErrorCode refuseCommand(Engine& engine, Context&, const Token& token, Value&) {
+    return engine.fail(kErrCommand, token);
+}
+
+ErrorCode refuseOperand(Engine& engine, Context&, const Token& token, Value&) {
+    return engine.fail(kErrConstantSyntax, token);
+}
+
+template <std::size_t N>
+void fill(std::array<Handler, N>& table, Handler fallback, std::span<const HandlerRow> rows) {
+    table.fill(fallback);
+    for (const HandlerRow& row : rows) {
+        if (row.id < N) table[row.id] = row.handler;
+    }
+}
+
+DispatchTables buildTables() {
+    DispatchTables t{};
+    fill(t.kinds, refuseOperand, operandKindRows());
+    fill(t.functions, refuseFunction, {});
+    fill(t.operators, refuseOperand, operatorRows());
+    fill(t.controlCheck, refuseCommand, {});
+    fill(t.controlRun, refuseCommand, {});
+    fill(t.commands, refuseCommand, modeCommandRows());
+    return t;
+}
+
+}  // namespace
+
+const DispatchTables& dispatchTables() {
+    static const DispatchTables tables = buildTables();
+    return tables;
+}
+
+}  // namespace zentrel

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "engine/frontend/name_tables.h"
+#include "engine/frontend/token.h"
+#include "engine/values/error_code.h"
+#include "engine/values/value.h"
+
+namespace zentrel {
+
+class Engine;
+class Context;
+
+// Every handler has the same contract: 0 success with the result in `result`;
+// 4 statement done without a value (commands, control statements); any other
+// code is a status or an error, with the offending token recorded in the engine.
+using Handler = ErrorCode (*)(Engine& engine, Context& ctx, const Token& token, Value& result);
+
+// One entry a subsystem contributes to a dispatch table.
+struct HandlerRow {
+    std::uint8_t id;
+    Handler handler;
+};
+
+inline constexpr std::size_t kOperandKindCount = 12;  // token kinds 0..11
+
+struct DispatchTables {
+    std::array<Handler, kOperandKindCount> kinds;
+    std::array<Handler, kFunctionCount> functions;
+    std::array<Handler, kOperatorCount> operators;
+    std::array<Handler, kControlCount> controlCheck;
+    std::array<Handler, kControlCount> controlRun;
+    std::array<Handler, kCommandCount> commands;
+};
+
+// The tables, filled once from the rows of every subsystem; entries no subsystem
+// provides refuse with an error.
+const DispatchTables& dispatchTables();
+
+// The rows each subsystem provides.
+std::span<const HandlerRow> operandKindRows();
+std::span<const HandlerRow> operatorRows();
+std::span<const HandlerRow> modeCommandRows();
+
+}  // namespace zentrel

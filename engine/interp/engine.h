@@ -1,0 +1,173 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/frontend/program.h"
+#include "engine/frontend/token.h"
+#include "engine/interp/context.h"
+#include "engine/interp/engine_shared.h"
+#include "engine/interp/switch_pair.h"
+#include "engine/values/error_code.h"
+#include "engine/values/value.h"
+
+namespace zentrel {
+
+// Room for element numbers after an array operand in the operator record.
+inline constexpr int kMaxElementNumbers = 15;
+// Parenthesised groups and unary operators nest through recursion; deeper
+// nesting is refused so that no input can exhaust the stack.
+inline constexpr int kMaxNestingDepth = 512;
+
+// Where the value of the last operand came from: its token kind and, for a
+// variable or array, the settled slot (a label or an indirect `@:` already
+// resolved) with the element numbers read after an array. Storing operators
+// find their target here.
+struct OperatorRecord {
+    TokenKind kind = TokenKind::NoOperator;
+    std::uint8_t slot = 0;
+    int elementCount = 0;
+    std::array<std::int32_t, kMaxElementNumbers> elements{};
+};
+
+// A token that names nothing, for errors raised where no operator applies.
+const Token& noOperator();
+
+// What the statement stepper does while the debug switch is on.
+struct Stepper {
+    std::uint8_t stepMode = 0;
+    bool trace = false;
+    std::int32_t targetLine = -1;
+    std::vector<std::int32_t> breakpoints;
+};
+
+// The interpreter. A host derives from it and overrides the host hooks; every
+// token is sent to its handler through fixed dispatch tables.
+class Engine {
+  public:
+    // The top-level engine: owns the process-wide state.
+    explicit Engine(NumberMode presetMode = NumberMode::GFloat);
+    // A nested engine for one function call: shares the caller's process-wide
+    // state, takes over its switches and starts in radians.
+    explicit Engine(Engine& caller);
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+    virtual ~Engine();  // hook 0: restores the caller's angle unit
+
+    // Compiles and executes the text; returns 1 (an error inside a function or
+    // file), 2 (finished) or 3 (ended by return).
+    ErrorCode run(Context& ctx, std::string_view source);
+    // Executes the next statement of the current program; false when there is
+    // none or the run must stop.
+    bool step(Context& ctx, ErrorCode& status);
+
+    // Reads the next token and evaluates it as an operand into result. `applying`
+    // names the operator, function or command in the error for a missing operand.
+    ErrorCode evaluateOperand(Context& ctx, const Token& applying, Value& result);
+    // Evaluates up to the matching `)` or the end of the statement.
+    ErrorCode evaluateGroup(Context& ctx, Value& result);
+
+    // The single reporting operation; true when the caller must abort the enclosing run.
+    bool report(ErrorCode code, std::int32_t lineNumber, Context& ctx, const Token* token);
+    // Reports a warning about `token` on the current line at once.
+    void warn(Context& ctx, ErrorCode code, const Token& token);
+    // Records the offending token and returns the code, for `return fail(...)`.
+    ErrorCode fail(ErrorCode code, const Token& token);
+
+    // The statement being executed: handlers read their arguments from it.
+    TokenLine& statement() { return *currentTokens_; }
+    Token* peekToken() const { return currentTokens_->cursor(); }
+    // True when the next token can start an operand.
+    bool operandFollows() const;
+
+    ModeView modes(const Context& ctx) const { return ModeView(ctx.modes, shared_->modes); }
+    bool fractionRepresentation() const { return shared_->modes.fractionRepresentation; }
+    EngineShared& shared() { return *shared_; }
+    const EngineShared& shared() const { return *shared_; }
+
+    OperatorRecord& operatorRecord() { return record_; }
+    const Token& errorToken() const { return errorToken_; }
+    std::int32_t currentLineNumber() const;
+
+    // Runs a command beyond the command table through the host (hook 24).
+    ErrorCode callHostCommand(Context& ctx, std::uint8_t commandId) {
+        return runHostCommand(ctx, commandId);
+    }
+
+    // Queues the postfix update of the record's target, applied after the statement.
+    void queuePostfix(const OperatorRecord& target, int delta);
+
+    // Settings given by the host or changed by commands.
+    NumberMode presetMode;
+    AngleUnit callerAngleUnit = AngleUnit::Radian;
+    bool angleResult = false;
+    bool returnRequested = false;
+    bool invalidArgument = false;  // raised by a built-in function for an invalid argument
+    bool showResult = true;
+    SwitchPair assertSwitch = SwitchPair::on();
+    SwitchPair warnSwitch = SwitchPair::on();
+    SwitchPair updateSwitch = SwitchPair::on();
+    SwitchPair debugSwitch = SwitchPair::off();
+    std::uint8_t recordMode = 0;  // 0 normal, 1 recording a block, 2 replaying
+    Stepper stepper;
+
+  protected:
+    // Host hooks, in slot order (0 is the destructor).
+    // 1, 2: the statement stepper; hook 2 answers whether to execute the statement.
+    virtual void onStepTrace(Context& ctx, const TokenLine& tokens, std::int32_t line,
+                             std::string_view comment, bool skipped);
+    virtual bool onStepStop(Context& ctx, const TokenLine& tokens, std::int32_t line,
+                            std::string_view comment, bool skipped);
+    // 8: a failed assert; true stops the run.
+    virtual bool onAssertFailed(std::int32_t line, std::string_view fileName);
+    // 9: shows the message for a code, with the listed offending token.
+    virtual void reportStatus(ErrorCode code, std::int32_t line, std::string_view fileName,
+                              std::string_view tokenText);
+    // 10, 11: the final answer of a run, a scalar as text or a list.
+    virtual void showScalarResult(std::string_view text);
+    virtual void showListResult(const Value& list);
+    // 12, 13: user warning and error texts.
+    virtual void showUserWarning(std::string_view text);
+    virtual void showUserError(std::string_view text);
+    // 15: console output pieces, then a line end when asked.
+    virtual void consoleOutput(const std::vector<std::string>& pieces, bool lineEnd);
+    // 16: one line of input for :scan; false at the end of input.
+    virtual bool readInput(std::string_view prompt, std::string& line);
+    // 24: a run-time command with an id beyond the command table.
+    virtual ErrorCode runHostCommand(Context& ctx, std::uint8_t commandId);
+
+  private:
+    ErrorCode executeStatement(Context& ctx);
+    ErrorCode precheck(Context& ctx);
+    bool consultStepper(Context& ctx, bool skipped);
+    ErrorCode finishRun(Context& ctx, ErrorCode status);
+    void applyPostfixUpdates(Context& ctx);
+    void showAnswer(Context& ctx);
+    bool pairOperandFollows() const;
+    ErrorCode evaluateSecondOperands(Context& ctx, Value& result);
+    ErrorCode applyOperators(Context& ctx, Value& result);
+
+    std::unique_ptr<EngineShared> ownShared_;
+    EngineShared* shared_;
+
+    Value resultValue_;
+    std::unique_ptr<Program> program_;
+    ProgramLine* currentLine_ = nullptr;
+    TokenLine placeholderTokens_;
+    TokenLine* currentTokens_ = &placeholderTokens_;
+    OperatorRecord record_;
+    Token errorToken_{TokenKind::NoOperator, {}};
+    int nesting_ = 0;
+
+    struct PendingUpdate {
+        OperatorRecord target;
+        int delta;
+    };
+    std::vector<PendingUpdate> pending_;
+};
+
+}  // namespace zentrel

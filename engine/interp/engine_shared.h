@@ -1,0 +1,14 @@
+#pragma once
+
+#include "engine/values/modes.h"
+
+namespace zentrel {
+
+// State that belongs to the whole process rather than to one engine: the
+// top-level Engine owns it and every nested engine (made for a function call)
+// works on the same object.
+struct EngineShared {
+    EngineModes modes;
+};
+
+}  // namespace zentrel

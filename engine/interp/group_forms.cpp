@@ -1,0 +1,72 @@
+// The number forms written as operand pairs and triples inside a group:
+// `( a b )` is a + b·i in the complex modes and a/b in the float and fraction
+// modes, `( a b c )` the mixed fraction a + b/c.
+#include "engine/interp/engine.h"
+#include "engine/interp/error_codes.h"
+
+namespace zentrel {
+
+namespace {
+
+// The fraction a/b, or a + b/c for a mixed form, with the fraction operations.
+Number fractionForm(const Number& a, const Number& b, const Number* c) {
+    Fraction result = a.asFraction();
+    Fraction part = b.asFraction();
+    if (c) {
+        part.divide(c->asFraction());
+        result.add(part);
+    } else {
+        result.divide(part);
+    }
+    return Number::fromFraction(result);
+}
+
+// The same in floating point: in the float modes the form is a real number, and
+// going through 32-bit fractions would clamp large or long operands.
+Number realForm(const Number& a, const Number& b, const Number* c) {
+    const double x = static_cast<double>(a.realValue());
+    const double y = static_cast<double>(b.realValue());
+    if (c) return Number::fromComplex({x + y / static_cast<double>(c->realValue()), 0.0});
+    return Number::fromComplex({x / y, 0.0});
+}
+
+}  // namespace
+
+// A further operand of a pair form: a unary operator there is read as a misplaced
+// operator (`1 [!] 2`), not as the start of a second operand.
+bool Engine::pairOperandFollows() const {
+    const Token* next = peekToken();
+    return operandFollows() && next->kind != TokenKind::Operator;
+}
+
+ErrorCode Engine::evaluateSecondOperands(Context& ctx, Value& result) {
+    if (!pairOperandFollows()) return kSuccess;
+    const NumberMode mode = ctx.modes.numberMode;
+    // Integer modes have no pair forms: a second operand is a mistake, not ignored.
+    if (isIntegerFamily(mode)) return fail(kErrOperator, *peekToken());
+    Value second;
+    if (ErrorCode e = evaluateOperand(ctx, noOperator(), second)) return e;
+    const Number a = result.first();
+    const Number b = second.first();
+    if (isComplexFamily(mode)) {
+        const Complex x = a.asComplex();
+        const Complex y = b.asComplex();
+        result.setScalar(Number::fromComplex({x.re - y.im, x.im + y.re}));
+        const Token* next = peekToken();
+        return next && next->kind != TokenKind::CloseParen ? fail(kErrComplexGroup, *next)
+                                                           : kSuccess;
+    }
+    const bool fraction = isFractionFamily(mode);
+    if (!pairOperandFollows()) {
+        result.setScalar(fraction ? fractionForm(a, b, nullptr) : realForm(a, b, nullptr));
+        return kSuccess;
+    }
+    Value third;
+    if (ErrorCode e = evaluateOperand(ctx, noOperator(), third)) return e;
+    const Number c = third.first();
+    result.setScalar(fraction ? fractionForm(a, b, &c) : realForm(a, b, &c));
+    const Token* next = peekToken();
+    return next && next->kind != TokenKind::CloseParen ? fail(kErrMatrixGroup, *next) : kSuccess;
+}
+
+}  // namespace zentrel

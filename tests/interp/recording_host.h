@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/interp/context.h"
+#include "engine/interp/engine.h"
+
+namespace zentrel {
+
+// An engine that keeps everything it is asked to show, for assertions on codes.
+class RecordingHost : public Engine {
+  public:
+    struct Report {
+        ErrorCode code;
+        std::int32_t line;
+        std::string tokenText;
+    };
+
+    ErrorCode run(std::string_view text) { return Engine::run(ctx, text); }
+    // Runs and returns the shown answer, or "" when none was shown.
+    std::string answerOf(std::string_view text) {
+        results.clear();
+        run(text);
+        return results.empty() ? std::string() : results.back();
+    }
+    // The codes of the reports that show something (not the run statuses).
+    std::vector<ErrorCode> shownCodes() const {
+        std::vector<ErrorCode> codes;
+        for (const Report& r : reports) {
+            if (r.code > kStatusDone) codes.push_back(r.code);
+        }
+        return codes;
+    }
+
+    Context ctx;
+    std::vector<Report> reports;
+    std::vector<std::string> results;
+    std::vector<Value> lists;
+
+  protected:
+    void reportStatus(ErrorCode code, std::int32_t line, std::string_view,
+                      std::string_view tokenText) override {
+        reports.push_back({code, line, std::string(tokenText)});
+    }
+    void showScalarResult(std::string_view text) override { results.emplace_back(text); }
+    void showListResult(const Value& list) override { lists.push_back(list); }
+};
+
+}  // namespace zentrel

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Runs one transcript test: `zentrel-cli NAME.zen` in this folder, whose standard
+# output and standard error must equal NAME.out and NAME.err (a missing file means
+# the stream must be empty).
+set -u
+cli=$1
+name=$2
+cd "$(dirname "$0")" || exit 2
+
+actual_out=$(mktemp)
+actual_err=$(mktemp)
+trap 'rm -f "$actual_out" "$actual_err"' EXIT
+
+"$cli" "$name.zen" >"$actual_out" 2>"$actual_err" </dev/null
+status=$?
+# A crash (signal) or a sanitizer abort is always a failure, whatever the transcript.
+if [ $status -gt 2 ]; then
+    echo "zentrel-cli exited with status $status"
+    cat "$actual_err"
+    exit 1
+fi
+
+failed=0
+for stream in out err; do
+    expected="$name.$stream"
+    actual=$actual_out
+    [ "$stream" = err ] && actual=$actual_err
+    if [ -f "$expected" ]; then
+        diff -u --label "$expected" --label "actual std$stream" "$expected" "$actual" || failed=1
+    elif [ -s "$actual" ]; then
+        echo "unexpected std$stream:"
+        cat "$actual"
+        failed=1
+    fi
+done
+exit $failed
