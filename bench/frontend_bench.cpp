@@ -66,7 +66,8 @@ BENCHMARK(listLine);
 void compileDeepNesting(benchmark::State& state) {
     Modes modes;
     std::string text;
-    for (int i = 0; i < 10000; ++i) text += "( 1 + 2 * ";
+    for (int i = 0; i < 10000; ++i)
+        text += "( 1 + 2 * ";
     TokenLine line;
     for (auto _ : state) {
         ErrorCode code = line.compile(modes.view(), text, true);

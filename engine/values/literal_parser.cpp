@@ -84,13 +84,38 @@ struct Decimal {
     double value = 0.0;
 };
 
+bool startsWithWord(std::string_view text, std::string_view lowerWord) {
+    if (text.size() < lowerWord.size()) return false;
+    for (std::size_t i = 0; i < lowerWord.size(); ++i) {
+        if ((text[i] | 0x20) != lowerWord[i]) return false;
+    }
+    return true;
+}
+
+// The infinity and NaN spellings strtod reads, which are also how numbers print, so
+// that an infinite or undefined constant lists and reads back as itself.
+Decimal readSpecialValue(std::string_view text, std::size_t start, bool negative) {
+    const std::string_view rest = text.substr(start);
+    const double sign = negative ? -1.0 : 1.0;
+    if (startsWithWord(rest, "infinity")) {
+        return {start + 8, sign * std::numeric_limits<double>::infinity()};
+    }
+    if (startsWithWord(rest, "inf"))
+        return {start + 3, sign * std::numeric_limits<double>::infinity()};
+    if (startsWithWord(rest, "nan")) return {start + 3, std::numeric_limits<double>::quiet_NaN()};
+    return {};
+}
+
 // The longest prefix that is a decimal floating number: optional sign, digits with
-// an optional point, optional exponent. The infinity, NaN and hexadecimal spellings
-// that strtod also reads are not numbers of this language.
+// an optional point, optional exponent, or an infinity or NaN spelling. Hexadecimal
+// floats, which strtod also reads, are not numbers of this language.
 Decimal readDecimal(std::string_view text) {
     DecimalText parts;
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) parts.negative = text[i++] == '-';
+    if (const Decimal special = readSpecialValue(text, i, parts.negative); special.length > 0) {
+        return special;
+    }
     parts.integerDigits = leadingDigits(text.substr(i));
     i += parts.integerDigits.size();
     if (i < text.size() && text[i] == '.') {

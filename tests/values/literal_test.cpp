@@ -122,7 +122,16 @@ INSTANTIATE_TEST_SUITE_P(
                     ComplexCase{kC, "2i", 0, 2}, ComplexCase{kC, "-2.5i", 0, -2.5},
                     ComplexCase{kC, "3+i", 3, 1}, ComplexCase{kC, "3-i", 3, -1},
                     ComplexCase{kC, "1e2+1e-1i", 100, 0.1}, ComplexCase{kC, "3", 3},
+                    ComplexCase{kC, "1+infi", 1, kInf}, ComplexCase{kC, "-inf", -kInf},
                     ComplexCase{NumberMode::GComplex, "-0.5", -0.5}));
+
+// The spellings numbers print with read back as the same numbers.
+INSTANTIATE_TEST_SUITE_P(Infinities, ComplexLiterals,
+                         testing::Values(ComplexCase{kG, "inf", kInf},
+                                         ComplexCase{kG, "-inf", -kInf},
+                                         ComplexCase{kG, "INF", kInf},
+                                         ComplexCase{kG, "infinity", kInf},
+                                         ComplexCase{kG, "\\-Infinity", -kInf}));
 
 INSTANTIATE_TEST_SUITE_P(
     IntegerRadix, ComplexLiterals,
@@ -230,9 +239,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RejectedCase{kG, " 1"}, RejectedCase{kG, "3+4i"}, RejectedCase{kG, "i"},
                     RejectedCase{kG, "1\\"}, RejectedCase{kG, "1\0002"sv},
                     RejectedCase{kG, "1\0"sv}, RejectedCase{kG, "\xE9"}, RejectedCase{kG, "1\xE9"},
-                    // strtod would read these; the language does not.
-                    RejectedCase{kG, "inf"}, RejectedCase{kG, "-inf"}, RejectedCase{kG, "infinity"},
-                    RejectedCase{kG, "nan"}, RejectedCase{kG, "0x1p3"}, RejectedCase{kG, "0x10"}));
+                    // strtod would read hexadecimal floats; the language does not.
+                    RejectedCase{kG, "infx"}, RejectedCase{kG, "in"}, RejectedCase{kG, "nana"},
+                    RejectedCase{kG, "0x1p3"}, RejectedCase{kG, "0x10"}));
 
 INSTANTIATE_TEST_SUITE_P(
     EscapesAndFractions, RejectedLiterals,

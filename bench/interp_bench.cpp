@@ -1,0 +1,51 @@
+#include <benchmark/benchmark.h>
+
+#include <string_view>
+
+#include "bench/allocation_counter.h"
+#include "engine/frontend/program.h"
+#include "engine/interp/context.h"
+#include "engine/interp/engine.h"
+
+namespace zentrel {
+namespace {
+
+// Runs the text through Engine::run (compile and evaluate) and reports the heap
+// allocations of one run and of compiling alone.
+void runStatement(benchmark::State& state, std::string_view setup, std::string_view text) {
+    Engine engine;
+    Context ctx;
+    engine.run(ctx, setup);
+    engine.run(ctx, text);  // warm-up: grows whatever grows once
+    const std::size_t before = allocationCount();
+    for (auto _ : state)
+        engine.run(ctx, text);
+    const double perRun =
+        static_cast<double>(allocationCount() - before) / static_cast<double>(state.iterations());
+
+    const std::size_t compileBefore = allocationCount();
+    {
+        Program program;
+        benchmark::DoNotOptimize(program.addSource(engine.modes(ctx), text, true));
+    }
+    state.counters["allocs/run"] = perRun;
+    state.counters["allocs/compile"] = static_cast<double>(allocationCount() - compileBefore);
+}
+
+void BM_RunArithmetic(benchmark::State& state) {
+    runStatement(state, "", "1 + 2 * 3 + 4");
+}
+BENCHMARK(BM_RunArithmetic);
+
+void BM_RunIncrementVariable(benchmark::State& state) {
+    runStatement(state, "@a = 0", "@a = @a + 1");
+}
+BENCHMARK(BM_RunIncrementVariable);
+
+void BM_RunFractionProduct(benchmark::State& state) {
+    runStatement(state, ":fract", "(1 2) * (3 4)");
+}
+BENCHMARK(BM_RunFractionProduct);
+
+}  // namespace
+}  // namespace zentrel
