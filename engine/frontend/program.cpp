@@ -34,6 +34,25 @@ ErrorCode Program::addSource(const ModeView& modes, std::string_view text, bool 
     return kSuccess;
 }
 
+ErrorCode copyProgramLine(const ProgramLine& source, ProgramLine& target) {
+    target.lineNumber = source.lineNumber;
+    try {
+        target.comment = source.comment;
+    } catch (const std::bad_alloc&) {
+        return kOutOfMemory;
+    }
+    return target.tokens.copyFrom(source.tokens);
+}
+
+ErrorCode Program::appendCopy(const ProgramLine& line) {
+    try {
+        ProgramLine& copy = appendLine();
+        return copyProgramLine(line, copy);
+    } catch (const std::bad_alloc&) {
+        return kOutOfMemory;
+    }
+}
+
 ProgramLine* Program::takeNext() {
     ProgramLine* line = current_;
     if (line) current_ = line->next;

@@ -21,6 +21,10 @@ struct ProgramLine {
     ProgramLine* next = nullptr;
 };
 
+// Makes `target` a deep copy of `source`: tokens, line number and comment, not
+// the link to the next line.
+[[nodiscard]] ErrorCode copyProgramLine(const ProgramLine& source, ProgramLine& target);
+
 // A compiled source text: statements in order, with a cursor for the
 // interpreter. Lines never move once added.
 class Program {
@@ -35,6 +39,8 @@ class Program {
     // returned. The text ends at its first NUL.
     [[nodiscard]] ErrorCode addSource(const ModeView& modes, std::string_view text,
                                       bool parseNumbers);
+    // Appends a deep copy of a line compiled elsewhere; it keeps its line number.
+    [[nodiscard]] ErrorCode appendCopy(const ProgramLine& line);
 
     ProgramLine* head() const { return lines_.empty() ? nullptr : lines_.front().get(); }
     ProgramLine* tail() const { return lines_.empty() ? nullptr : lines_.back().get(); }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/frontend/listing.h"
+#include "engine/interp/function_table.h"
 #include "engine/interp/switch_pair.h"
 #include "engine/values/modes.h"
 #include "engine/values/number.h"
@@ -58,6 +59,8 @@ class Context final : public LabelSource {
 
     std::array<VariableSlot, kSlotCount> variables{};
     std::array<ArraySlot, kSlotCount> arrays{};
+
+    FunctionTable functions;  // the functions defined in this scope
 
     // Where reports from this scope point: a file or function and its first line.
     bool inFile = false;

@@ -1,5 +1,7 @@
 #include "engine/interp/dispatch.h"
 
+#include <initializer_list>
+
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 
@@ -20,21 +22,24 @@ ErrorCode refuseOperand(Engine& engine, Context&, const Token& token, Value&) {
 }
 
 template <std::size_t N>
-void fill(std::array<Handler, N>& table, Handler fallback, std::span<const HandlerRow> rows) {
+void fill(std::array<Handler, N>& table, Handler fallback,
+          std::initializer_list<std::span<const HandlerRow>> sources) {
     table.fill(fallback);
-    for (const HandlerRow& row : rows) {
-        if (row.id < N) table[row.id] = row.handler;
+    for (std::span<const HandlerRow> rows : sources) {
+        for (const HandlerRow& row : rows) {
+            if (row.id < N) table[row.id] = row.handler;
+        }
     }
 }
 
 DispatchTables buildTables() {
     DispatchTables t{};
-    fill(t.kinds, refuseOperand, operandKindRows());
+    fill(t.kinds, refuseOperand, {operandKindRows()});
     fill(t.functions, refuseFunction, {});
-    fill(t.operators, refuseOperand, operatorRows());
-    fill(t.controlCheck, refuseCommand, {});
-    fill(t.controlRun, refuseCommand, {});
-    fill(t.commands, refuseCommand, modeCommandRows());
+    fill(t.operators, refuseOperand, {operatorRows()});
+    fill(t.controlCheck, refuseCommand, {controlCheckRows()});
+    fill(t.controlRun, refuseCommand, {controlRunRows()});
+    fill(t.commands, refuseCommand, {modeCommandRows(), parameterCommandRows()});
     return t;
 }
 

@@ -44,5 +44,8 @@ const DispatchTables& dispatchTables();
 std::span<const HandlerRow> operandKindRows();
 std::span<const HandlerRow> operatorRows();
 std::span<const HandlerRow> modeCommandRows();
+std::span<const HandlerRow> parameterCommandRows();
+std::span<const HandlerRow> controlCheckRows();
+std::span<const HandlerRow> controlRunRows();
 
 }  // namespace zentrel

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/frontend/listing.h"
+#include "engine/interp/called_body.h"
 #include "engine/interp/dispatch.h"
 #include "engine/interp/error_codes.h"
 #include "engine/interp/variables.h"
@@ -21,11 +22,14 @@ Engine::Engine(NumberMode presetMode)
 Engine::Engine(Engine& caller)
     : presetMode(caller.presetMode),
       callerAngleUnit(caller.shared_->modes.angleUnit),
+      showResult(false),
       assertSwitch(caller.assertSwitch),
       warnSwitch(caller.warnSwitch),
       updateSwitch(caller.updateSwitch),
       debugSwitch(caller.debugSwitch),
-      shared_(caller.shared_) {
+      shared_(caller.shared_),
+      caller_(&caller),
+      nestingBase_(caller.nesting_) {
     shared_->modes.angleUnit = AngleUnit::Radian;
 }
 
@@ -35,23 +39,79 @@ Engine::~Engine() {
 
 ErrorCode Engine::run(Context& ctx, std::string_view source) {
     program_ = std::make_unique<Program>();
+    // Statements recorded for later keep their number words until they run,
+    // so that they are read in the mode in force then.
     ErrorCode status = program_->addSource(modes(ctx), source, recordMode != 1);
-    if (status == kSuccess) {
-        returnRequested = false;
-        while (step(ctx, status)) {
-        }
-    }
+    if (status == kSuccess) status = runStatements(ctx, program_->head());
     return finishRun(ctx, status);
 }
 
+ErrorCode Engine::runBody(Context& ctx, Program& body) {
+    return finishRun(ctx, runStatements(ctx, body.head()));
+}
+
+ErrorCode Engine::runStatements(Context& ctx, ProgramLine* first) {
+    nextLine_ = first;
+    returnRequested = false;
+    ErrorCode status = kStatusDone;
+    while (step(ctx, status)) {
+    }
+    return status;
+}
+
 bool Engine::step(Context& ctx, ErrorCode& status) {
-    ProgramLine* line = program_ ? program_->takeNext() : nullptr;
+    using NextStatement = bool (Engine::*)(Context&, ErrorCode&);
+    static constexpr std::array<NextStatement, 3> kNextStatement{
+        &Engine::stepNormal, &Engine::stepRecording, &Engine::stepReplaying};
+    return (this->*kNextStatement[recordMode])(ctx, status);
+}
+
+ProgramLine* Engine::takeSourceLine() {
+    ProgramLine* line = nextLine_;
+    if (line) nextLine_ = line->next;
+    return line;
+}
+
+bool Engine::stepNormal(Context& ctx, ErrorCode& status) {
+    ProgramLine* line = takeSourceLine();
+    return line && runStatement(ctx, *line, status);
+}
+
+// While a recording is open the statements are only recorded, not executed.
+bool Engine::stepRecording(Context&, ErrorCode& status) {
+    ProgramLine* line = takeSourceLine();
     if (!line) return false;
     currentLine_ = line;
     currentTokens_ = &line->tokens;
+    LoopRecorder& recorder = control_.recorder;
+    const ErrorCode recorded = recorder.record(*line);
+    if (recorded == kRecordGoOn || recorded == kRecordComplete) {
+        if (recorded == kRecordComplete) recordMode = 2;
+        status = kStatusDone;
+        return true;
+    }
+    status = fail(recorded, recorder.openerToken());
+    recorder.clear();
+    recordMode = 0;
+    return false;
+}
+
+bool Engine::stepReplaying(Context& ctx, ErrorCode& status) {
+    if (ProgramLine* line = control_.recorder.next()) return runStatement(ctx, *line, status);
+    // The recording has been replayed to its end: the program goes on.
+    control_.recorder.clear();
+    recordMode = 0;
+    status = kStatusDone;
+    return true;
+}
+
+bool Engine::runStatement(Context& ctx, ProgramLine& line, ErrorCode& status) {
+    currentLine_ = &line;
+    currentTokens_ = &line.tokens;
     status = executeStatement(ctx);
     applyPostfixUpdates(ctx);
-    if (status == kStatusValue && !program_->current() && showResult && !ctx.assignmentMark) {
+    const bool lastStatement = !nextLine_ && recordMode == 0;
+    if (status == kStatusValue && lastStatement && showResult && !ctx.assignmentMark) {
         showAnswer(ctx);
     }
     return (status == kStatusValue || status == kStatusDone) && !returnRequested;
@@ -68,7 +128,7 @@ ErrorCode Engine::executeStatement(Context& ctx) {
     if (ErrorCode e = resultValue_.assign(ctx.answer())) return e;
     ctx.assignmentMark = false;
     ctx.groupDepth = 0;
-    nesting_ = 0;
+    nesting_ = nestingBase_;
     currentTokens_->resetCursor();
     if (ErrorCode e = evaluateGroup(ctx, resultValue_)) return e;
     if (ErrorCode e = ctx.answer().assign(resultValue_)) return e;
@@ -87,10 +147,15 @@ ErrorCode Engine::precheck(Context& ctx) {
     if (first->kind == TokenKind::Control) {
         if (!ctx.controlAllowed) return kRefusedControl;
         errorToken_ = *first;
-        Value unused;
-        return dispatchTables().controlCheck[first->payload.asByte()](*this, ctx, *first, unused);
+        return dispatchTables().controlCheck[first->payload.asByte()](*this, ctx, *first,
+                                                                      resultValue_);
     }
-    return kSuccess;
+    return statementsExecute() ? kSuccess : kStatusDone;
+}
+
+bool Engine::statementsExecute() const {
+    if (!control_.ifs.executes() || !control_.switches.executes()) return false;
+    return recordMode != 2 || !control_.recorder.activeBlock().skipping();
 }
 
 // The statement stepper: false ends the run without a further report.
@@ -108,6 +173,12 @@ bool Engine::consultStepper(Context& ctx, bool skipped) {
 }
 
 ErrorCode Engine::finishRun(Context& ctx, ErrorCode status) {
+    // A replay cut short cannot resume in a later run; a recording still open
+    // goes on with the statements of the next run.
+    if (recordMode == 2) {
+        control_.recorder.clear();
+        recordMode = 0;
+    }
     ErrorCode result = kStatusReported;
     if (status != kStatusAborted) {
         if (report(status, currentLineNumber(), ctx, &errorToken_)) result = kStatusAborted;
@@ -116,6 +187,7 @@ ErrorCode Engine::finishRun(Context& ctx, ErrorCode status) {
     }
     if (returnRequested && result != kStatusAborted) result = kStatusValue;
     program_.reset();
+    nextLine_ = nullptr;
     currentLine_ = nullptr;
     currentTokens_ = &placeholderTokens_;
     return result;
@@ -167,25 +239,47 @@ void Engine::applyPostfixUpdates(Context& ctx) {
     pending_.clear();
 }
 
-// Default host hooks: a host overrides what it shows.
-void Engine::onStepTrace(Context&, const TokenLine&, std::int32_t, std::string_view, bool) {}
-bool Engine::onStepStop(Context&, const TokenLine&, std::int32_t, std::string_view, bool) {
-    return true;
+// Default host hooks: a nested engine hands everything to the engine that made
+// it; the top-level engine shows nothing unless the host overrides the hook.
+void Engine::onStepTrace(Context& ctx, const TokenLine& tokens, std::int32_t line,
+                         std::string_view comment, bool skipped) {
+    if (caller_) caller_->onStepTrace(ctx, tokens, line, comment, skipped);
 }
-bool Engine::onAssertFailed(std::int32_t, std::string_view) {
-    return false;
+bool Engine::onStepStop(Context& ctx, const TokenLine& tokens, std::int32_t line,
+                        std::string_view comment, bool skipped) {
+    return !caller_ || caller_->onStepStop(ctx, tokens, line, comment, skipped);
 }
-void Engine::reportStatus(ErrorCode, std::int32_t, std::string_view, std::string_view) {}
-void Engine::showScalarResult(std::string_view) {}
-void Engine::showListResult(const Value&) {}
-void Engine::showUserWarning(std::string_view) {}
-void Engine::showUserError(std::string_view) {}
-void Engine::consoleOutput(const std::vector<std::string>&, bool) {}
-bool Engine::readInput(std::string_view, std::string&) {
-    return false;
+ErrorCode Engine::runCalledBody(Engine& calling, CalledBody& call) {
+    return caller_ ? caller_->runCalledBody(calling, call)
+                   : runCalledBodyInNestedEngine(calling, call);
 }
-ErrorCode Engine::runHostCommand(Context&, std::uint8_t) {
-    return kErrCommand;
+bool Engine::onAssertFailed(std::int32_t line, std::string_view fileName) {
+    return caller_ && caller_->onAssertFailed(line, fileName);
+}
+void Engine::reportStatus(ErrorCode code, std::int32_t line, std::string_view fileName,
+                          std::string_view tokenText) {
+    if (caller_) caller_->reportStatus(code, line, fileName, tokenText);
+}
+void Engine::showScalarResult(std::string_view text) {
+    if (caller_) caller_->showScalarResult(text);
+}
+void Engine::showListResult(const Value& list) {
+    if (caller_) caller_->showListResult(list);
+}
+void Engine::showUserWarning(std::string_view text) {
+    if (caller_) caller_->showUserWarning(text);
+}
+void Engine::showUserError(std::string_view text) {
+    if (caller_) caller_->showUserError(text);
+}
+void Engine::consoleOutput(const std::vector<std::string>& pieces, bool lineEnd) {
+    if (caller_) caller_->consoleOutput(pieces, lineEnd);
+}
+bool Engine::readInput(std::string_view prompt, std::string& line) {
+    return caller_ && caller_->readInput(prompt, line);
+}
+ErrorCode Engine::runHostCommand(Context& ctx, std::uint8_t commandId) {
+    return caller_ ? caller_->runHostCommand(ctx, commandId) : kErrCommand;
 }
 
 }  // namespace zentrel

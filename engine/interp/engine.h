@@ -10,6 +10,7 @@
 #include "engine/frontend/program.h"
 #include "engine/frontend/token.h"
 #include "engine/interp/context.h"
+#include "engine/interp/control_state.h"
 #include "engine/interp/engine_shared.h"
 #include "engine/interp/switch_pair.h"
 #include "engine/values/error_code.h"
@@ -34,6 +35,19 @@ struct OperatorRecord {
     std::array<std::int32_t, kMaxElementNumbers> elements{};
 };
 
+// Calls nest through the host hook that runs a called body; deeper calls are
+// refused so that recursion cannot exhaust the stack.
+inline constexpr int kMaxCallDepth = 100;
+
+struct CalledBody;
+class Engine;
+
+// Resolves a word where an operand is read: a variable label makes it a
+// NamedVariable, an array label a NamedArray, a number word a Constant (in
+// place, so that the next execution does not parse again); any other word
+// stays a Name, the call of a function.
+void resolveName(Engine& engine, Context& ctx, Token& token);
+
 // A token that names nothing, for errors raised where no operator applies.
 const Token& noOperator();
 
@@ -46,7 +60,9 @@ struct Stepper {
 };
 
 // The interpreter. A host derives from it and overrides the host hooks; every
-// token is sent to its handler through fixed dispatch tables.
+// token is sent to its handler through fixed dispatch tables. A nested engine's
+// default hooks forward to the engine that made it, so the host sees everything
+// a called body reports or prints.
 class Engine {
   public:
     // The top-level engine: owns the process-wide state.
@@ -61,6 +77,8 @@ class Engine {
     // Compiles and executes the text; returns 1 (an error inside a function or
     // file), 2 (finished) or 3 (ended by return).
     ErrorCode run(Context& ctx, std::string_view source);
+    // Executes a compiled body (a called function) on the scope; returns as run does.
+    ErrorCode runBody(Context& ctx, Program& body);
     // Executes the next statement of the current program; false when there is
     // none or the run must stop.
     bool step(Context& ctx, ErrorCode& status);
@@ -92,11 +110,26 @@ class Engine {
     OperatorRecord& operatorRecord() { return record_; }
     const Token& errorToken() const { return errorToken_; }
     std::int32_t currentLineNumber() const;
+    const ProgramLine* currentLine() const { return currentLine_; }
+
+    ControlState& control() { return control_; }
+    const ControlState& control() const { return control_; }
+    // Ordinary statements run: the innermost if and switch levels execute and,
+    // while a recording is replayed, its current block is not passing over the
+    // rest of its pass.
+    bool statementsExecute() const;
 
     // Runs a command beyond the command table through the host (hook 24).
     ErrorCode callHostCommand(Context& ctx, std::uint8_t commandId) {
         return runHostCommand(ctx, commandId);
     }
+
+    // Asks the host whether a failed assert stops the run (hook 8).
+    bool assertionFailed(const Context& ctx) {
+        return onAssertFailed(currentLineNumber(), ctx.fileName);
+    }
+    // Runs a called body through the host (hook 6).
+    ErrorCode callBody(CalledBody& call) { return runCalledBody(*this, call); }
 
     // Queues the postfix update of the record's target, applied after the statement.
     void queuePostfix(const OperatorRecord& target, int delta);
@@ -122,6 +155,11 @@ class Engine {
                              std::string_view comment, bool skipped);
     virtual bool onStepStop(Context& ctx, const TokenLine& tokens, std::int32_t line,
                             std::string_view comment, bool skipped);
+    // 6: runs a called body for `calling` (this engine or one nested in it); the
+    // default binds the arguments and runs the body in a nested engine. 0 on
+    // success; 1 when the run failed after reporting; another error code (with
+    // the token recorded in `calling`) when the call itself failed.
+    virtual ErrorCode runCalledBody(Engine& calling, CalledBody& call);
     // 8: a failed assert; true stops the run.
     virtual bool onAssertFailed(std::int32_t line, std::string_view fileName);
     // 9: shows the message for a code, with the listed offending token.
@@ -141,6 +179,14 @@ class Engine {
     virtual ErrorCode runHostCommand(Context& ctx, std::uint8_t commandId);
 
   private:
+    // How a run obtains its next statement, by recordMode: from the program,
+    // into the recorder, or from the replay.
+    bool stepNormal(Context& ctx, ErrorCode& status);
+    bool stepRecording(Context& ctx, ErrorCode& status);
+    bool stepReplaying(Context& ctx, ErrorCode& status);
+    bool runStatement(Context& ctx, ProgramLine& line, ErrorCode& status);
+    ProgramLine* takeSourceLine();
+    ErrorCode runStatements(Context& ctx, ProgramLine* first);
     ErrorCode executeStatement(Context& ctx);
     ErrorCode precheck(Context& ctx);
     bool consultStepper(Context& ctx, bool skipped);
@@ -153,15 +199,19 @@ class Engine {
 
     std::unique_ptr<EngineShared> ownShared_;
     EngineShared* shared_;
+    Engine* caller_ = nullptr;  // the engine this one was made for, if nested
 
     Value resultValue_;
     std::unique_ptr<Program> program_;
+    ProgramLine* nextLine_ = nullptr;  // next statement of the program being run
     ProgramLine* currentLine_ = nullptr;
     TokenLine placeholderTokens_;
     TokenLine* currentTokens_ = &placeholderTokens_;
     OperatorRecord record_;
     Token errorToken_{TokenKind::NoOperator, {}};
     int nesting_ = 0;
+    int nestingBase_ = 0;  // the caller's nesting: calls share one recursion budget
+    ControlState control_;
 
     struct PendingUpdate {
         OperatorRecord target;

@@ -9,6 +9,7 @@ namespace zentrel {
 // works on the same object.
 struct EngineShared {
     EngineModes modes;
+    int callDepth = 0;  // called bodies running now, bounded by kMaxCallDepth
 };
 
 }  // namespace zentrel

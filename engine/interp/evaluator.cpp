@@ -6,6 +6,7 @@
 #include "engine/interp/dispatch.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
+#include "engine/interp/function_call.h"
 #include "engine/interp/variables.h"
 #include "engine/values/number_text.h"
 
@@ -26,7 +27,8 @@ bool isBinaryOperator(const Token& token) {
            token.payload.asByte() >= idByte(OperatorId::PostIncrement);
 }
 
-// A number word compiled without number parsing, or a word that is a label.
+}  // namespace
+
 void resolveName(Engine& engine, Context& ctx, Token& token) {
     const std::string_view word = token.payload.asText();
     if (findVariableLabel(ctx, word) >= 0) {
@@ -39,6 +41,8 @@ void resolveName(Engine& engine, Context& ctx, Token& token) {
         token.kind = TokenKind::Constant;
     }
 }
+
+namespace {
 
 ErrorCode evaluateNestedGroup(Engine& engine, Context& ctx, const Token&, Value& result) {
     ++ctx.groupDepth;
@@ -53,11 +57,6 @@ ErrorCode copyConstant(Engine& engine, Context&, const Token& token, Value& resu
     return kSuccess;
 }
 
-// A word that is neither a label nor a number: a call of a user function.
-ErrorCode callUserFunction(Engine& engine, Context&, const Token& token, Value&) {
-    return engine.fail(kErrConstantSyntax, token);
-}
-
 ErrorCode runCommand(Engine& engine, Context& ctx, const Token& token, Value& result) {
     const std::uint8_t id = token.payload.asByte();
     const ErrorCode e = id < kCommandCount
@@ -68,7 +67,10 @@ ErrorCode runCommand(Engine& engine, Context& ctx, const Token& token, Value& re
     return e;
 }
 
+// A control keyword only acts at the start of its statement, after its check
+// handler has decided that the statement runs.
 ErrorCode runControl(Engine& engine, Context& ctx, const Token& token, Value& result) {
+    if (&token != engine.statement().head()) return engine.fail(kErrConstantSyntax, token);
     return dispatchTables().controlRun[token.payload.asByte()](engine, ctx, token, result);
 }
 

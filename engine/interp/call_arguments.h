@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "engine/frontend/token.h"
+#include "engine/interp/context.h"
+#include "engine/values/error_code.h"
+#include "engine/values/value.h"
+
+namespace zentrel {
+
+class Engine;
+
+// One argument of a call, collected in the caller's scope. A variable or an
+// array is kept by its slot, so that it is read when bound and can be written
+// back; anything else is evaluated at once and kept as a value.
+struct CallArgument {
+    TokenKind kind = TokenKind::Constant;  // Variable, Array, Constant or MatrixConstant
+    std::uint8_t slot = 0;                 // the caller's variable or array
+    std::optional<Value> value;            // Constant and MatrixConstant
+    const Token* token = nullptr;          // names the argument in errors
+};
+
+struct CallArguments {
+    std::array<CallArgument, kParameterCount> items;
+    int count = 0;
+};
+
+// Reads arguments from the rest of the statement until a token that cannot
+// start an operand (left in place) or the end. 0x2161 for an eleventh one.
+[[nodiscard]] ErrorCode collectArguments(Engine& engine, Context& caller, CallArguments& args);
+
+// Binds argument i to variable or array `'0' + i` of the called scope, sets
+// `@!` to the count and the unused parameter variables to 0.
+[[nodiscard]] ErrorCode bindArguments(Engine& engine, const Context& caller, Context& child,
+                                      const CallArguments& args);
+
+// Writes the final values of the by-reference parameters back into the
+// caller's variables and arrays; 0x210E (naming the argument) for one that
+// cannot be assigned.
+[[nodiscard]] ErrorCode copyBackArguments(Engine& engine, Context& caller, Context& child,
+                                          const CallArguments& args);
+
+}  // namespace zentrel

@@ -1,0 +1,80 @@
+#include "engine/interp/called_body.h"
+
+#include <numbers>
+
+#include "engine/interp/engine.h"
+#include "engine/interp/error_codes.h"
+
+namespace zentrel {
+
+namespace {
+
+double halfTurn(AngleUnit unit) {
+    switch (unit) {
+        case AngleUnit::Degree:
+            return 180.0;
+        case AngleUnit::Grad:
+            return 200.0;
+        case AngleUnit::Radian:
+            break;
+    }
+    return std::numbers::pi;
+}
+
+// A body that declared its result an angle (`:rad 1` and the like) hands it
+// back in the caller's unit; the value becomes real.
+void convertAngle(Value& value, AngleUnit from, AngleUnit to) {
+    const double factor = halfTurn(to) / halfTurn(from);
+    for (std::int32_t i = 0; i < value.count(); ++i) {
+        Number& n = value.element(i);
+        n = Number::fromReal(static_cast<double>(n.realValue()) * factor, false);
+    }
+}
+
+// A scope whose answer switch is off leaves the caller's result alone, and the
+// caller's statement then shows nothing unless the call stands in parentheses.
+ErrorCode deliverAnswer(Engine& calling, CalledBody& call) {
+    if (!call.child.ansSwitch.isOn()) {
+        if (call.caller.groupDepth == 0) call.caller.assignmentMark = true;
+        return kSuccess;
+    }
+    if (ErrorCode e = call.result.assign(call.child.answer())) return e;
+    for (std::int32_t i = 0; i < call.result.count(); ++i) {
+        call.result.element(i).syncRepresentation(calling.fractionRepresentation());
+    }
+    return kSuccess;
+}
+
+// Binds and runs in a nested engine; the nested engine restores the caller's
+// angle unit when it goes.
+ErrorCode runNested(Engine& calling, CalledBody& call) {
+    Engine callee(calling);
+    if (ErrorCode e = bindArguments(callee, call.caller, call.child, call.arguments)) {
+        callee.report(e, callee.currentLineNumber(), call.child, &callee.errorToken());
+        return kStatusAborted;
+    }
+    const ErrorCode status = callee.runBody(call.child, call.body);
+    const AngleUnit unit = callee.shared().modes.angleUnit;
+    if (callee.angleResult && unit != callee.callerAngleUnit) {
+        convertAngle(call.child.answer(), unit, callee.callerAngleUnit);
+    }
+    return status;
+}
+
+}  // namespace
+
+ErrorCode runCalledBodyInNestedEngine(Engine& calling, CalledBody& call) {
+    Context& child = call.child;
+    child.inFile = true;
+    child.fileName = call.name;
+    child.lineBase = call.lineBase;
+    const ErrorCode status = runNested(calling, call);
+    // Whatever the body did to the mode, the caller's flags come back.
+    calling.shared().modes.deriveFrom(call.caller.modes.numberMode);
+    const ErrorCode copied = copyBackArguments(calling, call.caller, child, call.arguments);
+    if (status == kStatusAborted) return kStatusAborted;
+    if (copied) return copied;
+    return deliverAnswer(calling, call);
+}
+
+}  // namespace zentrel

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "engine/frontend/program.h"
+#include "engine/interp/call_arguments.h"
+#include "engine/interp/context.h"
+#include "engine/values/error_code.h"
+#include "engine/values/value.h"
+
+namespace zentrel {
+
+class Engine;
+
+// Everything the host hook that runs a called body is given: the body, the
+// scopes on both sides, the collected arguments and where the value goes.
+struct CalledBody {
+    Program& body;
+    std::string_view name;  // reports from inside the body name it
+    std::int32_t lineBase;  // line number of the body's first line
+    Context& caller;
+    Context& child;
+    const CallArguments& arguments;
+    Value& result;  // receives the answer when the called scope gives it back
+};
+
+// What host hook 6 does unless the host overrides it: binds the arguments, runs
+// the body in an engine nested in `calling`, restores the caller's mode flags,
+// writes the by-reference arguments back, converts an angle result, and hands
+// the answer to the caller. 0 on success, 1 when the body failed (it reported
+// already), or the error of a failed write-back.
+[[nodiscard]] ErrorCode runCalledBodyInNestedEngine(Engine& calling, CalledBody& call);
+
+}  // namespace zentrel

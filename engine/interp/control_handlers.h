@@ -1,0 +1,60 @@
+#pragma once
+
+// Check and run handlers of the control keywords (the rows are in
+// control_rows.cpp), with the helpers they share. Check handlers answer 0 (run
+// the statement), 4 (skip it) or an error; run handlers execute it.
+
+#include "engine/frontend/token.h"
+#include "engine/values/error_code.h"
+#include "engine/values/value.h"
+
+namespace zentrel {
+
+class Engine;
+class Context;
+
+// Evaluates the operand after the keyword: one element is true unless it is
+// zero (NaN counts as true), a longer value is always true. `scratch` receives
+// the value.
+[[nodiscard]] ErrorCode evaluateCondition(Engine& engine, Context& ctx, const Token& keyword,
+                                          Value& scratch, bool& truth);
+// True while a replayed loop block passes over the rest of its pass.
+bool replayPassesOver(const Engine& engine);
+
+ErrorCode checkExecuting(Engine&, Context&, const Token&, Value&);
+ErrorCode runNothing(Engine&, Context&, const Token&, Value&);
+
+// if / elif / else / endif
+ErrorCode checkIf(Engine&, Context&, const Token&, Value&);
+ErrorCode runIf(Engine&, Context&, const Token&, Value&);
+ErrorCode checkElse(Engine&, Context&, const Token&, Value&);
+ErrorCode runElif(Engine&, Context&, const Token&, Value&);
+ErrorCode runElse(Engine&, Context&, const Token&, Value&);
+ErrorCode checkEndif(Engine&, Context&, const Token&, Value&);
+
+// switch / case / default / breakswi / endswi
+ErrorCode checkSwitch(Engine&, Context&, const Token&, Value&);
+ErrorCode runSwitch(Engine&, Context&, const Token&, Value&);
+ErrorCode checkCase(Engine&, Context&, const Token&, Value&);
+ErrorCode runCase(Engine&, Context&, const Token&, Value&);
+ErrorCode runDefault(Engine&, Context&, const Token&, Value&);
+ErrorCode runBreakswi(Engine&, Context&, const Token&, Value&);
+ErrorCode checkEndswi(Engine&, Context&, const Token&, Value&);
+
+// assert
+ErrorCode runAssert(Engine&, Context&, const Token&, Value&);
+
+// do / while / for / func open a block; until / endwhile / next / endfunc end it
+ErrorCode checkOpener(Engine&, Context&, const Token&, Value&);
+ErrorCode runLoopTest(Engine&, Context&, const Token&, Value&);
+ErrorCode checkBlockEnd(Engine&, Context&, const Token&, Value&);
+ErrorCode runUntil(Engine&, Context&, const Token&, Value&);
+ErrorCode runBlockEnd(Engine&, Context&, const Token&, Value&);
+ErrorCode runBreak(Engine&, Context&, const Token&, Value&);
+ErrorCode runContinue(Engine&, Context&, const Token&, Value&);
+
+// func / return
+ErrorCode runFunc(Engine&, Context&, const Token&, Value&);
+ErrorCode runReturn(Engine&, Context&, const Token&, Value&);
+
+}  // namespace zentrel

@@ -1,0 +1,70 @@
+// The control check and run tables: one row per control keyword, in id order.
+#include <array>
+
+#include "engine/frontend/name_tables.h"
+#include "engine/interp/control_handlers.h"
+#include "engine/interp/dispatch.h"
+
+namespace zentrel {
+
+namespace {
+
+using C = ControlId;
+
+constexpr HandlerRow row(ControlId id, Handler handler) {
+    return {idByte(id), handler};
+}
+
+constexpr std::array<HandlerRow, kControlCount> kChecks{
+    row(C::Do, checkOpener),
+    row(C::Until, checkBlockEnd),
+    row(C::While, checkOpener),
+    row(C::Endwhile, checkBlockEnd),
+    row(C::For, checkOpener),
+    row(C::Next, checkBlockEnd),
+    row(C::Func, checkOpener),
+    row(C::Endfunc, checkBlockEnd),
+    row(C::If, checkIf),
+    row(C::Elif, checkElse),
+    row(C::Else, checkElse),
+    row(C::Endif, checkEndif),
+    row(C::Switch, checkSwitch),
+    row(C::Case, checkCase),
+    row(C::Default, checkCase),
+    row(C::Endswi, checkEndswi),
+    row(C::Breakswi, checkCase),
+    row(C::Continue, checkExecuting),
+    row(C::Break, checkExecuting),
+    row(C::Assert, checkExecuting),
+    row(C::Return, checkExecuting),
+};
+
+constexpr std::array<HandlerRow, kControlCount> kRuns{
+    row(C::Do, runNothing),        row(C::Until, runUntil),       row(C::While, runLoopTest),
+    row(C::Endwhile, runBlockEnd), row(C::For, runLoopTest),      row(C::Next, runBlockEnd),
+    row(C::Func, runFunc),         row(C::Endfunc, runBlockEnd),  row(C::If, runIf),
+    row(C::Elif, runElif),         row(C::Else, runElse),         row(C::Endif, runNothing),
+    row(C::Switch, runSwitch),     row(C::Case, runCase),         row(C::Default, runDefault),
+    row(C::Endswi, runNothing),    row(C::Breakswi, runBreakswi), row(C::Continue, runContinue),
+    row(C::Break, runBreak),       row(C::Assert, runAssert),     row(C::Return, runReturn),
+};
+
+constexpr bool inIdOrder(const std::array<HandlerRow, kControlCount>& rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].id != i) return false;
+    }
+    return true;
+}
+static_assert(inIdOrder(kChecks) && inIdOrder(kRuns));
+
+}  // namespace
+
+std::span<const HandlerRow> controlCheckRows() {
+    return kChecks;
+}
+
+std::span<const HandlerRow> controlRunRows() {
+    return kRuns;
+}
+
+}  // namespace zentrel

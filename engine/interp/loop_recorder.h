@@ -1,0 +1,97 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "engine/frontend/program.h"
+#include "engine/frontend/token.h"
+#include "engine/values/error_code.h"
+
+namespace zentrel {
+
+enum class BlockType : std::uint8_t { Root = 0, Do = 1, While = 2, For = 3, Func = 4 };
+
+// What a recorded statement is to the block that holds it: loop keywords that
+// neither open nor close the block (inside a function body, or an `until` in a
+// `while` block) are plain statements.
+enum class EntryRole : std::uint8_t { Plain, Opener, Closer };
+
+struct RecordedBlock;
+
+// A recorded statement (a deep copy of the program line) or a nested block.
+struct RecordedEntry {
+    std::unique_ptr<ProgramLine> statement;
+    std::unique_ptr<RecordedBlock> block;
+    EntryRole role = EntryRole::Plain;
+};
+
+// A loop or function body recorded as compiled statements. The entries form a
+// ring for the loops: do and while blocks wrap to their first entry, for blocks
+// to their second (the initialisation runs once); the root and function blocks
+// end after their last entry.
+struct RecordedBlock {
+    BlockType type = BlockType::Root;
+    RecordedBlock* parent = nullptr;
+    std::vector<RecordedEntry> entries;
+    std::size_t cursor = 0;  // entry to replay next
+    bool started = false;
+    bool breakFlag = false;
+    bool continueFlag = false;
+    bool exitPending = false;  // a function definition consumed the body: leave at the end
+
+    // The rest of the current pass is passed over.
+    bool skipping() const { return breakFlag || continueFlag; }
+    // Break out at the next end statement, unless a continue is already pending.
+    void requestBreak() {
+        if (!continueFlag) breakFlag = true;
+    }
+};
+
+// Status of recording one statement.
+inline constexpr ErrorCode kRecordGoOn = 2;
+inline constexpr ErrorCode kRecordComplete = 3;
+
+// Records loops and function definitions as they are typed (possibly across
+// several runs) and replays the recording. Replaying reuses the recorded token
+// lines: nothing is copied or compiled again per iteration.
+class LoopRecorder {
+  public:
+    bool recording() const { return static_cast<bool>(root_); }
+
+    // Starts a recording whose outermost block opens with `opener`.
+    [[nodiscard]] ErrorCode begin(const ProgramLine& opener);
+    // Appends a copy of the line: kRecordGoOn, kRecordComplete when the outermost
+    // block has closed (the replay then starts at the root), or an error.
+    [[nodiscard]] ErrorCode record(const ProgramLine& line);
+    // The keyword that started the recording, which recording errors name.
+    const Token& openerToken() const { return openerToken_; }
+
+    // The next statement of the replay, or null when the root is exhausted.
+    ProgramLine* next();
+    // The block the last statement came from, and that statement's role in it.
+    RecordedBlock& activeBlock() { return *active_; }
+    const RecordedBlock& activeBlock() const { return *active_; }
+    EntryRole lastRole() const { return lastRole_; }
+    // Leaves the active block: its parent continues after it.
+    void leaveActiveBlock();
+    // Copies the rest of the active function block, up to its closer, into `body`
+    // and lets the closer come next.
+    [[nodiscard]] ErrorCode takeFunctionBody(Program& body);
+
+    void clear();
+
+  private:
+    ErrorCode append(const ProgramLine& line, EntryRole role);
+    ErrorCode openBlock(const ProgramLine& line, BlockType type);
+    static void advance(RecordedBlock& block);
+
+    std::unique_ptr<RecordedBlock> root_;
+    RecordedBlock* open_ = nullptr;    // innermost block still being recorded
+    RecordedBlock* active_ = nullptr;  // block being replayed
+    EntryRole lastRole_ = EntryRole::Plain;
+    Token openerToken_;
+};
+
+}  // namespace zentrel
