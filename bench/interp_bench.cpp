@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <string>
 #include <string_view>
 
 #include "bench/allocation_counter.h"
@@ -46,6 +47,52 @@ void BM_RunFractionProduct(benchmark::State& state) {
     runStatement(state, ":fract", "(1 2) * (3 4)");
 }
 BENCHMARK(BM_RunFractionProduct);
+
+// Runs a loop of `iterations` passes through the recorder: compiled and
+// recorded once per run, then replayed. The counters give the cost of one
+// pass and the heap allocations a pass adds (0: replaying neither copies nor
+// compiles statements, and evaluating them does not allocate).
+void runLoop(benchmark::State& state, std::string_view setup, std::string_view body) {
+    constexpr int kIterations = 1000;
+    const auto loopText = [body](int n) {
+        return "for @i = 0; @i [<] " + std::to_string(n) + "; @i++; " + std::string(body) +
+               "; next";
+    };
+    const std::string text = loopText(kIterations);
+    Engine engine;
+    Context ctx;
+    engine.run(ctx, setup);
+    engine.run(ctx, text);  // warm-up
+    for (auto _ : state)
+        engine.run(ctx, text);
+    state.SetItemsProcessed(state.iterations() * kIterations);
+
+    const auto allocationsOfRun = [&](const std::string& loop) {
+        const std::size_t before = allocationCount();
+        engine.run(ctx, loop);
+        return allocationCount() - before;
+    };
+    const std::size_t one = allocationsOfRun(loopText(1));
+    const std::size_t many = allocationsOfRun(text);
+    state.counters["allocs/pass"] =
+        static_cast<double>(many - one) / static_cast<double>(kIterations - 1);
+}
+
+void BM_ReplayForLoop(benchmark::State& state) {
+    runLoop(state, "@s = 0", "@s += @i");
+}
+BENCHMARK(BM_ReplayForLoop);
+
+void BM_ReplayLoopWithIf(benchmark::State& state) {
+    runLoop(state, "@s = 0", "if @i % 2; @s += @i; else; @s -= 1; endif");
+}
+BENCHMARK(BM_ReplayLoopWithIf);
+
+// One pass calls a one-statement user function: the cost of a call.
+void BM_CallUserFunction(benchmark::State& state) {
+    runLoop(state, "@s = 0; func f x; return @0 * @0 + 1; endfunc", "@s += f @i");
+}
+BENCHMARK(BM_CallUserFunction);
 
 }  // namespace
 }  // namespace zentrel

@@ -2,16 +2,6 @@
 
 namespace zentrel {
 
-std::uint8_t TokenPayload::asByte() const {
-    const std::uint8_t* b = std::get_if<std::uint8_t>(&data_);
-    return b ? *b : 0;
-}
-
-std::string_view TokenPayload::asText() const {
-    const std::string* s = std::get_if<std::string>(&data_);
-    return s ? std::string_view(*s) : std::string_view();
-}
-
 const Value* TokenPayload::asValue() const {
     const OwnedValue* v = std::get_if<OwnedValue>(&data_);
     return v ? v->value.get() : nullptr;

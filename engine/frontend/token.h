@@ -30,8 +30,14 @@ class TokenPayload {
     bool isNone() const { return std::holds_alternative<std::monostate>(data_); }
     // Each accessor answers for a payload of another type with 0, an empty
     // text or null, so a token of an unexpected kind is never read out of bounds.
-    std::uint8_t asByte() const;
-    std::string_view asText() const;
+    std::uint8_t asByte() const {
+        const std::uint8_t* b = std::get_if<std::uint8_t>(&data_);
+        return b ? *b : 0;
+    }
+    std::string_view asText() const {
+        const std::string* s = std::get_if<std::string>(&data_);
+        return s ? std::string_view(*s) : std::string_view();
+    }
     const Number* asNumber() const { return std::get_if<Number>(&data_); }
     Number* asNumber() { return std::get_if<Number>(&data_); }
     const Value* asValue() const;

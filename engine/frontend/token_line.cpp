@@ -33,12 +33,6 @@ TokenLine& TokenLine::operator=(TokenLine&& other) noexcept {
     return *this;
 }
 
-Token* TokenLine::readNext() {
-    Token* token = cursor_;
-    if (token) cursor_ = token->next_;
-    return token;
-}
-
 Token* TokenLine::at(int n) const {
     if (n < 0) return nullptr;
     Token* token = head_;

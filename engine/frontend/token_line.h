@@ -39,7 +39,11 @@ class TokenLine {
     void setCursor(Token* token) { cursor_ = token; }
     void resetCursor() { cursor_ = head_; }
     // Returns the token under the cursor and moves the cursor past it; null at the end.
-    Token* readNext();
+    Token* readNext() {
+        Token* token = cursor_;
+        if (token) cursor_ = token->next_;
+        return token;
+    }
 
     int count() const { return count_; }
     // The n-th token counted from 0, or null.

@@ -109,7 +109,7 @@ bool Engine::runStatement(Context& ctx, ProgramLine& line, ErrorCode& status) {
     currentLine_ = &line;
     currentTokens_ = &line.tokens;
     status = executeStatement(ctx);
-    applyPostfixUpdates(ctx);
+    if (!pending_.empty()) applyPostfixUpdates(ctx);
     const bool lastStatement = !nextLine_ && recordMode == 0;
     if (status == kStatusValue && lastStatement && showResult && !ctx.assignmentMark) {
         showAnswer(ctx);
@@ -125,7 +125,10 @@ ErrorCode Engine::executeStatement(Context& ctx) {
         return kStatusAborted;
     }
     if (status != kSuccess) return status;
-    if (ErrorCode e = resultValue_.assign(ctx.answer())) return e;
+    // A control statement never continues from the answer.
+    if (currentTokens_->head()->kind != TokenKind::Control) {
+        if (ErrorCode e = resultValue_.assign(ctx.answer())) return e;
+    }
     ctx.assignmentMark = false;
     ctx.groupDepth = 0;
     nesting_ = nestingBase_;
@@ -146,9 +149,8 @@ ErrorCode Engine::precheck(Context& ctx) {
     if (first->kind == TokenKind::Command && !ctx.commandsAllowed) return kRefusedCommand;
     if (first->kind == TokenKind::Control) {
         if (!ctx.controlAllowed) return kRefusedControl;
-        errorToken_ = *first;
-        return dispatchTables().controlCheck[first->payload.asByte()](*this, ctx, *first,
-                                                                      resultValue_);
+        // Check handlers that refuse the statement record the keyword themselves.
+        return tables_.controlCheck[first->payload.asByte()](*this, ctx, *first, resultValue_);
     }
     return statementsExecute() ? kSuccess : kStatusDone;
 }

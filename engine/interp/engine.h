@@ -11,6 +11,7 @@
 #include "engine/frontend/token.h"
 #include "engine/interp/context.h"
 #include "engine/interp/control_state.h"
+#include "engine/interp/dispatch.h"
 #include "engine/interp/engine_shared.h"
 #include "engine/interp/switch_pair.h"
 #include "engine/values/error_code.h"
@@ -107,6 +108,8 @@ class Engine {
     EngineShared& shared() { return *shared_; }
     const EngineShared& shared() const { return *shared_; }
 
+    // The dispatch tables, kept at hand: every operand and operator goes through them.
+    const DispatchTables& tables() const { return tables_; }
     OperatorRecord& operatorRecord() { return record_; }
     const Token& errorToken() const { return errorToken_; }
     std::int32_t currentLineNumber() const;
@@ -194,9 +197,11 @@ class Engine {
     void applyPostfixUpdates(Context& ctx);
     void showAnswer(Context& ctx);
     bool pairOperandFollows() const;
+    // After the first operand of a group, when pairOperandFollows().
     ErrorCode evaluateSecondOperands(Context& ctx, Value& result);
     ErrorCode applyOperators(Context& ctx, Value& result);
 
+    const DispatchTables& tables_ = dispatchTables();
     std::unique_ptr<EngineShared> ownShared_;
     EngineShared* shared_;
     Engine* caller_ = nullptr;  // the engine this one was made for, if nested

@@ -1,7 +1,5 @@
 // Left-to-right evaluation of a compiled statement: groups, operands and the
 // operand handlers of the token-kind table.
-#include <utility>
-
 #include "engine/frontend/name_tables.h"
 #include "engine/interp/dispatch.h"
 #include "engine/interp/engine.h"
@@ -14,10 +12,13 @@ namespace zentrel {
 
 namespace {}  // namespace
 
+namespace {
 // Names nothing: the operator being applied when a group starts.
+const Token kNoOperator{TokenKind::NoOperator, {}};
+}  // namespace
+
 const Token& noOperator() {
-    static const Token none{TokenKind::NoOperator, {}};
-    return none;
+    return kNoOperator;
 }
 
 namespace {
@@ -60,7 +61,7 @@ ErrorCode copyConstant(Engine& engine, Context&, const Token& token, Value& resu
 ErrorCode runCommand(Engine& engine, Context& ctx, const Token& token, Value& result) {
     const std::uint8_t id = token.payload.asByte();
     const ErrorCode e = id < kCommandCount
-                            ? dispatchTables().commands[id](engine, ctx, token, result)
+                            ? engine.tables().commands[id](engine, ctx, token, result)
                             : engine.callHostCommand(ctx, id);
     // A command consumes its arguments; anything left over is a mistake in them.
     if (e == kStatusDone && engine.peekToken()) return engine.fail(kErrCommandArgument, token);
@@ -71,18 +72,18 @@ ErrorCode runCommand(Engine& engine, Context& ctx, const Token& token, Value& re
 // handler has decided that the statement runs.
 ErrorCode runControl(Engine& engine, Context& ctx, const Token& token, Value& result) {
     if (&token != engine.statement().head()) return engine.fail(kErrConstantSyntax, token);
-    return dispatchTables().controlRun[token.payload.asByte()](engine, ctx, token, result);
+    return engine.tables().controlRun[token.payload.asByte()](engine, ctx, token, result);
 }
 
 ErrorCode applyUnaryOperator(Engine& engine, Context& ctx, const Token& token, Value& result) {
     if (isBinaryOperator(token)) return engine.fail(kErrUnaryOperator, token);
-    return dispatchTables().operators[token.payload.asByte()](engine, ctx, token, result);
+    return engine.tables().operators[token.payload.asByte()](engine, ctx, token, result);
 }
 
 ErrorCode callFunction(Engine& engine, Context& ctx, const Token& token, Value& result) {
     engine.invalidArgument = false;
     const ErrorCode e =
-        dispatchTables().functions[token.payload.asByte()](engine, ctx, token, result);
+        engine.tables().functions[token.payload.asByte()](engine, ctx, token, result);
     if (e != kSuccess) return e;
     normalizeToMode(result, ctx.modes.numberMode);
     if (engine.invalidArgument) engine.warn(ctx, kWarnInvalidArgument, token);
@@ -132,23 +133,24 @@ ErrorCode Engine::evaluateOperand(Context& ctx, const Token& applying, Value& re
     record_.kind = token->kind;
     record_.elementCount = 0;
     ++nesting_;
-    const ErrorCode e = dispatchTables().kinds[kindCode(token->kind)](*this, ctx, *token, result);
+    const ErrorCode e = tables_.kinds[kindCode(token->kind)](*this, ctx, *token, result);
     --nesting_;
     return e;
 }
 
 ErrorCode Engine::evaluateGroup(Context& ctx, Value& result) {
-    OperatorRecord saved = std::move(record_);
-    record_ = OperatorRecord{};
+    const OperatorRecord saved = record_;
+    record_.kind = TokenKind::NoOperator;
+    record_.elementCount = 0;
     ErrorCode e = kSuccess;
     const Token* first = peekToken();
     if (!first || !isBinaryOperator(*first)) {
         // A statement that starts with a binary operator continues from `result`.
-        e = evaluateOperand(ctx, noOperator(), result);
-        if (e == kSuccess) e = evaluateSecondOperands(ctx, result);
+        e = evaluateOperand(ctx, kNoOperator, result);
+        if (e == kSuccess && pairOperandFollows()) e = evaluateSecondOperands(ctx, result);
     }
     if (e == kSuccess) e = applyOperators(ctx, result);
-    record_ = std::move(saved);
+    record_ = saved;
     return e;
 }
 
@@ -156,8 +158,7 @@ ErrorCode Engine::applyOperators(Context& ctx, Value& result) {
     while (Token* token = currentTokens_->readNext()) {
         if (token->kind == TokenKind::CloseParen) break;
         if (!isBinaryOperator(*token)) return fail(kErrOperator, *token);
-        if (ErrorCode e =
-                dispatchTables().operators[token->payload.asByte()](*this, ctx, *token, result)) {
+        if (ErrorCode e = tables_.operators[token->payload.asByte()](*this, ctx, *token, result)) {
             return e;
         }
     }

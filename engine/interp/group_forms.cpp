@@ -40,7 +40,6 @@ bool Engine::pairOperandFollows() const {
 }
 
 ErrorCode Engine::evaluateSecondOperands(Context& ctx, Value& result) {
-    if (!pairOperandFollows()) return kSuccess;
     const NumberMode mode = ctx.modes.numberMode;
     // Integer modes have no pair forms: a second operand is a mistake, not ignored.
     if (isIntegerFamily(mode)) return fail(kErrOperator, *peekToken());

@@ -59,7 +59,7 @@ ErrorCode goOn(ErrorCode appended) {
 ErrorCode LoopRecorder::begin(const ProgramLine& opener) {
     clear();
     try {
-        root_ = std::make_unique<RecordedBlock>();
+        root_ = std::make_unique<RecordedBlock>(BlockType::Root);
     } catch (const std::bad_alloc&) {
         return kOutOfMemory;
     }
@@ -109,9 +109,7 @@ ErrorCode LoopRecorder::append(const ProgramLine& line, EntryRole role) {
 ErrorCode LoopRecorder::openBlock(const ProgramLine& line, BlockType type) {
     try {
         RecordedEntry entry;
-        entry.block = std::make_unique<RecordedBlock>();
-        entry.block->type = type;
-        entry.block->parent = open_;
+        entry.block = std::make_unique<RecordedBlock>(type, open_);
         RecordedBlock* block = entry.block.get();
         open_->entries.push_back(std::move(entry));
         open_ = block;
@@ -131,7 +129,7 @@ ProgramLine* LoopRecorder::next() {
         if (block->cursor >= block->entries.size()) return nullptr;
         RecordedEntry& entry = block->entries[block->cursor];
         if (!entry.block) {
-            advance(*block);
+            block->advance();
             lastRole_ = entry.role;
             return entry.statement.get();
         }
@@ -144,30 +142,13 @@ ProgramLine* LoopRecorder::next() {
     }
 }
 
-void LoopRecorder::advance(RecordedBlock& block) {
-    const std::size_t next = block.cursor + 1;
-    switch (block.type) {
-        case BlockType::Do:
-        case BlockType::While:
-            block.cursor = next < block.entries.size() ? next : 0;
-            break;
-        case BlockType::For:
-            block.cursor = next < block.entries.size() ? next : 1;
-            break;
-        case BlockType::Root:
-        case BlockType::Func:
-            block.cursor = next;
-            break;
-    }
-}
-
 void LoopRecorder::leaveActiveBlock() {
     RecordedBlock& block = *active_;
     block.breakFlag = false;
     block.continueFlag = false;
     block.started = false;
     active_ = block.parent;
-    advance(*active_);
+    active_->advance();
 }
 
 ErrorCode LoopRecorder::takeFunctionBody(Program& body) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -32,10 +33,20 @@ struct RecordedEntry {
 // to their second (the initialisation runs once); the root and function blocks
 // end after their last entry.
 struct RecordedBlock {
-    BlockType type = BlockType::Root;
-    RecordedBlock* parent = nullptr;
+    static constexpr std::size_t kEnd = std::numeric_limits<std::size_t>::max();
+
+    explicit RecordedBlock(BlockType type, RecordedBlock* parent = nullptr)
+        : type(type),
+          parent(parent),
+          wrapTo(type == BlockType::Do || type == BlockType::While ? 0
+                 : type == BlockType::For                          ? 1
+                                                                   : kEnd) {}
+
+    BlockType type;
+    RecordedBlock* parent;
     std::vector<RecordedEntry> entries;
-    std::size_t cursor = 0;  // entry to replay next
+    std::size_t wrapTo;      // where the cursor goes after the last entry
+    std::size_t cursor = 0;  // entry to replay next; kEnd (or past the end) when none
     bool started = false;
     bool breakFlag = false;
     bool continueFlag = false;
@@ -46,6 +57,9 @@ struct RecordedBlock {
     // Break out at the next end statement, unless a continue is already pending.
     void requestBreak() {
         if (!continueFlag) breakFlag = true;
+    }
+    void advance() {
+        if (++cursor >= entries.size()) cursor = wrapTo;
     }
 };
 
@@ -85,7 +99,6 @@ class LoopRecorder {
   private:
     ErrorCode append(const ProgramLine& line, EntryRole role);
     ErrorCode openBlock(const ProgramLine& line, BlockType type);
-    static void advance(RecordedBlock& block);
 
     std::unique_ptr<RecordedBlock> root_;
     RecordedBlock* open_ = nullptr;    // innermost block still being recorded

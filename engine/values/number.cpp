@@ -16,14 +16,13 @@ Number Number::fromReal(double x, bool fractionRepresentation) {
     return fromComplex({x, 0.0});
 }
 
-void Number::syncRepresentation(bool fractionRepresentation) {
-    if (isFraction == fractionRepresentation) return;
-    if (fractionRepresentation) {
-        fraction = Fraction::fromReal(complex.re);
-    } else {
+void Number::convertRepresentation() {
+    if (isFraction) {
         complex = {static_cast<double>(fraction.value()), 0.0};
+    } else {
+        fraction = Fraction::fromReal(complex.re);
     }
-    isFraction = fractionRepresentation;
+    isFraction = !isFraction;
 }
 
 Extended Number::realValue() const { return isFraction ? fraction.value() : complex.re; }

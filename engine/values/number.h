@@ -44,7 +44,9 @@ struct Number {
 
     // Converts the stored value when its representation differs from the wanted one
     // (the imaginary part is dropped on the way to a fraction).
-    void syncRepresentation(bool fractionRepresentation);
+    void syncRepresentation(bool fractionRepresentation) {
+        if (isFraction != fractionRepresentation) convertRepresentation();
+    }
 
     // Reads without converting the stored parts.
     Extended realValue() const;
@@ -57,6 +59,10 @@ struct Number {
     Number negate(bool fractionRepresentation) const;
     // Non-zero after bringing to the given representation; NaN counts as zero.
     bool isTrue(bool fractionRepresentation) const;
+
+  private:
+    // Switches to the other representation.
+    void convertRepresentation();
 };
 
 }  // namespace zentrel

@@ -101,13 +101,8 @@ void Value::shrinkToScalar() {
     rows_ = cols_ = count_ = 1;
 }
 
-ErrorCode Value::assign(const Value& source) {
+ErrorCode Value::assignElements(const Value& source) {
     if (this == &source) return kSuccess;
-    if (source.count_ == 1) {
-        shrinkToScalar();
-        data()[0] = source.data()[0];
-        return kSuccess;
-    }
     if (capacity() < source.count_ + 1) {
         auto array = allocateZeros(std::int64_t{source.count_} + 1, false);
         if (!array) return kOutOfMemory;
@@ -121,11 +116,6 @@ ErrorCode Value::assign(const Value& source) {
     count_ = source.count_;
     std::copy(source.data(), source.data() + count_, data());
     return kSuccess;
-}
-
-void Value::setScalar(const Number& number) {
-    shrinkToScalar();
-    data()[0] = number;
 }
 
 void normalizeToMode(Number& number, NumberMode mode) {

@@ -48,11 +48,20 @@ public:
     // Keeps the first element as a 1x1 scalar.
     void shrinkToScalar();
     // Makes this a copy of the source, reusing the element array when it is large enough.
-    [[nodiscard]] ErrorCode assign(const Value& source);
+    // Scalars, the common case of every statement, are copied inline.
+    [[nodiscard]] ErrorCode assign(const Value& source) {
+        if (source.count_ != 1 || this == &source) return assignElements(source);
+        setScalar(source.first());
+        return kSuccess;
+    }
     // Replaces the content with one scalar.
-    void setScalar(const Number& number);
+    void setScalar(const Number& number) {
+        if (count_ > 1) shrinkToScalar();
+        data()[0] = number;
+    }
 
 private:
+    [[nodiscard]] ErrorCode assignElements(const Value& source);
     Number* data() { return heap_ ? heap_.get() : inline_.data(); }
     const Number* data() const { return heap_ ? heap_.get() : inline_.data(); }
     std::int32_t capacity() const { return heap_ ? heapCapacity_ : 2; }
