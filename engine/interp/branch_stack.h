@@ -32,6 +32,10 @@ class BranchStack {
     void push(BranchState state) { states_[++depth_] = state; }
     // Only after checking empty().
     void pop() { --depth_; }
+    // Closes the levels opened after the stack had `depth` levels.
+    void popTo(int depth) {
+        if (depth < depth_) depth_ = depth;
+    }
 
     // Statements under the innermost level run (its opening statement counts).
     bool executes() const {

@@ -16,6 +16,10 @@ struct ControlState {
     // The value of each open switch level, indexed by depth; grown on first use.
     std::vector<Value> switchValues;
     LoopRecorder recorder;
+    // The depths when the recording started: a replay cut short takes the
+    // statements that would close its levels with it.
+    int recordingIfDepth = 0;
+    int recordingSwitchDepth = 0;
 };
 
 }  // namespace zentrel

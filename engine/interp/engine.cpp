@@ -99,6 +99,8 @@ bool Engine::stepRecording(Context&, ErrorCode& status) {
 bool Engine::stepReplaying(Context& ctx, ErrorCode& status) {
     if (ProgramLine* line = control_.recorder.next()) return runStatement(ctx, *line, status);
     // The recording has been replayed to its end: the program goes on.
+    currentLine_ = nullptr;
+    currentTokens_ = &placeholderTokens_;
     control_.recorder.clear();
     recordMode = 0;
     status = kStatusDone;
@@ -175,12 +177,6 @@ bool Engine::consultStepper(Context& ctx, bool skipped) {
 }
 
 ErrorCode Engine::finishRun(Context& ctx, ErrorCode status) {
-    // A replay cut short cannot resume in a later run; a recording still open
-    // goes on with the statements of the next run.
-    if (recordMode == 2) {
-        control_.recorder.clear();
-        recordMode = 0;
-    }
     ErrorCode result = kStatusReported;
     if (status != kStatusAborted) {
         if (report(status, currentLineNumber(), ctx, &errorToken_)) result = kStatusAborted;
@@ -188,10 +184,19 @@ ErrorCode Engine::finishRun(Context& ctx, ErrorCode status) {
         result = kStatusAborted;
     }
     if (returnRequested && result != kStatusAborted) result = kStatusValue;
-    program_.reset();
-    nextLine_ = nullptr;
     currentLine_ = nullptr;
     currentTokens_ = &placeholderTokens_;
+    // A replay cut short cannot resume in a later run, and the conditionals it
+    // opened can no longer close; a recording still open goes on with the
+    // statements of the next run.
+    if (recordMode == 2) {
+        control_.recorder.clear();
+        control_.ifs.popTo(control_.recordingIfDepth);
+        control_.switches.popTo(control_.recordingSwitchDepth);
+        recordMode = 0;
+    }
+    program_.reset();
+    nextLine_ = nullptr;
     return result;
 }
 

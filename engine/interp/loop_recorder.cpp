@@ -54,7 +54,32 @@ ErrorCode goOn(ErrorCode appended) {
     return appended == kSuccess ? kRecordGoOn : appended;
 }
 
+RecordedBlock* firstNested(const RecordedBlock& block) {
+    for (const RecordedEntry& entry : block.entries) {
+        if (entry.block) return entry.block.get();
+    }
+    return nullptr;
+}
+
 }  // namespace
+
+RecordedBlock::~RecordedBlock() {
+    // Walk down to a block without nested blocks and free it; its parent is
+    // visited again until nothing nested is left below this one.
+    RecordedBlock* node = this;
+    for (;;) {
+        if (RecordedBlock* nested = firstNested(*node)) {
+            node = nested;
+            continue;
+        }
+        if (node == this) return;
+        RecordedBlock* parent = node->parent;
+        for (RecordedEntry& entry : parent->entries) {
+            if (entry.block.get() == node) entry.block.reset();
+        }
+        node = parent;
+    }
+}
 
 ErrorCode LoopRecorder::begin(const ProgramLine& opener) {
     clear();

@@ -35,6 +35,12 @@ struct RecordedEntry {
 struct RecordedBlock {
     static constexpr std::size_t kEnd = std::numeric_limits<std::size_t>::max();
 
+    RecordedBlock(const RecordedBlock&) = delete;
+    RecordedBlock& operator=(const RecordedBlock&) = delete;
+    // Takes nested blocks apart one at a time: loops nest as deep as the input
+    // goes, and destroying them recursively could exhaust the stack.
+    ~RecordedBlock();
+
     explicit RecordedBlock(BlockType type, RecordedBlock* parent = nullptr)
         : type(type),
           parent(parent),

@@ -47,6 +47,9 @@ ErrorCode startRecording(Engine& engine, const Token& keyword) {
         return engine.fail(e, keyword);
     }
     engine.recordMode = 1;
+    ControlState& c = engine.control();
+    c.recordingIfDepth = c.ifs.depth();
+    c.recordingSwitchDepth = c.switches.depth();
     return kStatusDone;
 }
 

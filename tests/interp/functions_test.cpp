@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/interp/called_body.h"
+#include "engine/interp/error_codes.h"
+#include "tests/interp/recording_host.h"
+
+namespace zentrel {
+namespace {
+
+using Codes = std::vector<ErrorCode>;
+
+struct CallCase {
+    const char* text;
+    ErrorCode code;
+    const char* token;
+};
+
+void PrintTo(const CallCase& c, std::ostream* os) {
+    *os << c.text;
+}
+
+class CallErrors : public testing::TestWithParam<CallCase> {};
+
+TEST_P(CallErrors, NameTheOffendingToken) {
+    RecordingHost host;
+    host.run("func f a b; return @0 + @1; endfunc; func inc [&] v; @0++; endfunc");
+    host.run(GetParam().text);
+    ASSERT_EQ(host.shownCodes(), Codes{GetParam().code});
+    EXPECT_EQ(host.reports.back().tokenText, GetParam().token);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Statements, CallErrors,
+    testing::Values(CallCase{"g 1", kErrConstantSyntax, "g"},
+                    CallCase{"f 1 2 3 4 5 6 7 8 9 10 11", kErrExternalArgCount, "11"},
+                    CallCase{"inc 5", kErrAssignToConstant, "5"},
+                    CallCase{"inc ( 2 + 3 )", kErrAssignToConstant, "("},
+                    CallCase{"f 1 = 2", kErrLeftNotVariable, "="},
+                    CallCase{"f @a = 2", kErrLeftNotVariable, "="},
+                    CallCase{"func 3; endfunc", kErrFunctionName, "3"},
+                    CallCase{"func g 2; endfunc", kErrParameterLabel, "2"},
+                    CallCase{":param 10 1", kErrCommandArgument, ":param"},
+                    CallCase{":param 1", kErrCommandArgument, ":param"},
+                    CallCase{":params 1 0 1 0 1 0 1 0 1 0 1", kErrTooManyParams, ":params"},
+                    CallCase{":params a b c d e f g h i j k", kErrTooManyParams, ":params"},
+                    CallCase{":params [&]", kErrCommandArgument, ":params"},
+                    CallCase{":params x @a", kErrAlreadyDefined, "@a"}));
+
+TEST(Calls, ParameterNamesAreLabelsOfTheDigitSlots) {
+    RecordingHost host;
+    host.run("func diff a b; return a - b; endfunc");
+    EXPECT_EQ(host.answerOf("diff 10 3"), "7");
+    EXPECT_EQ(host.answerOf("diff 10"), "10");
+    host.run(":params first second");
+    EXPECT_EQ(host.answerOf("@0 = 4; @1 = 1; first - second"), "3");
+    host.run(":params first");
+    EXPECT_EQ(host.shownCodes(), Codes{kErrAlreadyDefined});
+}
+
+TEST(Calls, ByReferenceCopiesBackVariablesAndArrays) {
+    RecordingHost host;
+    host.run("func swap [&] a [&] b; @9 = a; a = b; b = @9; endfunc");
+    EXPECT_EQ(host.answerOf("@x = 1; @y = 2; swap @x @y; @x * 10 + @y"), "21");
+    host.run("func fill [&] a[]; @@0 = 8; endfunc");
+    EXPECT_EQ(host.answerOf("@@m = 1; fill @@m; @@m"), "8");
+    host.run("func keep a[]; @@0 = 9; endfunc");
+    EXPECT_EQ(host.answerOf("keep @@m; @@m"), "8");
+    EXPECT_TRUE(host.shownCodes().empty());
+}
+
+// Reports from inside a body reach the host, naming the function as the file.
+class FileRecordingHost : public RecordingHost {
+  public:
+    std::vector<std::string> files;
+
+  protected:
+    void reportStatus(ErrorCode code, std::int32_t line, std::string_view file,
+                      std::string_view token) override {
+        if (code > kStatusDone) files.emplace_back(file);
+        RecordingHost::reportStatus(code, line, file, token);
+    }
+};
+
+TEST(Calls, ErrorsInsideABodyAreReportedThereThenByTheCall) {
+    FileRecordingHost host;
+    host.run("func bad x; x +; endfunc");
+    EXPECT_EQ(host.run("bad 1 + 2"), kStatusReported);
+    EXPECT_EQ(host.shownCodes(), (Codes{kErrMissingOperand, kErrUserCall}));
+    EXPECT_EQ(host.reports.back().tokenText, "bad");
+    EXPECT_EQ(host.files, (std::vector<std::string>{"bad", ""}));
+    EXPECT_EQ(host.shared().callDepth, 0);
+    EXPECT_EQ(host.answerOf("1 + 1"), "2");
+}
+
+TEST(Calls, WarningsInsideABodyFollowTheCallersSwitch) {
+    RecordingHost host;
+    host.run("func half x; return x / 0; endfunc");
+    EXPECT_EQ(host.answerOf("half 1"), "inf");
+    EXPECT_EQ(host.shownCodes(), Codes{kWarnDivisionByZero});
+    host.run(":warn 0");
+    host.run("half 1");
+    EXPECT_EQ(host.shownCodes(), Codes{kWarnDivisionByZero});
+}
+
+TEST(Calls, TheCalleesModeDoesNotLeakIntoTheCaller) {
+    RecordingHost host;
+    host.run("func third; :fract; return 1 / 3; endfunc");
+    EXPECT_EQ(host.answerOf("third"), "0.333333");
+    EXPECT_FALSE(host.shared().modes.fractionRepresentation);
+    host.run(":fract");
+    EXPECT_EQ(host.answerOf("func tenth; :float; return 0.1; endfunc; tenth"), "1_10");
+    EXPECT_TRUE(host.shared().modes.fractionRepresentation);
+}
+
+// Lets a function call itself: every called scope gets the definitions of
+// the caller, so that the depth limit can be reached.
+class RecursiveHost : public RecordingHost {
+  public:
+    int deepest = 0;
+
+  protected:
+    ErrorCode runCalledBody(Engine& calling, CalledBody& call) override {
+        deepest = std::max(deepest, shared().callDepth);
+        FunctionEntry* self = call.child.functions.add(call.name);
+        if (!self || self->body.appendCopy(*call.body.head()) != kSuccess) return kOutOfMemory;
+        return runCalledBodyInNestedEngine(calling, call);
+    }
+};
+
+TEST(Calls, NestingIsBoundedAndFailsWithTheFunctionsName) {
+    RecursiveHost host;
+    host.run("func down n; return down ( @0 + 1 ); endfunc");
+    host.run("down 0");
+    EXPECT_EQ(host.deepest, kMaxCallDepth);
+    // Each level reports that its call failed, the innermost naming the refusal.
+    const Codes shown = host.shownCodes();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.size(), static_cast<std::size_t>(kMaxCallDepth) + 1);
+    for (ErrorCode code : shown)
+        EXPECT_EQ(code, kErrUserCall);
+    EXPECT_EQ(host.reports.back().tokenText, "down");
+    EXPECT_EQ(host.shared().callDepth, 0);
+    // Deep groups inside deep calls share one nesting budget.
+    host.run("func deep n; return " + std::string(400, '(') + "down 0" + std::string(400, ')') +
+             "; endfunc");
+    host.run("deep 0");
+    EXPECT_EQ(host.shared().callDepth, 0);
+    EXPECT_EQ(host.answerOf("2 + 2"), "4");
+}
+
+}  // namespace
+}  // namespace zentrel
