@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/strings/string_table.h"
+#include "engine/interp/error_codes.h"
 #include "engine/values/number_text.h"
 
 namespace zentrel {
@@ -25,6 +26,8 @@ void CliHost::message(std::string_view text) {
 
 void CliHost::reportStatus(ErrorCode code, std::int32_t, std::string_view,
                            std::string_view tokenText) {
+    // Every run ends with a report, every function call too; statuses show nothing.
+    if (code <= kStatusDone) return;
     if (isError(code)) errorReported_ = true;
     const std::string text = formatReport(code, tokenText);
     if (!text.empty()) message(text);
