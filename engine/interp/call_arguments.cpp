@@ -74,17 +74,16 @@ ErrorCode collectArguments(Engine& engine, Context& caller, CallArguments& args)
         if (!next) return kSuccess;
         if (next->kind == TokenKind::Name) resolveName(engine, caller, *next);
         if (!engine.operandFollows()) return kSuccess;
-        if (args.count == kParameterCount) return engine.fail(kErrExternalArgCount, *next);
-        if (ErrorCode e = collectOne(engine, caller, *next, args.items[args.count])) return e;
-        ++args.count;
+        if (args.full()) return engine.fail(kErrExternalArgCount, *next);
+        if (ErrorCode e = collectOne(engine, caller, *next, args.add())) return e;
     }
 }
 
 ErrorCode bindArguments(Engine& engine, const Context& caller, Context& child,
                         const CallArguments& args) {
     const bool fraction = engine.fractionRepresentation();
-    for (int i = 0; i < args.count; ++i) {
-        const CallArgument& arg = args.items[i];
+    for (int i = 0; i < args.count(); ++i) {
+        const CallArgument& arg = args[i];
         const std::uint8_t slot = parameterSlot(i);
         ErrorCode e = kSuccess;
         switch (arg.kind) {
@@ -103,8 +102,8 @@ ErrorCode bindArguments(Engine& engine, const Context& caller, Context& child,
         }
         if (e) return engine.fail(e, *arg.token);
     }
-    setParameter(child, '!', Number::fromReal(args.count, fraction), fraction);
-    for (int i = args.count; i < kParameterCount; ++i) {
+    setParameter(child, '!', Number::fromReal(args.count(), fraction), fraction);
+    for (int i = args.count(); i < kParameterCount; ++i) {
         setParameter(child, parameterSlot(i), Number::zero(fraction), fraction);
     }
     return kSuccess;
@@ -113,9 +112,9 @@ ErrorCode bindArguments(Engine& engine, const Context& caller, Context& child,
 ErrorCode copyBackArguments(Engine& engine, Context& caller, Context& child,
                             const CallArguments& args) {
     const bool fraction = engine.fractionRepresentation();
-    for (int i = 0; i < args.count; ++i) {
+    for (int i = 0; i < args.count(); ++i) {
         if (!child.byReference[i]) continue;
-        const CallArgument& arg = args.items[i];
+        const CallArgument& arg = args[i];
         const std::uint8_t slot = parameterSlot(i);
         if (arg.kind == TokenKind::Array) {
             if (ErrorCode e = caller.arrays[arg.slot].matrix.assign(child.arrays[slot].matrix)) {

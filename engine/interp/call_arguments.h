@@ -1,7 +1,8 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <memory>
+#include <new>
 #include <optional>
 
 #include "engine/frontend/token.h"
@@ -23,9 +24,32 @@ struct CallArgument {
     const Token* token = nullptr;          // names the argument in errors
 };
 
-struct CallArguments {
-    std::array<CallArgument, kParameterCount> items;
-    int count = 0;
+// The arguments of one call, each made as it is collected: most calls pass
+// one or two, and every call makes this list.
+class CallArguments {
+  public:
+    CallArguments() = default;
+    CallArguments(const CallArguments&) = delete;
+    CallArguments& operator=(const CallArguments&) = delete;
+    ~CallArguments() {
+        for (int i = 0; i < count_; ++i)
+            std::destroy_at(&(*this)[i]);
+    }
+
+    int count() const { return count_; }
+    bool full() const { return count_ == kParameterCount; }
+    CallArgument& operator[](int i) { return *std::launder(at(i)); }
+    const CallArgument& operator[](int i) const {
+        return *std::launder(reinterpret_cast<const CallArgument*>(storage_) + i);
+    }
+    // Only while not full().
+    CallArgument& add() { return *new (at(count_++)) CallArgument(); }
+
+  private:
+    CallArgument* at(int i) { return reinterpret_cast<CallArgument*>(storage_) + i; }
+
+    alignas(CallArgument) unsigned char storage_[kParameterCount * sizeof(CallArgument)];
+    int count_ = 0;
 };
 
 // Reads arguments from the rest of the statement until a token that cannot

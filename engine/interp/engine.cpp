@@ -97,7 +97,17 @@ bool Engine::stepRecording(Context&, ErrorCode& status) {
 }
 
 bool Engine::stepReplaying(Context& ctx, ErrorCode& status) {
-    if (ProgramLine* line = control_.recorder.next()) return runStatement(ctx, *line, status);
+    LoopRecorder& recorder = control_.recorder;
+    if (ProgramLine* line = recorder.next()) {
+        // The `endwhile` or `next` of a pass that runs on does nothing but let
+        // the next pass start, which the ring has already done.
+        if (recorder.lastRole() == EntryRole::Closer && recorder.activeBlock().passesOn() &&
+            !debugSwitch.isOn() && control_.ifs.executes() && control_.switches.executes()) {
+            status = kStatusDone;
+            return true;
+        }
+        return runStatement(ctx, *line, status);
+    }
     // The recording has been replayed to its end: the program goes on.
     currentLine_ = nullptr;
     currentTokens_ = &placeholderTokens_;
@@ -135,7 +145,7 @@ ErrorCode Engine::executeStatement(Context& ctx) {
     ctx.groupDepth = 0;
     nesting_ = nestingBase_;
     currentTokens_->resetCursor();
-    if (ErrorCode e = evaluateGroup(ctx, resultValue_)) return e;
+    if (ErrorCode e = evaluateGroupTokens(ctx, resultValue_)) return e;
     if (ErrorCode e = ctx.answer().assign(resultValue_)) return e;
     Value& answer = ctx.answer();
     for (std::int32_t i = 0; i < answer.count(); ++i) {

@@ -200,6 +200,9 @@ class Engine {
     // After the first operand of a group, when pairOperandFollows().
     ErrorCode evaluateSecondOperands(Context& ctx, Value& result);
     ErrorCode applyOperators(Context& ctx, Value& result);
+    // evaluateGroup without keeping the operator record of the enclosing group:
+    // a statement has none.
+    ErrorCode evaluateGroupTokens(Context& ctx, Value& result);
 
     const DispatchTables& tables_ = dispatchTables();
     std::unique_ptr<EngineShared> ownShared_;

@@ -140,6 +140,12 @@ ErrorCode Engine::evaluateOperand(Context& ctx, const Token& applying, Value& re
 
 ErrorCode Engine::evaluateGroup(Context& ctx, Value& result) {
     const OperatorRecord saved = record_;
+    const ErrorCode e = evaluateGroupTokens(ctx, result);
+    record_ = saved;
+    return e;
+}
+
+ErrorCode Engine::evaluateGroupTokens(Context& ctx, Value& result) {
     record_.kind = TokenKind::NoOperator;
     record_.elementCount = 0;
     ErrorCode e = kSuccess;
@@ -150,7 +156,6 @@ ErrorCode Engine::evaluateGroup(Context& ctx, Value& result) {
         if (e == kSuccess && pairOperandFollows()) e = evaluateSecondOperands(ctx, result);
     }
     if (e == kSuccess) e = applyOperators(ctx, result);
-    record_ = saved;
     return e;
 }
 

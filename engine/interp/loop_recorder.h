@@ -64,6 +64,12 @@ struct RecordedBlock {
     void requestBreak() {
         if (!continueFlag) breakFlag = true;
     }
+    // At a `while` or `for` block's end statement: no exit is pending, so the
+    // statement only starts the next pass.
+    bool passesOn() const {
+        return (type == BlockType::While || type == BlockType::For) && !breakFlag &&
+               !continueFlag && !exitPending;
+    }
     void advance() {
         if (++cursor >= entries.size()) cursor = wrapTo;
     }
