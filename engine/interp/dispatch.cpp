@@ -19,11 +19,15 @@ ErrorCode refuseOperand(Engine& engine, Context&, const Token& token, Value&) {
     return engine.fail(kErrConstantSyntax, token);
 }
 
+// Several subsystems may fill one table: each call adds its rows over the
+// refusing default.
 template <std::size_t N>
 void fill(std::array<Handler, N>& table, Handler fallback, std::span<const HandlerRow> rows) {
-    table.fill(fallback);
     for (const HandlerRow& row : rows) {
         if (row.id < N) table[row.id] = row.handler;
+    }
+    for (Handler& handler : table) {
+        if (!handler) handler = fallback;
     }
 }
 
@@ -35,6 +39,7 @@ DispatchTables buildTables() {
     fill(t.controlCheck, refuseCommand, {});
     fill(t.controlRun, refuseCommand, {});
     fill(t.commands, refuseCommand, modeCommandRows());
+    fill(t.commands, refuseCommand, nameCommandRows());
     return t;
 }
 

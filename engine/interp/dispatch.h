@@ -44,5 +44,6 @@ const DispatchTables& dispatchTables();
 std::span<const HandlerRow> operandKindRows();
 std::span<const HandlerRow> operatorRows();
 std::span<const HandlerRow> modeCommandRows();
+std::span<const HandlerRow> nameCommandRows();
 
 }  // namespace zentrel

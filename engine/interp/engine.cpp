@@ -58,6 +58,12 @@ bool Engine::step(Context& ctx, ErrorCode& status) {
 }
 
 ErrorCode Engine::executeStatement(Context& ctx) {
+    if (arrayLiteral_.collecting()) {
+        // The statement belongs to an open array literal; once its braces
+        // balance, the whole literal runs in place of the statement.
+        if (ErrorCode e = arrayLiteral_.collect(*currentTokens_)) return e;
+        currentTokens_ = &arrayLiteral_.completed();
+    }
     currentTokens_->resetCursor();
     ErrorCode status = precheck(ctx);
     if (debugSwitch.isOn() && (status == kSuccess || status == kStatusDone) &&

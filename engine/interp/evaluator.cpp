@@ -7,7 +7,6 @@
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/interp/variables.h"
-#include "engine/values/number_text.h"
 
 namespace zentrel {
 
@@ -26,6 +25,11 @@ bool isBinaryOperator(const Token& token) {
            token.payload.asByte() >= idByte(OperatorId::PostIncrement);
 }
 
+// A `}` that no array literal opened is reported as such wherever it stands.
+ErrorCode misplacedTokenCode(const Token& token, ErrorCode otherwise) {
+    return token.kind == TokenKind::CloseBrace ? kErrArray : otherwise;
+}
+
 // A number word compiled without number parsing, or a word that is a label.
 void resolveName(Engine& engine, Context& ctx, Token& token) {
     const std::string_view word = token.payload.asText();
@@ -33,10 +37,8 @@ void resolveName(Engine& engine, Context& ctx, Token& token) {
         token.kind = TokenKind::NamedVariable;
     } else if (findArrayLabel(ctx, word) >= 0) {
         token.kind = TokenKind::NamedArray;
-    } else if (Number n; parseLiteral(engine.modes(ctx), word, n)) {
-        // Converted in place: the next execution of the statement does not parse again.
-        token.payload = TokenPayload::number(n);
-        token.kind = TokenKind::Constant;
+    } else {
+        convertNumberWord(engine.modes(ctx), token);
     }
 }
 
@@ -124,7 +126,9 @@ ErrorCode Engine::evaluateOperand(Context& ctx, const Token& applying, Value& re
     Token* token = currentTokens_->readNext();
     if (!token) return fail(kErrMissingOperand, applying);
     if (token->kind == TokenKind::Name) resolveName(*this, ctx, *token);
-    if (kindCode(token->kind) >= kOperandKindCount) return fail(kErrConstantSyntax, *token);
+    if (kindCode(token->kind) >= kOperandKindCount) {
+        return fail(misplacedTokenCode(*token, kErrConstantSyntax), *token);
+    }
     // Groups, unary operators and arguments nest through here.
     if (nesting_ >= kMaxNestingDepth) return fail(kOutOfMemory, *token);
     record_.kind = token->kind;
@@ -153,7 +157,8 @@ ErrorCode Engine::evaluateGroup(Context& ctx, Value& result) {
 ErrorCode Engine::applyOperators(Context& ctx, Value& result) {
     while (Token* token = currentTokens_->readNext()) {
         if (token->kind == TokenKind::CloseParen) break;
-        if (!isBinaryOperator(*token)) return fail(kErrOperator, *token);
+        if (!isBinaryOperator(*token))
+            return fail(misplacedTokenCode(*token, kErrOperator), *token);
         if (ErrorCode e =
                 dispatchTables().operators[token->payload.asByte()](*this, ctx, *token, result)) {
             return e;
