@@ -29,22 +29,28 @@ std::span<const std::int32_t> elementNumbers(const OperatorRecord& r) {
     return {r.elements.data(), static_cast<std::size_t>(r.elementCount)};
 }
 
+// An element number truncated toward zero. Large ones are kept at the largest
+// 32-bit number, which no store reaches: truncInt alone would turn a value
+// beyond 64 bits into a negative number, and so into element 0.
+std::int64_t elementNumber(const Number& number) {
+    if (number.realValue() >= INT32_MAX) return INT32_MAX;
+    return number.truncInt();
+}
+
 // Element numbers follow an array as operands, up to the first token that
-// cannot start one. A negative number is warned about and counts as 0; numbers
-// beyond 32 bits are kept at the largest, which no store reaches.
+// cannot start one. A negative number is warned about and counts as 0.
 ErrorCode readElementNumbers(Engine& engine, Context& ctx, const Token& array,
                              OperatorRecord& into) {
     while (engine.operandFollows()) {
         if (into.elementCount == kMaxElementNumbers) return engine.fail(kErrArray, array);
         Value number;
         if (ErrorCode e = engine.evaluateOperand(ctx, array, number)) return e;
-        std::int64_t n = number.first().truncInt();
+        std::int64_t n = elementNumber(number.first());
         if (n < 0) {
             engine.warn(ctx, kWarnNegativeElement, array);
             n = 0;
         }
-        into.elements[into.elementCount++] =
-            static_cast<std::int32_t>(std::min<std::int64_t>(n, INT32_MAX));
+        into.elements[into.elementCount++] = static_cast<std::int32_t>(n);
     }
     return kSuccess;
 }
