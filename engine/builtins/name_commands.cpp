@@ -1,5 +1,7 @@
 // Commands that give names to variables, arrays and constants: :var, :array,
 // :label, :define, :enum and :undef.
+#include "engine/builtins/name_commands.h"
+
 #include "engine/frontend/name_tables.h"
 #include "engine/interp/dispatch.h"
 #include "engine/interp/engine.h"
@@ -25,21 +27,6 @@ bool isPlainWord(Engine& engine, Context& ctx, Token& token) {
 
 bool isLabel(const Context& ctx, std::string_view word) {
     return findVariableLabel(ctx, word) >= 0 || findArrayLabel(ctx, word) >= 0;
-}
-
-// Reads the word a command is to define. A variable or array, or a word that is
-// already a label, is defined already (0x2142); anything else, or nothing, is
-// a mistake in the command's arguments (0x2141).
-ErrorCode readNewName(Engine& engine, Context& ctx, const Token& command, const Token*& word) {
-    Token* token = engine.statement().readNext();
-    if (!token) return engine.fail(kErrCommandArgument, command);
-    if (token->kind == TokenKind::Variable || token->kind == TokenKind::Array) {
-        return engine.fail(kErrAlreadyDefined, *token);
-    }
-    if (!isPlainWord(engine, ctx, *token)) return engine.fail(kErrCommandArgument, command);
-    if (isLabel(ctx, token->payload.asText())) return engine.fail(kErrAlreadyDefined, *token);
-    word = token;
-    return kSuccess;
 }
 
 // Defines one constant: `:define` and `:enum` share the checks and the slot.
@@ -152,6 +139,18 @@ constexpr HandlerRow kNameCommands[] = {
 };
 
 }  // namespace
+
+ErrorCode readNewName(Engine& engine, Context& ctx, const Token& command, const Token*& word) {
+    Token* token = engine.statement().readNext();
+    if (!token) return engine.fail(kErrCommandArgument, command);
+    if (token->kind == TokenKind::Variable || token->kind == TokenKind::Array) {
+        return engine.fail(kErrAlreadyDefined, *token);
+    }
+    if (!isPlainWord(engine, ctx, *token)) return engine.fail(kErrCommandArgument, command);
+    if (isLabel(ctx, token->payload.asText())) return engine.fail(kErrAlreadyDefined, *token);
+    word = token;
+    return kSuccess;
+}
 
 std::span<const HandlerRow> nameCommandRows() {
     return kNameCommands;
