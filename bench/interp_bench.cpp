@@ -43,6 +43,30 @@ void BM_RunIncrementVariable(benchmark::State& state) {
 }
 BENCHMARK(BM_RunIncrementVariable);
 
+void BM_RunIncrementArrayElement(benchmark::State& state) {
+    runStatement(state, "@@v 3 = 0", "@@v 3 = @@v 3 + 1");
+}
+BENCHMARK(BM_RunIncrementArrayElement);
+
+void BM_RunIncrementNamedVariable(benchmark::State& state) {
+    runStatement(state, ":var total; total = 0", "total = total + 1");
+}
+BENCHMARK(BM_RunIncrementNamedVariable);
+
+// What a user-function call pays for its scope: a fresh Context that takes over
+// the caller's labelled variables.
+void BM_MakeCallScope(benchmark::State& state) {
+    Engine engine;
+    Context caller;
+    engine.run(caller, ":var a b c; :define K 2; @@m { 1 2 3 }");
+    for (auto _ : state) {
+        Context child;
+        benchmark::DoNotOptimize(child.variables.copyLabelled(caller.variables));
+        benchmark::DoNotOptimize(&child);
+    }
+}
+BENCHMARK(BM_MakeCallScope);
+
 void BM_RunFractionProduct(benchmark::State& state) {
     runStatement(state, ":fract", "(1 2) * (3 4)");
 }

@@ -1,6 +1,7 @@
 // :param and :params: how the parameters of the function being called are
 // passed (by value or by reference) and what they are called.
 #include "engine/builtins/arguments.h"
+#include "engine/builtins/name_commands.h"
 #include "engine/frontend/name_tables.h"
 #include "engine/interp/dispatch.h"
 #include "engine/interp/engine.h"
@@ -21,11 +22,6 @@ ErrorCode setParam(Engine& engine, Context& ctx, const Token& command, Value&) {
     return kStatusDone;
 }
 
-bool namesExisting(TokenKind kind) {
-    return kind == TokenKind::Variable || kind == TokenKind::NamedVariable ||
-           kind == TokenKind::Array || kind == TokenKind::NamedArray;
-}
-
 // The list form of :params is chosen by its first token: a marker or a word
 // that is no number.
 bool startsNameList(Engine& engine, Context& ctx) {
@@ -38,21 +34,17 @@ bool startsNameList(Engine& engine, Context& ctx) {
 
 // [&] name ...: parameter i gets the name as the label of variable '0' + i.
 ErrorCode declareNames(Engine& engine, Context& ctx, const Token& command) {
-    TokenLine& statement = engine.statement();
-    int count = 0;
-    while (Token* token = statement.readNext()) {
-        const bool reference = token->kind == TokenKind::Reference;
-        if (reference && !(token = statement.readNext())) {
-            return engine.fail(kErrCommandArgument, command);
-        }
-        if (token->kind == TokenKind::Name) resolveName(engine, ctx, *token);
-        if (namesExisting(token->kind)) return engine.fail(kErrAlreadyDefined, *token);
-        if (token->kind != TokenKind::Name) return engine.fail(kErrCommandArgument, command);
+    for (int count = 0; const Token* next = engine.peekToken(); ++count) {
         if (count == kParameterCount) return engine.fail(kErrTooManyParams, command);
-        VariableSlot& slot = ctx.variables['0' + count];
-        slot.label = token->payload.asText();
-        slot.labelState = LabelState::InUse;
-        ctx.byReference[count++] = reference;
+        const bool reference = next->kind == TokenKind::Reference;
+        if (reference) engine.statement().readNext();
+        const Token* word = nullptr;
+        if (ErrorCode e = readNewName(engine, ctx, command, word)) return e;
+        const auto slot = static_cast<std::uint8_t>('0' + count);
+        if (ErrorCode e = ctx.variables.attachLabel(slot, word->payload.asText())) {
+            return engine.fail(e, *word);
+        }
+        ctx.byReference[count] = reference;
     }
     return kStatusDone;
 }

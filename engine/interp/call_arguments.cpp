@@ -1,5 +1,7 @@
 #include "engine/interp/call_arguments.h"
 
+#include <new>
+
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/interp/variables.h"
@@ -14,38 +16,38 @@ std::uint8_t parameterSlot(int i) {
 
 // Variable 0 has no storage of its own: it is the first element of the answer.
 const Number& variableValue(const Context& ctx, std::uint8_t slot) {
-    return slot == 0 ? ctx.answer().first() : ctx.variables[slot].value;
-}
-
-Number& variableStorage(Context& ctx, std::uint8_t slot) {
-    return slot == 0 ? ctx.answer().first() : ctx.variables[slot].value;
+    return slot == 0 ? ctx.answer().first() : ctx.variables.value(slot);
 }
 
 // A constant of the called scope (copied from a caller's label) keeps its value.
 void setParameter(Context& child, std::uint8_t slot, const Number& number, bool fraction) {
-    VariableSlot& variable = child.variables[slot];
-    if (variable.constant) return;
-    variable.value = number;
-    variable.value.syncRepresentation(fraction);
+    if (child.variables.isConstant(slot)) return;
+    Number& variable = child.variables.value(slot);
+    variable = number;
+    variable.syncRepresentation(fraction);
+}
+
+// Both stores of an array: its matrix and its vector store.
+ErrorCode copyArray(const ArrayTable& from, std::uint8_t source, ArrayTable& to,
+                    std::uint8_t target) {
+    Value* matrix = to.writableMatrix(target);
+    VectorNode* vector = to.writableVector(target);
+    if (!matrix || !vector) return kOutOfMemory;
+    if (ErrorCode e = matrix->assign(from.matrix(source))) return e;
+    try {
+        *vector = from.vector(source);
+    } catch (const std::bad_alloc&) {
+        return kOutOfMemory;
+    }
+    return kSuccess;
 }
 
 // An array is passed whole: element numbers after it are further arguments.
 ErrorCode collectArray(Engine& engine, Context& caller, Token& token, CallArgument& arg) {
     engine.statement().readNext();
     arg.kind = TokenKind::Array;
-    if (token.kind == TokenKind::NamedArray) {
-        const int slot = findArrayLabel(caller, token.payload.asText());
-        if (slot < 0) return engine.fail(kErrConstantSyntax, token);
-        arg.slot = static_cast<std::uint8_t>(slot);
-        return kSuccess;
-    }
-    arg.slot = token.payload.asByte();
-    if (arg.slot != ':') return kSuccess;
-    // `@@:` names the array by the value of the operand that follows.
-    Value& index = arg.value.emplace();
-    if (ErrorCode e = engine.evaluateOperand(caller, token, index)) return e;
-    arg.slot = static_cast<std::uint8_t>(index.first().truncInt());
-    return kSuccess;
+    arg.named = token.kind == TokenKind::NamedArray;
+    return settleSlot(engine, caller, token, arg.slot);
 }
 
 ErrorCode collectOne(Engine& engine, Context& caller, Token& token, CallArgument& arg) {
@@ -60,10 +62,48 @@ ErrorCode collectOne(Engine& engine, Context& caller, Token& token, CallArgument
     if (variable) {
         arg.kind = TokenKind::Variable;
         arg.slot = engine.operatorRecord().slot;
+        arg.named = engine.operatorRecord().named;
     } else {
         arg.kind = value.count() == 1 ? TokenKind::Constant : TokenKind::MatrixConstant;
     }
     return kSuccess;
+}
+
+ErrorCode bindOne(const Context& caller, Context& child, const CallArgument& arg, std::uint8_t slot,
+                  bool fraction) {
+    switch (arg.kind) {
+        case TokenKind::Variable:
+            setParameter(child, slot, variableValue(caller, arg.slot), fraction);
+            return kSuccess;
+        case TokenKind::Array:
+            return copyArray(caller.arrays, arg.slot, child.arrays, slot);
+        case TokenKind::MatrixConstant: {
+            Value* matrix = child.arrays.writableMatrix(slot);
+            return matrix ? matrix->assign(*arg.value) : kOutOfMemory;
+        }
+        default:
+            setParameter(child, slot, arg.value->first(), fraction);
+            return kSuccess;
+    }
+}
+
+// Written back like a store through the argument: a named constant refuses it,
+// a slot named by another word gives the name its own slot first.
+ErrorCode copyBackOne(Engine& engine, Context& caller, const Context& child,
+                      const CallArgument& arg, std::uint8_t slot) {
+    const Token& token = *arg.token;
+    if (arg.kind != TokenKind::Variable && arg.kind != TokenKind::Array) {
+        return engine.fail(kErrAssignToConstant, token);
+    }
+    const OperatorRecord target{arg.kind, arg.slot, arg.named};
+    if (arg.kind == TokenKind::Variable) {
+        return storeIntoTarget(engine, caller, target, token, Value(child.variables.value(slot)));
+    }
+    if (ErrorCode e = storeIntoTarget(engine, caller, target, token, child.arrays.matrix(slot))) {
+        return e;
+    }
+    const ErrorCode e = copyArray(child.arrays, slot, caller.arrays, arg.slot);
+    return e ? engine.fail(e, token) : kSuccess;
 }
 
 }  // namespace
@@ -84,50 +124,26 @@ ErrorCode bindArguments(Engine& engine, const Context& caller, Context& child,
     const bool fraction = engine.fractionRepresentation();
     for (int i = 0; i < args.count(); ++i) {
         const CallArgument& arg = args[i];
-        const std::uint8_t slot = parameterSlot(i);
-        ErrorCode e = kSuccess;
-        switch (arg.kind) {
-            case TokenKind::Variable:
-                setParameter(child, slot, variableValue(caller, arg.slot), fraction);
-                break;
-            case TokenKind::Array:
-                e = child.arrays[slot].matrix.assign(caller.arrays[arg.slot].matrix);
-                break;
-            case TokenKind::MatrixConstant:
-                e = child.arrays[slot].matrix.assign(*arg.value);
-                break;
-            default:
-                setParameter(child, slot, arg.value->first(), fraction);
-                break;
+        if (ErrorCode e = bindOne(caller, child, arg, parameterSlot(i), fraction)) {
+            return engine.fail(e, *arg.token);
         }
-        if (e) return engine.fail(e, *arg.token);
     }
     setParameter(child, '!', Number::fromReal(args.count(), fraction), fraction);
+    // The unused parameters read zero, whatever a caller's label copied there.
     for (int i = args.count(); i < kParameterCount; ++i) {
-        setParameter(child, parameterSlot(i), Number::zero(fraction), fraction);
+        const std::uint8_t slot = parameterSlot(i);
+        if (!child.variables.isConstant(slot)) child.variables.clear(slot);
     }
     return kSuccess;
 }
 
 ErrorCode copyBackArguments(Engine& engine, Context& caller, Context& child,
                             const CallArguments& args) {
-    const bool fraction = engine.fractionRepresentation();
     for (int i = 0; i < args.count(); ++i) {
         if (!child.byReference[i]) continue;
-        const CallArgument& arg = args[i];
-        const std::uint8_t slot = parameterSlot(i);
-        if (arg.kind == TokenKind::Array) {
-            if (ErrorCode e = caller.arrays[arg.slot].matrix.assign(child.arrays[slot].matrix)) {
-                return engine.fail(e, *arg.token);
-            }
-            continue;
+        if (ErrorCode e = copyBackOne(engine, caller, child, args[i], parameterSlot(i))) {
+            return e;
         }
-        if (arg.kind != TokenKind::Variable || caller.variables[arg.slot].constant) {
-            return engine.fail(kErrAssignToConstant, *arg.token);
-        }
-        Number& target = variableStorage(caller, arg.slot);
-        target = child.variables[slot].value;
-        target.syncRepresentation(fraction);
     }
     return kSuccess;
 }

@@ -20,6 +20,7 @@ class Engine;
 struct CallArgument {
     TokenKind kind = TokenKind::Constant;  // Variable, Array, Constant or MatrixConstant
     std::uint8_t slot = 0;                 // the caller's variable or array
+    bool named = false;                    // given by its label, not its letter
     std::optional<Value> value;            // Constant and MatrixConstant
     const Token* token = nullptr;          // names the argument in errors
 };

@@ -5,35 +5,15 @@
 #include <string>
 
 #include "engine/frontend/listing.h"
+#include "engine/interp/array_table.h"
 #include "engine/interp/function_table.h"
 #include "engine/interp/switch_pair.h"
+#include "engine/interp/variable_table.h"
 #include "engine/values/modes.h"
-#include "engine/values/number.h"
 #include "engine/values/value.h"
 
 namespace zentrel {
 
-// How a variable or array slot relates to its name.
-enum class LabelState : std::uint8_t {
-    Free = 0,       // never used
-    InUse = 1,      // written through its letter, or labelled with :label
-    Allocated = 2,  // taken for a name by :var, :array, :define or :enum
-};
-
-struct VariableSlot {
-    Number value;
-    std::string label;
-    LabelState labelState = LabelState::Free;
-    bool constant = false;  // refuses assignment
-};
-
-struct ArraySlot {
-    Value matrix;  // what the array is when read or assigned as a whole
-    std::string label;
-    LabelState labelState = LabelState::Free;
-};
-
-inline constexpr int kSlotCount = 256;
 inline constexpr int kParameterCount = 10;
 
 // One variable scope: the top level, or one user-function or external-function
@@ -47,18 +27,18 @@ class Context final : public LabelSource {
     ~Context() = default;
 
     std::string_view variableLabel(std::uint8_t letter) const override {
-        return variables[letter].label;
+        return variables.label(letter);
     }
-    std::string_view arrayLabel(std::uint8_t letter) const override { return arrays[letter].label; }
+    std::string_view arrayLabel(std::uint8_t letter) const override { return arrays.label(letter); }
 
-    Value& answer() { return arrays[0].matrix; }
-    const Value& answer() const { return arrays[0].matrix; }
+    Value& answer() { return arrays.answer(); }
+    const Value& answer() const { return arrays.answer(); }
 
     ContextModes modes;
     bool returnValueAllowed = true;  // `return` may deliver a value
 
-    std::array<VariableSlot, kSlotCount> variables{};
-    std::array<ArraySlot, kSlotCount> arrays{};
+    VariableTable variables;
+    ArrayTable arrays;
 
     FunctionTable functions;  // the functions defined in this scope
 

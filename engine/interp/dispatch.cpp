@@ -1,7 +1,5 @@
 #include "engine/interp/dispatch.h"
 
-#include <initializer_list>
-
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 
@@ -21,25 +19,28 @@ ErrorCode refuseOperand(Engine& engine, Context&, const Token& token, Value&) {
     return engine.fail(kErrConstantSyntax, token);
 }
 
+// Several subsystems may fill one table: each call adds its rows over the
+// refusing default.
 template <std::size_t N>
-void fill(std::array<Handler, N>& table, Handler fallback,
-          std::initializer_list<std::span<const HandlerRow>> sources) {
-    table.fill(fallback);
-    for (std::span<const HandlerRow> rows : sources) {
-        for (const HandlerRow& row : rows) {
-            if (row.id < N) table[row.id] = row.handler;
-        }
+void fill(std::array<Handler, N>& table, Handler fallback, std::span<const HandlerRow> rows) {
+    for (const HandlerRow& row : rows) {
+        if (row.id < N) table[row.id] = row.handler;
+    }
+    for (Handler& handler : table) {
+        if (!handler) handler = fallback;
     }
 }
 
 DispatchTables buildTables() {
     DispatchTables t{};
-    fill(t.kinds, refuseOperand, {operandKindRows()});
+    fill(t.kinds, refuseOperand, operandKindRows());
     fill(t.functions, refuseFunction, {});
-    fill(t.operators, refuseOperand, {operatorRows()});
-    fill(t.controlCheck, refuseCommand, {controlCheckRows()});
-    fill(t.controlRun, refuseCommand, {controlRunRows()});
-    fill(t.commands, refuseCommand, {modeCommandRows(), parameterCommandRows()});
+    fill(t.operators, refuseOperand, operatorRows());
+    fill(t.controlCheck, refuseCommand, controlCheckRows());
+    fill(t.controlRun, refuseCommand, controlRunRows());
+    fill(t.commands, refuseCommand, modeCommandRows());
+    fill(t.commands, refuseCommand, nameCommandRows());
+    fill(t.commands, refuseCommand, parameterCommandRows());
     return t;
 }
 

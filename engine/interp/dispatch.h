@@ -44,6 +44,7 @@ const DispatchTables& dispatchTables();
 std::span<const HandlerRow> operandKindRows();
 std::span<const HandlerRow> operatorRows();
 std::span<const HandlerRow> modeCommandRows();
+std::span<const HandlerRow> nameCommandRows();
 std::span<const HandlerRow> parameterCommandRows();
 std::span<const HandlerRow> controlCheckRows();
 std::span<const HandlerRow> controlRunRows();

@@ -102,7 +102,8 @@ bool Engine::stepReplaying(Context& ctx, ErrorCode& status) {
         // The `endwhile` or `next` of a pass that runs on does nothing but let
         // the next pass start, which the ring has already done.
         if (recorder.lastRole() == EntryRole::Closer && recorder.activeBlock().passesOn() &&
-            !debugSwitch.isOn() && control_.ifs.executes() && control_.switches.executes()) {
+            !debugSwitch.isOn() && !arrayLiteral_.collecting() && control_.ifs.executes() &&
+            control_.switches.executes()) {
             status = kStatusDone;
             return true;
         }
@@ -130,6 +131,12 @@ bool Engine::runStatement(Context& ctx, ProgramLine& line, ErrorCode& status) {
 }
 
 ErrorCode Engine::executeStatement(Context& ctx) {
+    if (arrayLiteral_.collecting()) {
+        // The statement belongs to an open array literal; once its braces
+        // balance, the whole literal runs in place of the statement.
+        if (ErrorCode e = arrayLiteral_.collect(*currentTokens_)) return e;
+        currentTokens_ = &arrayLiteral_.completed();
+    }
     currentTokens_->resetCursor();
     ErrorCode status = precheck(ctx);
     if (debugSwitch.isOn() && (status == kSuccess || status == kStatusDone) &&

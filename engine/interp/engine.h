@@ -9,6 +9,7 @@
 
 #include "engine/frontend/program.h"
 #include "engine/frontend/token.h"
+#include "engine/interp/array_literal.h"
 #include "engine/interp/context.h"
 #include "engine/interp/control_state.h"
 #include "engine/interp/dispatch.h"
@@ -28,10 +29,12 @@ inline constexpr int kMaxNestingDepth = 512;
 // Where the value of the last operand came from: its token kind and, for a
 // variable or array, the settled slot (a label or an indirect `@:` already
 // resolved) with the element numbers read after an array. Storing operators
-// find their target here.
+// find their target here. A variable or array named by a label has kind
+// Variable or Array with `named` set.
 struct OperatorRecord {
     TokenKind kind = TokenKind::NoOperator;
     std::uint8_t slot = 0;
+    bool named = false;  // written through its label, not its letter
     int elementCount = 0;
     std::array<std::int32_t, kMaxElementNumbers> elements{};
 };
@@ -111,6 +114,7 @@ class Engine {
     // The dispatch tables, kept at hand: every operand and operator goes through them.
     const DispatchTables& tables() const { return tables_; }
     OperatorRecord& operatorRecord() { return record_; }
+    ArrayLiteralCollector& arrayLiteral() { return arrayLiteral_; }
     const Token& errorToken() const { return errorToken_; }
     std::int32_t currentLineNumber() const;
     const ProgramLine* currentLine() const { return currentLine_; }
@@ -216,6 +220,7 @@ class Engine {
     TokenLine placeholderTokens_;
     TokenLine* currentTokens_ = &placeholderTokens_;
     OperatorRecord record_;
+    ArrayLiteralCollector arrayLiteral_;
     Token errorToken_{TokenKind::NoOperator, {}};
     int nesting_ = 0;
     int nestingBase_ = 0;  // the caller's nesting: calls share one recursion budget

@@ -6,7 +6,6 @@
 #include "engine/interp/error_codes.h"
 #include "engine/interp/function_call.h"
 #include "engine/interp/variables.h"
-#include "engine/values/number_text.h"
 
 namespace zentrel {
 
@@ -28,6 +27,11 @@ bool isBinaryOperator(const Token& token) {
            token.payload.asByte() >= idByte(OperatorId::PostIncrement);
 }
 
+// A `}` that no array literal opened is reported as such wherever it stands.
+ErrorCode misplacedTokenCode(const Token& token, ErrorCode otherwise) {
+    return token.kind == TokenKind::CloseBrace ? kErrArray : otherwise;
+}
+
 }  // namespace
 
 void resolveName(Engine& engine, Context& ctx, Token& token) {
@@ -36,10 +40,8 @@ void resolveName(Engine& engine, Context& ctx, Token& token) {
         token.kind = TokenKind::NamedVariable;
     } else if (findArrayLabel(ctx, word) >= 0) {
         token.kind = TokenKind::NamedArray;
-    } else if (Number n; parseLiteral(engine.modes(ctx), word, n)) {
-        // Converted in place: the next execution of the statement does not parse again.
-        token.payload = TokenPayload::number(n);
-        token.kind = TokenKind::Constant;
+    } else {
+        convertNumberWord(engine.modes(ctx), token);
     }
 }
 
@@ -127,7 +129,9 @@ ErrorCode Engine::evaluateOperand(Context& ctx, const Token& applying, Value& re
     Token* token = currentTokens_->readNext();
     if (!token) return fail(kErrMissingOperand, applying);
     if (token->kind == TokenKind::Name) resolveName(*this, ctx, *token);
-    if (kindCode(token->kind) >= kOperandKindCount) return fail(kErrConstantSyntax, *token);
+    if (kindCode(token->kind) >= kOperandKindCount) {
+        return fail(misplacedTokenCode(*token, kErrConstantSyntax), *token);
+    }
     // Groups, unary operators and arguments nest through here.
     if (nesting_ >= kMaxNestingDepth) return fail(kOutOfMemory, *token);
     record_.kind = token->kind;
@@ -162,7 +166,8 @@ ErrorCode Engine::evaluateGroupTokens(Context& ctx, Value& result) {
 ErrorCode Engine::applyOperators(Context& ctx, Value& result) {
     while (Token* token = currentTokens_->readNext()) {
         if (token->kind == TokenKind::CloseParen) break;
-        if (!isBinaryOperator(*token)) return fail(kErrOperator, *token);
+        if (!isBinaryOperator(*token))
+            return fail(misplacedTokenCode(*token, kErrOperator), *token);
         if (ErrorCode e = tables_.operators[token->payload.asByte()](*this, ctx, *token, result)) {
             return e;
         }

@@ -184,7 +184,8 @@ ErrorCode prefixStep(Engine& engine, Context& ctx, const Token& op, Value& acc) 
 template <Op id>
 ErrorCode postfixStep(Engine& engine, Context& ctx, const Token& op, Value&) {
     const OperatorRecord& target = engine.operatorRecord();
-    if (ErrorCode e = checkStoreTarget(engine, ctx, target, op, kErrLeftNotVariable)) return e;
+    // The target is made now, so that a store too large to hold fails here.
+    if (ErrorCode e = prepareStoreTarget(engine, ctx, target, op)) return e;
     engine.queuePostfix(target, id == Op::PostIncrement ? 1 : -1);
     return kSuccess;
 }

@@ -1,49 +1,21 @@
 #include "engine/interp/variables.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <span>
+
+#include "engine/interp/array_literal.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/values/arithmetic.h"
+#include "engine/values/number_text.h"
 
 namespace zentrel {
 
 namespace {
 
-template <typename Slots>
-int findLabel(const Slots& slots, std::string_view name) {
-    for (int i = 0; i < kSlotCount; ++i) {
-        if (!slots[i].label.empty() && slots[i].label == name) return i;
-    }
-    return -1;
-}
-
-// The slot a variable or array token addresses: its letter, its label, or for
-// `@:` / `@@:` the value of the operand that follows. -1 for an unknown label.
-ErrorCode settleSlot(Engine& engine, Context& ctx, const Token& token, int& slot) {
-    switch (token.kind) {
-        case TokenKind::Variable:
-        case TokenKind::Array:
-            slot = token.payload.asByte();
-            if (slot != ':') return kSuccess;
-            break;
-        case TokenKind::NamedVariable:
-            slot = findVariableLabel(ctx, token.payload.asText());
-            return slot < 0 ? engine.fail(kErrConstantSyntax, token) : kSuccess;
-        default:
-            slot = findArrayLabel(ctx, token.payload.asText());
-            return slot < 0 ? engine.fail(kErrConstantSyntax, token) : kSuccess;
-    }
-    Value index;
-    if (ErrorCode e = engine.evaluateOperand(ctx, token, index)) return e;
-    slot = static_cast<std::uint8_t>(index.first().truncInt());
-    return kSuccess;
-}
-
-// The record now names the slot directly, whatever form the operand was written in.
-void recordSlot(Engine& engine, TokenKind kind, int slot) {
-    OperatorRecord& record = engine.operatorRecord();
-    record.kind = kind;
-    record.slot = static_cast<std::uint8_t>(slot);
-    record.elementCount = 0;
+bool isNamed(const Token& token) {
+    return token.kind == TokenKind::NamedVariable || token.kind == TokenKind::NamedArray;
 }
 
 bool isVariableRecord(const OperatorRecord& r) {
@@ -53,39 +25,188 @@ bool isArrayRecord(const OperatorRecord& r) {
     return r.kind == TokenKind::Array;
 }
 
+std::span<const std::int32_t> elementNumbers(const OperatorRecord& r) {
+    return {r.elements.data(), static_cast<std::size_t>(r.elementCount)};
+}
+
+// An element number truncated toward zero. Large ones are kept at the largest
+// 32-bit number, which no store reaches: truncInt alone would turn a value
+// beyond 64 bits into a negative number, and so into element 0.
+std::int64_t elementNumber(const Number& number) {
+    if (number.realValue() >= INT32_MAX) return INT32_MAX;
+    return number.truncInt();
+}
+
+// Element numbers follow an array as operands, up to the first token that
+// cannot start one. A negative number is warned about and counts as 0.
+ErrorCode readElementNumbers(Engine& engine, Context& ctx, const Token& array,
+                             OperatorRecord& into) {
+    while (engine.operandFollows()) {
+        if (into.elementCount == kMaxElementNumbers) return engine.fail(kErrArray, array);
+        Value number;
+        if (ErrorCode e = engine.evaluateOperand(ctx, array, number)) return e;
+        std::int64_t n = elementNumber(number.first());
+        if (n < 0) {
+            engine.warn(ctx, kWarnNegativeElement, array);
+            n = 0;
+        }
+        into.elements[into.elementCount++] = static_cast<std::int32_t>(n);
+    }
+    return kSuccess;
+}
+
+// The element the record addresses, or the spare zero of its store.
+const Number& readElement(const Context& ctx, const OperatorRecord& r) {
+    const auto numbers = elementNumbers(r);
+    if (numbers.size() == 2) return ctx.arrays.matrix(r.slot).elementAt(numbers[0], numbers[1]);
+    return readVectorPath(ctx.arrays.vector(r.slot), numbers);
+}
+
+// Element (r, c) of the matrix for writing, growing the matrix to hold it.
+ErrorCode growMatrixTo(Value& matrix, std::int32_t r, std::int32_t c, bool fr, Number*& out) {
+    if (r >= matrix.rows() || c >= matrix.cols()) {
+        const std::int64_t rows = std::max<std::int64_t>(matrix.rows(), std::int64_t{r} + 1);
+        const std::int64_t cols = std::max<std::int64_t>(matrix.cols(), std::int64_t{c} + 1);
+        if (rows > INT32_MAX || cols > INT32_MAX) return kOutOfMemory;
+        if (ErrorCode e = matrix.resize(static_cast<std::int32_t>(rows),
+                                        static_cast<std::int32_t>(cols), fr)) {
+            return e;
+        }
+    }
+    out = &matrix.element(r * matrix.cols() + c);
+    return kSuccess;
+}
+
+// The Number an array record writes: the first element of the matrix for the
+// whole array, else the element, its store grown to hold it.
+ErrorCode locateArrayElement(Context& ctx, const OperatorRecord& r, bool fr, Number*& out) {
+    const auto numbers = elementNumbers(r);
+    if (numbers.size() == 0 || numbers.size() == 2) {
+        Value* matrix = ctx.arrays.writableMatrix(r.slot);
+        if (!matrix) return kOutOfMemory;
+        if (numbers.empty()) {
+            out = &matrix->first();
+            return kSuccess;
+        }
+        return growMatrixTo(*matrix, numbers[0], numbers[1], fr, out);
+    }
+    VectorNode* root = ctx.arrays.writableVector(r.slot);
+    if (!root) return kOutOfMemory;
+    return locateVectorPath(*root, numbers, PathFit::Grow, out);
+}
+
+// A write through a letter first moves a name's contents out of the slot.
+ErrorCode claimTarget(Context& ctx, const OperatorRecord& r) {
+    if (r.named) return kSuccess;
+    return isVariableRecord(r) ? ctx.variables.claimForLetter(r.slot)
+                               : ctx.arrays.claimForLetter(r.slot);
+}
+
+// The Number the record's target writes, after claiming the slot.
+ErrorCode locateTarget(Context& ctx, const OperatorRecord& r, bool fr, Number*& out) {
+    if (ErrorCode e = claimTarget(ctx, r)) return e;
+    if (isArrayRecord(r)) return locateArrayElement(ctx, r, fr, out);
+    out = &ctx.variables.value(r.slot);
+    return kSuccess;
+}
+
+// A whole array takes the value's shape.
+ErrorCode storeWholeArray(Context& ctx, const OperatorRecord& target, const Value& value) {
+    if (ErrorCode e = claimTarget(ctx, target)) return e;
+    Value* matrix = ctx.arrays.writableMatrix(target.slot);
+    return matrix ? matrix->assign(value) : kOutOfMemory;
+}
+
+// A variable keeps the number as it is; an array element takes the current
+// representation, as matrix elements do.
+ErrorCode storeNumber(Context& ctx, const OperatorRecord& target, const Value& value, bool fr) {
+    Number* number = nullptr;
+    if (ErrorCode e = locateTarget(ctx, target, fr, number)) return e;
+    *number = value.first();
+    if (isArrayRecord(target)) number->syncRepresentation(fr);
+    return kSuccess;
+}
+
 }  // namespace
 
+bool convertNumberWord(const ModeView& modes, Token& token) {
+    Number number;
+    if (token.kind != TokenKind::Name || !parseLiteral(modes, token.payload.asText(), number)) {
+        return false;
+    }
+    token.payload = TokenPayload::number(number);
+    token.kind = TokenKind::Constant;
+    return true;
+}
+
+ErrorCode settleSlot(Engine& engine, Context& ctx, const Token& token, std::uint8_t& slot) {
+    if (isNamed(token)) {
+        const std::string_view name = token.payload.asText();
+        const int found = token.kind == TokenKind::NamedVariable ? findVariableLabel(ctx, name)
+                                                                 : findArrayLabel(ctx, name);
+        // The label may have been removed since the word was resolved.
+        if (found < 0) return engine.fail(kErrConstantSyntax, token);
+        slot = static_cast<std::uint8_t>(found);
+        return kSuccess;
+    }
+    slot = token.payload.asByte();
+    if (slot != ':') return kSuccess;
+    Value index;
+    if (ErrorCode e = engine.evaluateOperand(ctx, token, index)) return e;
+    slot = static_cast<std::uint8_t>(index.first().truncInt());
+    return kSuccess;
+}
+
 int findVariableLabel(const Context& ctx, std::string_view name) {
-    return findLabel(ctx.variables, name);
+    return ctx.variables.find(name);
 }
 
 int findArrayLabel(const Context& ctx, std::string_view name) {
-    return findLabel(ctx.arrays, name);
+    return ctx.arrays.find(name);
 }
 
 ErrorCode readVariableOperand(Engine& engine, Context& ctx, const Token& token, Value& result) {
-    int slot = 0;
+    std::uint8_t slot = 0;
     if (ErrorCode e = settleSlot(engine, ctx, token, slot)) return e;
-    recordSlot(engine, TokenKind::Variable, slot);
+    engine.operatorRecord() = OperatorRecord{TokenKind::Variable, slot, isNamed(token)};
     // Variable 0 has no storage of its own: it is the first element of the answer.
-    const Number& source = slot == 0 ? ctx.answer().first() : ctx.variables[slot].value;
-    result.setScalar(source);
+    result.setScalar(slot == 0 ? ctx.answer().first() : ctx.variables.value(slot));
     result.first().syncRepresentation(engine.fractionRepresentation());
     return kSuccess;
 }
 
 ErrorCode readArrayOperand(Engine& engine, Context& ctx, const Token& token, Value& result) {
-    int slot = 0;
+    std::uint8_t slot = 0;
     if (ErrorCode e = settleSlot(engine, ctx, token, slot)) return e;
-    recordSlot(engine, TokenKind::Array, slot);
-    return result.assign(ctx.arrays[slot].matrix);
+    OperatorRecord record{TokenKind::Array, slot, isNamed(token)};
+    const Token* next = engine.peekToken();
+    if (next && next->kind == TokenKind::OpenBrace) {
+        if (ErrorCode e = readArrayLiteral(engine, ctx, token, slot, record.named, result)) {
+            return e;
+        }
+        engine.operatorRecord() = record;
+        return kSuccess;
+    }
+    if (ErrorCode e = readElementNumbers(engine, ctx, token, record)) return e;
+    engine.operatorRecord() = record;
+    if (record.elementCount == 0) {
+        const ErrorCode e = result.assign(ctx.arrays.matrix(slot));
+        return e ? engine.fail(e, token) : kSuccess;
+    }
+    result.setScalar(readElement(ctx, record));
+    result.first().syncRepresentation(engine.fractionRepresentation());
+    return kSuccess;
 }
 
 ErrorCode checkStoreTarget(Engine& engine, const Context& ctx, const OperatorRecord& target,
                            const Token& op, ErrorCode notVariable) {
     if (target.kind == TokenKind::Constant) return engine.fail(kErrAssignToConstant, op);
     if (isVariableRecord(target)) {
-        if (ctx.variables[target.slot].constant) {
+        // A constant belongs to its name: written through the slot's letter, it
+        // moves to a fresh slot and the write goes to the old one.
+        const bool movesAway =
+            !target.named && ctx.variables.state(target.slot) == LabelState::Allocated;
+        if (ctx.variables.isConstant(target.slot) && !movesAway) {
             return engine.fail(kErrAssignToConstant, op);
         }
         return kSuccess;
@@ -93,30 +214,28 @@ ErrorCode checkStoreTarget(Engine& engine, const Context& ctx, const OperatorRec
     return isArrayRecord(target) ? kSuccess : engine.fail(notVariable, op);
 }
 
+ErrorCode prepareStoreTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
+                             const Token& op) {
+    if (ErrorCode e = checkStoreTarget(engine, ctx, target, op, kErrLeftNotVariable)) return e;
+    Number* number = nullptr;
+    const ErrorCode e = locateTarget(ctx, target, engine.fractionRepresentation(), number);
+    return e ? engine.fail(e, op) : kSuccess;
+}
+
 ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
                           const Token& op, const Value& value) {
     if (ErrorCode e = checkStoreTarget(engine, ctx, target, op, kErrLeftNotVariable)) return e;
-    const std::uint8_t slot = target.slot;
-    if (isArrayRecord(target)) {
-        ArraySlot& array = ctx.arrays[slot];
-        if (array.labelState == LabelState::Free) array.labelState = LabelState::InUse;
-        return array.matrix.assign(value);
-    }
-    VariableSlot& variable = ctx.variables[slot];
-    if (variable.labelState == LabelState::Free) variable.labelState = LabelState::InUse;
-    variable.value = value.first();
-    return kSuccess;
+    const ErrorCode e = isArrayRecord(target) && target.elementCount == 0
+                            ? storeWholeArray(ctx, target, value)
+                            : storeNumber(ctx, target, value, engine.fractionRepresentation());
+    return e ? engine.fail(e, op) : kSuccess;
 }
 
 void applyPostfixUpdate(Engine& engine, Context& ctx, const OperatorRecord& target, int delta) {
-    const std::uint8_t slot = target.slot;
+    // prepareStoreTarget made the target when the update was queued; locating it
+    // again only fails if a literal cut it away in between and it cannot regrow.
     Number* number = nullptr;
-    if (isVariableRecord(target)) {
-        number = &ctx.variables[slot].value;
-    } else if (isArrayRecord(target)) {
-        number = &ctx.arrays[slot].matrix.first();
-    }
-    if (!number) return;
+    if (locateTarget(ctx, target, engine.fractionRepresentation(), number)) return;
     if (delta > 0) {
         postfixIncrement(*number, engine.modes(ctx));
     } else {

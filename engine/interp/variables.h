@@ -5,6 +5,7 @@
 #include "engine/frontend/token.h"
 #include "engine/interp/context.h"
 #include "engine/values/error_code.h"
+#include "engine/values/modes.h"
 #include "engine/values/value.h"
 
 namespace zentrel {
@@ -16,9 +17,20 @@ struct OperatorRecord;
 int findVariableLabel(const Context& ctx, std::string_view name);
 int findArrayLabel(const Context& ctx, std::string_view name);
 
+// A Name that is a number word (compiled without number parsing) becomes a
+// Constant in place, so the next execution does not parse it again; true when
+// it did.
+bool convertNumberWord(const ModeView& modes, Token& token);
+
+// The slot a variable or array token addresses: its letter, its label, or for
+// `@:` / `@@:` the value of the operand that follows (0x210A for a label that
+// no longer exists).
+ErrorCode settleSlot(Engine& engine, Context& ctx, const Token& token, std::uint8_t& slot);
+
 // Operand handlers for Variable / NamedVariable and Array / NamedArray tokens.
-// They settle the slot (evaluating the operand after `@:` or `@@:`) and write it
-// into the operator record, so that a storing operator finds its target.
+// They settle the slot (evaluating the operand after `@:` or `@@:`), read an
+// array's element numbers or literal, and write the target into the operator
+// record, so that a storing operator finds it.
 ErrorCode readVariableOperand(Engine& engine, Context& ctx, const Token& token, Value& result);
 ErrorCode readArrayOperand(Engine& engine, Context& ctx, const Token& token, Value& result);
 
@@ -26,10 +38,17 @@ ErrorCode readArrayOperand(Engine& engine, Context& ctx, const Token& token, Val
 // (`notVariable`) when it is not a variable or array, 0x210E when it is a constant.
 ErrorCode checkStoreTarget(Engine& engine, const Context& ctx, const OperatorRecord& target,
                            const Token& op, ErrorCode notVariable);
-// Stores the value into the record's target after checkStoreTarget.
+// checkStoreTarget, then makes the target exist (a named slot written through
+// its letter moves its contents away, a store grows to hold the element);
+// 0x2000 naming `op` when it cannot.
+ErrorCode prepareStoreTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
+                             const Token& op);
+// Stores the value into the record's target: a variable or element takes its
+// first element, a whole array the value itself.
 ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
                           const Token& op, const Value& value);
-// The deferred update of a postfix ++ (delta 1) or -- (delta -1).
+// The deferred update of a postfix ++ (delta 1) or -- (delta -1), on a target
+// prepared when it was queued.
 void applyPostfixUpdate(Engine& engine, Context& ctx, const OperatorRecord& target, int delta);
 
 }  // namespace zentrel

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "engine/interp/slot_names.h"
+#include "engine/interp/vector_store.h"
+#include "engine/values/error_code.h"
+#include "engine/values/value.h"
+
+namespace zentrel {
+
+// The two independent stores of an array: the matrix is what the array is when
+// read or assigned as a whole and what two element numbers address; the vector
+// store holds element lists, trees and text.
+struct ArrayStore {
+    Value matrix;
+    VectorNode vector;
+};
+
+// The 256 arrays of a scope with their labels and label states. A store is made
+// on its first write, and the table of stores with the first store, so that
+// making a scope (every function call makes one) costs next to nothing. The
+// matrix store of slot 0 is the answer and always exists.
+class ArrayTable final : public SlotNames {
+  public:
+    Value& answer() { return answer_; }
+    const Value& answer() const { return answer_; }
+
+    // A scalar zero, or an empty node, for a slot never written.
+    const Value& matrix(std::uint8_t slot) const;
+    const VectorNode& vector(std::uint8_t slot) const;
+    // The stores for writing; null when the store cannot be allocated.
+    Value* writableMatrix(std::uint8_t slot);
+    VectorNode* writableVector(std::uint8_t slot);
+
+  private:
+    ArrayStore* store(std::uint8_t slot);
+    const ArrayStore* storeOrNull(std::uint8_t slot) const {
+        return stores_ ? (*stores_)[slot].get() : nullptr;
+    }
+    ErrorCode copyContents(std::uint8_t from, std::uint8_t to) override;
+
+    Value answer_;
+    // Slot 0: vector store only.
+    std::unique_ptr<std::array<std::unique_ptr<ArrayStore>, kSlotCount>> stores_;
+};
+
+}  // namespace zentrel

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "engine/values/error_code.h"
+#include "engine/values/number.h"
+
+namespace zentrel {
+
+// One node of an array's vector store: an ordered list of Numbers followed by
+// one spare zero (reads past the end find it, and text kept here ends with it),
+// and an ordered list of child nodes of the same kind.
+class VectorNode {
+  public:
+    // Elements in the list, the spare zero not counted.
+    std::int32_t count() const;
+    // Element i, or the spare zero past the end.
+    const Number& element(std::int64_t i) const;
+    std::int32_t childCount() const { return static_cast<std::int32_t>(children_.size()); }
+    // Child i, or null past the end.
+    const VectorNode* child(std::int64_t i) const;
+
+    // Element i, the list first grown to hold it (new elements are 0).
+    [[nodiscard]] ErrorCode growTo(std::int64_t i, Number*& out);
+    // Element i, the list first cut or grown so that it ends right after i.
+    [[nodiscard]] ErrorCode fitTo(std::int64_t i, Number*& out);
+    // The same for the list of children.
+    [[nodiscard]] ErrorCode growChildTo(std::int64_t i, VectorNode*& out);
+    [[nodiscard]] ErrorCode fitChildTo(std::int64_t i, VectorNode*& out);
+
+    void clear();
+
+  private:
+    std::vector<Number> elements_;  // empty, or the elements and the spare zero
+    std::vector<VectorNode> children_;
+};
+
+// How a store through a path treats the lists it passes: element stores only
+// ever grow them; array literals make each end at the position they store to.
+enum class PathFit : std::uint8_t { Grow, Fit };
+
+// The element a path of element numbers addresses: every number but the last
+// selects a child node, the last an element (the path is never empty). A
+// missing child or element reads 0.
+const Number& readVectorPath(const VectorNode& root, std::span<const std::int32_t> path);
+// The same element for writing, creating what is missing on the way; 0x2000 when
+// a list would grow beyond what a store can hold or cannot be allocated.
+[[nodiscard]] ErrorCode locateVectorPath(VectorNode& root, std::span<const std::int32_t> path,
+                                         PathFit fit, Number*& out);
+
+}  // namespace zentrel
