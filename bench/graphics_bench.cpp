@@ -1,0 +1,70 @@
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "graphics/canvas.h"
+#include "graphics/standard_glyphs.h"
+
+namespace zentrel {
+namespace {
+
+constexpr std::int32_t kWidth = 2000;
+constexpr std::int32_t kHeight = 1000;
+
+// 2000 segments with ends a little beyond the raster, so some are clipped.
+std::vector<PixelSegment> randomSegments() {
+    std::mt19937 generator(12345);
+    std::uniform_int_distribution<std::int32_t> xs(-200, kWidth + 200);
+    std::uniform_int_distribution<std::int32_t> ys(-200, kHeight + 200);
+    std::vector<PixelSegment> segments(2000);
+    for (PixelSegment& s : segments)
+        s = {{xs(generator), ys(generator)}, {xs(generator), ys(generator)}};
+    return segments;
+}
+
+// One iteration is one line; the 2000 segments are drawn in turn.
+void BM_RandomLine(benchmark::State& state) {
+    Canvas canvas;
+    canvas.create(kWidth, kHeight, true);
+    canvas.setColour(9);
+    const std::vector<PixelSegment> segments = randomSegments();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const PixelSegment& s = segments[next];
+        benchmark::DoNotOptimize(canvas.line(s.from.x, s.from.y, s.to.x, s.to.y));
+        next = next + 1 == segments.size() ? 0 : next + 1;
+    }
+    benchmark::DoNotOptimize(canvas.getPixel(0, 0));
+}
+BENCHMARK(BM_RandomLine);
+
+void BM_FillWholeCanvas(benchmark::State& state) {
+    Canvas canvas;
+    canvas.create(kWidth, kHeight, true);
+    std::uint8_t colour = 0;
+    for (auto _ : state) {
+        canvas.setColour(++colour);
+        canvas.fillRect(0, 0, kWidth, kHeight);
+        benchmark::ClobberMemory();
+    }
+    benchmark::DoNotOptimize(canvas.getPixel(kWidth - 1, kHeight - 1));
+}
+BENCHMARK(BM_FillWholeCanvas);
+
+void BM_DrawTenDigits(benchmark::State& state) {
+    Canvas canvas;
+    canvas.create(kWidth, kHeight, true);
+    defineStandardGlyphs(canvas);
+    for (auto _ : state) {
+        canvas.movePen(100, 500);
+        canvas.drawText("1234567890", 7);
+        benchmark::ClobberMemory();
+    }
+    benchmark::DoNotOptimize(canvas.getPixel(100, 495));
+}
+BENCHMARK(BM_DrawTenDigits);
+
+}  // namespace
+}  // namespace zentrel
