@@ -44,5 +44,7 @@ const DispatchTables& dispatchTables();
 std::span<const HandlerRow> operandKindRows();
 std::span<const HandlerRow> operatorRows();
 std::span<const HandlerRow> modeCommandRows();
+std::span<const HandlerRow> partSetterRows();
+std::span<const HandlerRow> mathFunctionRows();
 
 }  // namespace zentrel

@@ -26,11 +26,11 @@ Engine::Engine(Engine& caller)
       updateSwitch(caller.updateSwitch),
       debugSwitch(caller.debugSwitch),
       shared_(caller.shared_) {
-    shared_->modes.angleUnit = AngleUnit::Radian;
+    shared_->selectAngleUnit(AngleUnit::Radian);
 }
 
 Engine::~Engine() {
-    if (!ownShared_) shared_->modes.angleUnit = callerAngleUnit;
+    if (!ownShared_) shared_->selectAngleUnit(callerAngleUnit);
 }
 
 ErrorCode Engine::run(Context& ctx, std::string_view source) {

@@ -37,6 +37,12 @@ struct OperatorRecord {
 // A token that names nothing, for errors raised where no operator applies.
 const Token& noOperator();
 
+class Engine;
+// Turns a Name into what it stands for, in place: a NamedVariable or NamedArray
+// for a label, a Constant for a number word of the current mode; anything else
+// stays a Name.
+void resolveName(Engine& engine, Context& ctx, Token& token);
+
 // What the statement stepper does while the debug switch is on.
 struct Stepper {
     std::uint8_t stepMode = 0;
@@ -97,6 +103,8 @@ class Engine {
     ErrorCode callHostCommand(Context& ctx, std::uint8_t commandId) {
         return runHostCommand(ctx, commandId);
     }
+    // Shows a user warning text through the host (hook 12).
+    void showWarningText(std::string_view text) { showUserWarning(text); }
 
     // Queues the postfix update of the record's target, applied after the statement.
     void queuePostfix(const OperatorRecord& target, int delta);

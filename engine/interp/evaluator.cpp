@@ -26,6 +26,8 @@ bool isBinaryOperator(const Token& token) {
            token.payload.asByte() >= idByte(OperatorId::PostIncrement);
 }
 
+}  // namespace
+
 // A number word compiled without number parsing, or a word that is a label.
 void resolveName(Engine& engine, Context& ctx, Token& token) {
     const std::string_view word = token.payload.asText();
@@ -39,6 +41,8 @@ void resolveName(Engine& engine, Context& ctx, Token& token) {
         token.kind = TokenKind::Constant;
     }
 }
+
+namespace {
 
 ErrorCode evaluateNestedGroup(Engine& engine, Context& ctx, const Token&, Value& result) {
     ++ctx.groupDepth;
@@ -82,6 +86,10 @@ ErrorCode callFunction(Engine& engine, Context& ctx, const Token& token, Value& 
     const ErrorCode e =
         dispatchTables().functions[token.payload.asByte()](engine, ctx, token, result);
     if (e != kSuccess) return e;
+    // The handler's arguments left their own record; a storing operator after the
+    // call must see a function value, not the last argument's variable.
+    engine.operatorRecord() = OperatorRecord{};
+    engine.operatorRecord().kind = TokenKind::Function;
     normalizeToMode(result, ctx.modes.numberMode);
     if (engine.invalidArgument) engine.warn(ctx, kWarnInvalidArgument, token);
     return kSuccess;
