@@ -155,6 +155,20 @@ TEST(MathFunctions, FrexpAndModfStoreIntoTheVariable) {
     EXPECT_EQ(host.reports.back().tokenText, "modf");
 }
 
+// Labels are resolved before the argument is judged.
+TEST(MathFunctions, LabelsCountAsVariablesAndArrays) {
+    RecordingHost host;
+    host.ctx.variables['v'].label = "speed";
+    host.ctx.arrays['t'].label = "table";
+    EXPECT_EQ(host.answerOf("defined speed"), "1");
+    EXPECT_EQ(host.answerOf("defined table"), "1");
+    EXPECT_EQ(host.answerOf("defined nothing + defined 2.5"), "1");
+    EXPECT_EQ(host.answerOf("frexp 12 speed"), "0.75");
+    EXPECT_EQ(host.answerOf("@v"), "4");
+    host.run(":warn table");
+    EXPECT_EQ(host.shownCodes(), Codes{kErrCommandArgument});
+}
+
 TEST(MathFunctions, RandomSequenceFollowsTheSeed) {
     RecordingHost host;
     // The sequence of the generator seeded with 1.
