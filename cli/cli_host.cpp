@@ -8,7 +8,10 @@
 
 namespace zentrel {
 
-CliHost::CliHost(std::FILE* out, std::FILE* err) : out_(out), err_(err) {}
+CliHost::CliHost(std::FILE* out, std::FILE* err, NumberMode startMode)
+    : Engine(startMode), out_(out), err_(err) {
+    applyNumberMode(context_.modes, shared().modes, startMode);
+}
 
 void CliHost::runLine(std::string_view text, std::string_view source, int line) {
     source_ = source;
@@ -22,6 +25,13 @@ void CliHost::message(std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), err_);
     std::fputc('\n', err_);
     std::fflush(err_);
+}
+
+// A failed assertion is a fault in the script: say so and stop the run.
+bool CliHost::onAssertFailed(std::int32_t, std::string_view) {
+    errorReported_ = true;
+    message("assertion failed");
+    return true;
 }
 
 void CliHost::reportStatus(ErrorCode code, std::int32_t, std::string_view,

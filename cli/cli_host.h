@@ -13,7 +13,8 @@ namespace zentrel {
 // error (prefixed by FILE:LINE: for lines read from a file).
 class CliHost : public Engine {
   public:
-    CliHost(std::FILE* out, std::FILE* err);
+    // The scope starts in `startMode`, which is also the mode :ptype returns to.
+    CliHost(std::FILE* out, std::FILE* err, NumberMode startMode = NumberMode::GFloat);
 
     // Runs one input line on the top-level scope; `source` names the file it
     // came from (empty for -e and typed lines) and `line` its number there.
@@ -23,6 +24,7 @@ class CliHost : public Engine {
     Context& context() { return context_; }
 
   protected:
+    bool onAssertFailed(std::int32_t line, std::string_view fileName) override;
     void reportStatus(ErrorCode code, std::int32_t line, std::string_view fileName,
                       std::string_view tokenText) override;
     void showScalarResult(std::string_view text) override;

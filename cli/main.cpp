@@ -2,15 +2,20 @@
 // input on one top-level scope, as if they were typed into the calculator.
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/cli_host.h"
 #include "cli/interactive.h"
+#include "engine/builtins/mode_commands.h"
 
 namespace {
 
@@ -18,13 +23,21 @@ constexpr const char* kUsage =
     "Usage: zentrel-cli [options] [FILE...]\n"
     "Runs each input line of the calculator language and prints its answer.\n"
     "\n"
-    "  -e TEXT     run TEXT as one input line (repeatable)\n"
-    "  -           read lines from standard input\n"
-    "  --help      show this help\n"
-    "  --version   show the version\n"
+    "  -e TEXT      run TEXT as one input line (repeatable)\n"
+    "  -            read lines from standard input\n"
+    "  --rad        start with angles in radians (the default)\n"
+    "  --deg        start with angles in degrees\n"
+    "  --grad       start with angles in grads\n"
+    "  --mode NAME  start in the numeric mode of the command :NAME (for example\n"
+    "               fract, complex, uchar); :ptype returns to it\n"
+    "  --seed N     seed the random generator with N instead of the clock\n"
+    "  --help       show this help\n"
+    "  --version    show the version\n"
     "\n"
     "Input comes from -e texts and FILEs in command-line order; with neither,\n"
     "from standard input (an interactive prompt on a terminal).\n"
+    "A failed assert while :assert is on prints \"assertion failed\" and stops\n"
+    "that input line.\n"
     "Exit status: 0 without errors, 1 after an error, 2 for bad usage.\n";
 
 struct Input {
@@ -60,10 +73,39 @@ bool runInput(zentrel::CliHost& host, const Input& input) {
     return true;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+struct Options {
     std::vector<Input> inputs;
+    zentrel::AngleUnit angleUnit = zentrel::AngleUnit::Radian;
+    zentrel::NumberMode mode = zentrel::NumberMode::GFloat;
+    std::optional<std::uint32_t> seed;
+};
+
+int usageError(const std::string& problem) {
+    std::fprintf(stderr, "zentrel-cli: %s\n%s", problem.c_str(), kUsage);
+    return 2;
+}
+
+std::optional<zentrel::NumberMode> modeByName(const std::string& name) {
+    zentrel::CommandId id{};
+    if (!zentrel::lookupCommand(name, id)) return std::nullopt;
+    return zentrel::numberModeOfCommand(id);
+}
+
+std::optional<std::uint32_t> seedOf(const std::string& text) {
+    char* end = nullptr;
+    errno = 0;
+    const long long n = std::strtoll(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || errno != 0) return std::nullopt;
+    return static_cast<std::uint32_t>(n);  // the low 32 bits, as :srand takes them
+}
+
+// An option that takes a value: the value, or nothing when the command line ends.
+const char* valueOf(int argc, char** argv, int& i) {
+    return ++i < argc ? argv[i] : nullptr;
+}
+
+// Fills the options; returns -1 to go on, else the exit status.
+int parseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help") {
@@ -74,22 +116,44 @@ int main(int argc, char** argv) {
             std::puts("zentrel-cli " ZENTREL_VERSION);
             return 0;
         }
-        if (arg == "-e") {
-            if (++i == argc) {
-                std::fputs("zentrel-cli: -e needs a text\n", stderr);
-                return 2;
+        if (arg == "--rad" || arg == "--deg" || arg == "--grad") {
+            options.angleUnit = arg == "--rad"   ? zentrel::AngleUnit::Radian
+                                : arg == "--deg" ? zentrel::AngleUnit::Degree
+                                                 : zentrel::AngleUnit::Grad;
+        } else if (arg == "-e" || arg == "--mode" || arg == "--seed") {
+            const char* value = valueOf(argc, argv, i);
+            if (!value) return usageError(arg + " needs a value");
+            if (arg == "-e") {
+                options.inputs.push_back({true, value});
+            } else if (arg == "--mode") {
+                const std::optional<zentrel::NumberMode> mode = modeByName(value);
+                if (!mode) return usageError(std::string("unknown numeric mode ") + value);
+                options.mode = *mode;
+            } else {
+                options.seed = seedOf(value);
+                if (!options.seed) return usageError(std::string("bad seed ") + value);
             }
-            inputs.push_back({true, argv[i]});
         } else if (arg.size() > 1 && arg[0] == '-') {
-            std::fprintf(stderr, "zentrel-cli: unknown option %s\n%s", arg.c_str(), kUsage);
-            return 2;
+            return usageError("unknown option " + arg);
         } else {
-            inputs.push_back({false, arg});
+            options.inputs.push_back({false, arg});
         }
     }
+    return -1;
+}
 
-    zentrel::CliHost host(stdout, stderr);
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (const int status = parseOptions(argc, argv, options); status >= 0) return status;
+
+    zentrel::CliHost host(stdout, stderr, options.mode);
+    host.shared().selectAngleUnit(options.angleUnit);
+    host.shared().random.seed =
+        options.seed.value_or(static_cast<std::uint32_t>(std::time(nullptr)));
     bool inputsOk = true;
+    std::vector<Input>& inputs = options.inputs;
     if (inputs.empty() && isatty(STDIN_FILENO)) {
         zentrel::runInteractive(host);
     } else {

@@ -24,4 +24,19 @@ ErrorCode readRequiredInteger(Engine& engine, Context& ctx, const Token& command
     return kSuccess;
 }
 
+ErrorCode readVariableTarget(Engine& engine, Context& ctx, const Token& applying,
+                             ErrorCode wrongArgument, OperatorRecord& target, Number& current) {
+    Token* next = engine.peekToken();
+    if (!next) return engine.fail(wrongArgument, applying);
+    if (next->kind == TokenKind::Name) resolveName(engine, ctx, *next);
+    if (next->kind != TokenKind::Variable && next->kind != TokenKind::NamedVariable) {
+        return engine.fail(wrongArgument, applying);
+    }
+    Value value;
+    if (ErrorCode e = engine.evaluateOperand(ctx, applying, value)) return e;
+    target = engine.operatorRecord();
+    current = value.first();
+    return kSuccess;
+}
+
 }  // namespace zentrel

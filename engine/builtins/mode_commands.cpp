@@ -1,8 +1,13 @@
 // Commands that change the numeric mode, precision, radix, angle unit and the
-// engine switches.
+// engine switches, and :warn with a text.
 #include <algorithm>
 
 #include "engine/builtins/arguments.h"
+#include "engine/values/angle_units.h"
+#include "engine/builtins/function_support.h"
+#include "engine/builtins/math_scope.h"
+#include "engine/builtins/mode_commands.h"
+#include "engine/builtins/user_text.h"
 #include "engine/frontend/name_tables.h"
 #include "engine/interp/dispatch.h"
 #include "engine/interp/engine.h"
@@ -25,46 +30,11 @@ std::int32_t clampRadixArgument(std::int64_t n) {
     return clampRadix(static_cast<int>(std::clamp<std::int64_t>(n, 0, 37)));
 }
 
-constexpr NumberMode modeOfCommand(Cmd id) {
-    switch (id) {
-        case Cmd::Efloat:
-            return NumberMode::EFloat;
-        case Cmd::Float:
-            return NumberMode::Float;
-        case Cmd::Ecomplex:
-            return NumberMode::EComplex;
-        case Cmd::Complex:
-            return NumberMode::Complex;
-        case Cmd::Gcomplex:
-            return NumberMode::GComplex;
-        case Cmd::Fract:
-            return NumberMode::Fract;
-        case Cmd::Mfract:
-            return NumberMode::MFract;
-        case Cmd::Char:
-            return NumberMode::Char;
-        case Cmd::Uchar:
-            return NumberMode::UChar;
-        case Cmd::Short:
-            return NumberMode::Short;
-        case Cmd::Ushort:
-            return NumberMode::UShort;
-        case Cmd::Long:
-        case Cmd::Int:
-            return NumberMode::Long;
-        case Cmd::Ulong:
-        case Cmd::Uint:
-            return NumberMode::ULong;
-        default:
-            return NumberMode::GFloat;
-    }
-}
-
 // The mode is set before the optional argument is read, so a failing argument
 // leaves the new mode in force.
 template <Cmd id>
 ErrorCode setNumberMode(Engine& engine, Context& ctx, const Token& token, Value&) {
-    constexpr NumberMode mode = modeOfCommand(id);
+    constexpr NumberMode mode = *numberModeOfCommand(id);
     applyNumberMode(ctx.modes, engine.shared().modes, mode);
     if constexpr (isFractionFamily(mode)) return kStatusDone;
     std::optional<std::int64_t> n;
@@ -96,10 +66,26 @@ ErrorCode presetType(Engine& engine, Context& ctx, const Token&, Value&) {
 // :rad, :deg, :grad [n]: the unit, and whether a function's result is an angle.
 template <AngleUnit unit>
 ErrorCode setAngleUnit(Engine& engine, Context& ctx, const Token& token, Value&) {
-    engine.shared().modes.angleUnit = unit;
+    engine.shared().selectAngleUnit(unit);
     std::optional<std::int64_t> n;
     if (ErrorCode e = readOptionalInteger(engine, ctx, token, n)) return e;
     engine.angleResult = n.value_or(0) != 0;
+    return kStatusDone;
+}
+
+// :angle k: parameter k, given in the caller's unit, in this engine's unit. A
+// parameter protected as a constant is left alone.
+ErrorCode convertParameterAngle(Engine& engine, Context& ctx, const Token& token, Value&) {
+    std::int64_t k = 0;
+    if (ErrorCode e = readRequiredInteger(engine, ctx, token, k)) return e;
+    if (k < 0 || k >= kParameterCount) return engine.fail(kErrCommandArgument, token);
+    const auto slot = static_cast<std::uint8_t>('0' + k);
+    const AngleUnit from = engine.callerAngleUnit;
+    const AngleUnit to = engine.shared().modes.angleUnit;
+    if (ctx.variables.isConstant(slot) || from == to) return kStatusDone;
+    Number& parameter = ctx.variables.value(slot);
+    const double x = toComplex(parameter).re;
+    parameter = Number::fromComplex({convertAngle(x, from, to), 0.0});
     return kStatusDone;
 }
 
@@ -122,6 +108,28 @@ ErrorCode setSwitch(Engine& engine, Context& ctx, const Token& token, Value&) {
     if (ErrorCode e = readRequiredInteger(engine, ctx, token, n)) return e;
     switchOf(engine, ctx, id).set(n);
     return kStatusDone;
+}
+
+// :warn text shows the text while warnings are on; :warn n sets the switch. A word
+// is resolved first, so that a label of an array counts as an array.
+ErrorCode warnCommand(Engine& engine, Context& ctx, const Token& token, Value& result) {
+    Token* argument = engine.peekToken();
+    if (!argument) return engine.fail(kErrCommandArgument, token);
+    if (argument->kind == TokenKind::Name) resolveName(engine, ctx, *argument);
+    switch (argument->kind) {
+        case TokenKind::String:
+            engine.statement().readNext();
+            if (engine.warnSwitch.isOn()) {
+                engine.showWarningText(prepareUserText(argument->payload.asText(), ctx));
+            }
+            return kStatusDone;
+        case TokenKind::Array:
+        case TokenKind::NamedArray:
+            // Arrays do not hold text yet.
+            return engine.fail(kErrCommandArgument, token);
+        default:
+            return setSwitch<Cmd::Warn>(engine, ctx, token, result);
+    }
 }
 
 template <Cmd id>
@@ -152,9 +160,10 @@ constexpr HandlerRow kModeCommands[] = {
     row<Cmd::Rad>(setAngleUnit<AngleUnit::Radian>),
     row<Cmd::Deg>(setAngleUnit<AngleUnit::Degree>),
     row<Cmd::Grad>(setAngleUnit<AngleUnit::Grad>),
+    row<Cmd::Angle>(convertParameterAngle),
     row<Cmd::Ans>(setSwitch<Cmd::Ans>),
     row<Cmd::Assert>(setSwitch<Cmd::Assert>),
-    row<Cmd::Warn>(setSwitch<Cmd::Warn>),
+    row<Cmd::Warn>(warnCommand),
     row<Cmd::Debug>(setSwitch<Cmd::Debug>),
 };
 

@@ -1,33 +1,19 @@
 #include "engine/interp/called_body.h"
 
-#include <numbers>
-
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
+#include "engine/values/angle_units.h"
 
 namespace zentrel {
 
 namespace {
 
-double halfTurn(AngleUnit unit) {
-    switch (unit) {
-        case AngleUnit::Degree:
-            return 180.0;
-        case AngleUnit::Grad:
-            return 200.0;
-        case AngleUnit::Radian:
-            break;
-    }
-    return std::numbers::pi;
-}
-
 // A body that declared its result an angle (`:rad 1` and the like) hands it
 // back in the caller's unit; the value becomes real.
-void convertAngle(Value& value, AngleUnit from, AngleUnit to) {
-    const double factor = halfTurn(to) / halfTurn(from);
+void convertAnswerAngle(Value& value, AngleUnit from, AngleUnit to) {
     for (std::int32_t i = 0; i < value.count(); ++i) {
         Number& n = value.element(i);
-        n = Number::fromReal(static_cast<double>(n.realValue()) * factor, false);
+        n = Number::fromReal(convertAngle(static_cast<double>(n.realValue()), from, to), false);
     }
 }
 
@@ -56,7 +42,7 @@ ErrorCode runNested(Engine& calling, CalledBody& call) {
     const ErrorCode status = callee.runBody(call.child, call.body);
     const AngleUnit unit = callee.shared().modes.angleUnit;
     if (callee.angleResult && unit != callee.callerAngleUnit) {
-        convertAngle(call.child.answer(), unit, callee.callerAngleUnit);
+        convertAnswerAngle(call.child.answer(), unit, callee.callerAngleUnit);
     }
     return status;
 }

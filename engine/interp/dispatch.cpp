@@ -1,5 +1,7 @@
 #include "engine/interp/dispatch.h"
 
+#include <initializer_list>
+
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 
@@ -19,28 +21,32 @@ ErrorCode refuseOperand(Engine& engine, Context&, const Token& token, Value&) {
     return engine.fail(kErrConstantSyntax, token);
 }
 
-// Several subsystems may fill one table: each call adds its rows over the
-// refusing default.
+// Every entry refuses until one of the subsystems' row lists provides it.
+template <std::size_t N>
+void fill(std::array<Handler, N>& table, Handler fallback,
+          std::initializer_list<std::span<const HandlerRow>> rowLists) {
+    table.fill(fallback);
+    for (std::span<const HandlerRow> rows : rowLists) {
+        for (const HandlerRow& row : rows) {
+            if (row.id < N) table[row.id] = row.handler;
+        }
+    }
+}
+
 template <std::size_t N>
 void fill(std::array<Handler, N>& table, Handler fallback, std::span<const HandlerRow> rows) {
-    for (const HandlerRow& row : rows) {
-        if (row.id < N) table[row.id] = row.handler;
-    }
-    for (Handler& handler : table) {
-        if (!handler) handler = fallback;
-    }
+    fill(table, fallback, {rows});
 }
 
 DispatchTables buildTables() {
     DispatchTables t{};
     fill(t.kinds, refuseOperand, operandKindRows());
-    fill(t.functions, refuseFunction, {});
+    fill(t.functions, refuseFunction, mathFunctionRows());
     fill(t.operators, refuseOperand, operatorRows());
     fill(t.controlCheck, refuseCommand, controlCheckRows());
     fill(t.controlRun, refuseCommand, controlRunRows());
-    fill(t.commands, refuseCommand, modeCommandRows());
-    fill(t.commands, refuseCommand, nameCommandRows());
-    fill(t.commands, refuseCommand, parameterCommandRows());
+    fill(t.commands, refuseCommand,
+         {modeCommandRows(), partSetterRows(), nameCommandRows(), parameterCommandRows()});
     return t;
 }
 

@@ -48,5 +48,7 @@ std::span<const HandlerRow> nameCommandRows();
 std::span<const HandlerRow> parameterCommandRows();
 std::span<const HandlerRow> controlCheckRows();
 std::span<const HandlerRow> controlRunRows();
+std::span<const HandlerRow> partSetterRows();
+std::span<const HandlerRow> mathFunctionRows();
 
 }  // namespace zentrel

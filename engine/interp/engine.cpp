@@ -30,11 +30,11 @@ Engine::Engine(Engine& caller)
       shared_(caller.shared_),
       caller_(&caller),
       nestingBase_(caller.nesting_) {
-    shared_->modes.angleUnit = AngleUnit::Radian;
+    shared_->selectAngleUnit(AngleUnit::Radian);
 }
 
 Engine::~Engine() {
-    if (!ownShared_) shared_->modes.angleUnit = callerAngleUnit;
+    if (!ownShared_) shared_->selectAngleUnit(callerAngleUnit);
 }
 
 ErrorCode Engine::run(Context& ctx, std::string_view source) {

@@ -130,6 +130,8 @@ class Engine {
     ErrorCode callHostCommand(Context& ctx, std::uint8_t commandId) {
         return runHostCommand(ctx, commandId);
     }
+    // Shows a user warning text through the host (hook 12).
+    void showWarningText(std::string_view text) { showUserWarning(text); }
 
     // Asks the host whether a failed assert stops the run (hook 8).
     bool assertionFailed(const Context& ctx) {

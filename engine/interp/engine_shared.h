@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/interp/random_generator.h"
 #include "engine/values/modes.h"
 
 namespace zentrel {
@@ -10,6 +11,19 @@ namespace zentrel {
 struct EngineShared {
     EngineModes modes;
     int callDepth = 0;  // called bodies running now, bounded by kMaxCallDepth
+    // How the built-in functions read and give angles: radians as they are, else
+    // through the half turn of the unit (180 for degrees, 200 for grads).
+    bool radianFlag = true;
+    double halfTurn = 200.0;
+    RandomGenerator random;
+
+    // Sets the angle unit with the conversion state that goes with it; the half
+    // turn keeps 200 for radians, where it is not used.
+    void selectAngleUnit(AngleUnit unit) {
+        modes.angleUnit = unit;
+        radianFlag = unit == AngleUnit::Radian;
+        halfTurn = unit == AngleUnit::Degree ? 180.0 : 200.0;
+    }
 };
 
 }  // namespace zentrel

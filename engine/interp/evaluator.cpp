@@ -34,6 +34,7 @@ ErrorCode misplacedTokenCode(const Token& token, ErrorCode otherwise) {
 
 }  // namespace
 
+// A number word compiled without number parsing, or a word that is a label.
 void resolveName(Engine& engine, Context& ctx, Token& token) {
     const std::string_view word = token.payload.asText();
     if (findVariableLabel(ctx, word) >= 0) {
@@ -87,6 +88,10 @@ ErrorCode callFunction(Engine& engine, Context& ctx, const Token& token, Value& 
     const ErrorCode e =
         engine.tables().functions[token.payload.asByte()](engine, ctx, token, result);
     if (e != kSuccess) return e;
+    // The handler's arguments left their own record; a storing operator after the
+    // call must see a function value, not the last argument's variable.
+    engine.operatorRecord() = OperatorRecord{};
+    engine.operatorRecord().kind = TokenKind::Function;
     normalizeToMode(result, ctx.modes.numberMode);
     if (engine.invalidArgument) engine.warn(ctx, kWarnInvalidArgument, token);
     return kSuccess;
