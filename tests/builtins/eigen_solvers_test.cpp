@@ -35,9 +35,9 @@ std::vector<Method> methods() {
 
 // Symmetric positive definite matrices with distinct eigenvalues. The power method
 // finds them largest first, except that it cannot see an eigenvector orthogonal to its
-// uniform start vector until the larger ones are deflated: in the second case (whose
-// eigenvector of 4 is orthogonal to (1, 1, 1)) it finds 7, 2, 4. Its values are therefore
-// compared in descending order.
+// uniform start vector until the larger ones are deflated: in the third case (whose
+// eigenvector of 4 is (0, 1, -1)) it finds 6, 2, 4. Its values are therefore compared in
+// descending order.
 std::vector<std::vector<double>> positiveDefiniteCases() {
     return {
         {2, 1, 1, 2},  // the power start vector is the first eigenvector
