@@ -77,7 +77,9 @@ void CliHost::consoleOutput(const std::vector<std::string>& pieces, bool lineEnd
 bool CliHost::readInput(std::string_view prompt, std::string& line) {
     std::fwrite(prompt.data(), 1, prompt.size(), out_);
     std::fflush(out_);
-    return static_cast<bool>(std::getline(std::cin, line));
+    if (!std::getline(std::cin, line)) return false;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return true;
 }
 
 }  // namespace zentrel

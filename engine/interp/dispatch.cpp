@@ -41,12 +41,14 @@ void fill(std::array<Handler, N>& table, Handler fallback, std::span<const Handl
 DispatchTables buildTables() {
     DispatchTables t{};
     fill(t.kinds, refuseOperand, operandKindRows());
-    fill(t.functions, refuseFunction, mathFunctionRows());
+    fill(t.functions, refuseFunction,
+         {mathFunctionRows(), matrixFunctionRows(), stringFunctionRows()});
     fill(t.operators, refuseOperand, operatorRows());
     fill(t.controlCheck, refuseCommand, controlCheckRows());
     fill(t.controlRun, refuseCommand, controlRunRows());
     fill(t.commands, refuseCommand,
-         {modeCommandRows(), partSetterRows(), nameCommandRows(), parameterCommandRows()});
+         {modeCommandRows(), partSetterRows(), nameCommandRows(), parameterCommandRows(),
+          matrixCommandRows(), textCommandRows(), consoleCommandRows()});
     return t;
 }
 

@@ -50,5 +50,10 @@ std::span<const HandlerRow> controlCheckRows();
 std::span<const HandlerRow> controlRunRows();
 std::span<const HandlerRow> partSetterRows();
 std::span<const HandlerRow> mathFunctionRows();
+std::span<const HandlerRow> matrixFunctionRows();
+std::span<const HandlerRow> stringFunctionRows();
+std::span<const HandlerRow> matrixCommandRows();
+std::span<const HandlerRow> textCommandRows();
+std::span<const HandlerRow> consoleCommandRows();
 
 }  // namespace zentrel

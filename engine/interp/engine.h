@@ -140,6 +140,15 @@ class Engine {
     // Runs a called body through the host (hook 6).
     ErrorCode callBody(CalledBody& call) { return runCalledBody(*this, call); }
 
+    // The console and user-error hooks, for the commands that print, read and report.
+    void writeConsole(const std::vector<std::string>& pieces, bool lineEnd) {
+        consoleOutput(pieces, lineEnd);
+    }
+    bool readConsoleLine(std::string_view prompt, std::string& line) {
+        return readInput(prompt, line);
+    }
+    void showErrorText(std::string_view text) { showUserError(text); }
+
     // Queues the postfix update of the record's target, applied after the statement.
     void queuePostfix(const OperatorRecord& target, int delta);
 

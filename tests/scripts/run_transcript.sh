@@ -11,7 +11,9 @@ actual_out=$(mktemp)
 actual_err=$(mktemp)
 trap 'rm -f "$actual_out" "$actual_err"' EXIT
 
-"$cli" "$name.zen" >"$actual_out" 2>"$actual_err" </dev/null
+input=/dev/null
+[ -f "$name.in" ] && input="$name.in"
+"$cli" "$name.zen" >"$actual_out" 2>"$actual_err" <"$input"
 status=$?
 # A crash (signal) or a sanitizer abort is always a failure, whatever the transcript.
 if [ $status -gt 2 ]; then

@@ -1,0 +1,62 @@
+// The console commands :print, :println, :printf, :error and :clear. The engine only
+// builds the text; the host shows it.
+#include <string>
+#include <vector>
+
+#include "engine/builtins/array_arguments.h"
+#include "engine/builtins/print_pieces.h"
+#include "engine/builtins/scan_command.h"
+#include "engine/builtins/text_escapes.h"
+#include "engine/frontend/name_tables.h"
+#include "engine/interp/dispatch.h"
+#include "engine/interp/engine.h"
+#include "engine/interp/error_codes.h"
+
+namespace zentrel {
+
+namespace {
+
+using Cmd = CommandId;
+
+// :print item... and :println item...
+template <bool lineEnd>
+ErrorCode print(Engine& engine, Context& ctx, const Token& command, Value&) {
+    std::vector<std::string> pieces;
+    if (ErrorCode e = collectPieces(engine, ctx, command, pieces)) return e;
+    engine.writeConsole(pieces, lineEnd);
+    return kStatusDone;
+}
+
+// :printf format arg...
+ErrorCode printFormatted(Engine& engine, Context& ctx, const Token& command, Value&) {
+    std::vector<std::string> pieces;
+    if (ErrorCode e = formatPieces(engine, ctx, command, pieces)) return e;
+    engine.writeConsole(pieces, false);
+    return kStatusDone;
+}
+
+// :error text shows a user error; the run goes on.
+ErrorCode showError(Engine& engine, Context& ctx, const Token& command, Value&) {
+    std::string text;
+    if (ErrorCode e = readTextArgument(engine, ctx, command, kErrCommandArgument, text)) return e;
+    engine.showErrorText(prepareUserText(text, ctx.inFile, ctx.fileName));
+    return kStatusDone;
+}
+
+ErrorCode clear(Engine&, Context&, const Token&, Value&) {
+    return kStatusDone;
+}
+
+constexpr HandlerRow kConsoleCommands[] = {
+    {idByte(Cmd::Print), print<false>},    {idByte(Cmd::Println), print<true>},
+    {idByte(Cmd::Printf), printFormatted}, {idByte(Cmd::Scan), scanInput},
+    {idByte(Cmd::Error), showError},       {idByte(Cmd::Clear), clear},
+};
+
+}  // namespace
+
+std::span<const HandlerRow> consoleCommandRows() {
+    return kConsoleCommands;
+}
+
+}  // namespace zentrel
