@@ -7,6 +7,7 @@
 #include "engine/builtins/print_pieces.h"
 #include "engine/builtins/scan_command.h"
 #include "engine/builtins/text_escapes.h"
+#include "engine/builtins/user_text.h"
 #include "engine/frontend/name_tables.h"
 #include "engine/interp/dispatch.h"
 #include "engine/interp/engine.h"
@@ -39,7 +40,7 @@ ErrorCode printFormatted(Engine& engine, Context& ctx, const Token& command, Val
 ErrorCode showError(Engine& engine, Context& ctx, const Token& command, Value&) {
     std::string text;
     if (ErrorCode e = readTextArgument(engine, ctx, command, kErrCommandArgument, text)) return e;
-    engine.showErrorText(prepareUserText(text, ctx.inFile, ctx.fileName));
+    engine.showErrorText(prepareUserText(text, ctx));
     return kStatusDone;
 }
 

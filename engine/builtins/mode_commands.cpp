@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/builtins/arguments.h"
-#include "engine/values/angle_units.h"
+#include "engine/builtins/array_arguments.h"
 #include "engine/builtins/function_support.h"
 #include "engine/builtins/math_scope.h"
 #include "engine/builtins/mode_commands.h"
@@ -12,6 +12,7 @@
 #include "engine/interp/dispatch.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
+#include "engine/values/angle_units.h"
 #include "engine/values/number_text.h"
 
 namespace zentrel {
@@ -118,15 +119,15 @@ ErrorCode warnCommand(Engine& engine, Context& ctx, const Token& token, Value& r
     if (argument->kind == TokenKind::Name) resolveName(engine, ctx, *argument);
     switch (argument->kind) {
         case TokenKind::String:
-            engine.statement().readNext();
-            if (engine.warnSwitch.isOn()) {
-                engine.showWarningText(prepareUserText(argument->payload.asText(), ctx));
-            }
-            return kStatusDone;
         case TokenKind::Array:
-        case TokenKind::NamedArray:
-            // Arrays do not hold text yet.
-            return engine.fail(kErrCommandArgument, token);
+        case TokenKind::NamedArray: {
+            std::string text;
+            if (ErrorCode e = readTextArgument(engine, ctx, token, kErrCommandArgument, text)) {
+                return e;
+            }
+            if (engine.warnSwitch.isOn()) engine.showWarningText(prepareUserText(text, ctx));
+            return kStatusDone;
+        }
         default:
             return setSwitch<Cmd::Warn>(engine, ctx, token, result);
     }

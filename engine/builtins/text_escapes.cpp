@@ -29,10 +29,6 @@ char escapedCode(char c) {
     }
 }
 
-bool endsLine(char c) {
-    return c == '\r' || c == '\n';
-}
-
 }  // namespace
 
 std::string translateEscapes(std::string_view text) {
@@ -46,23 +42,6 @@ std::string translateEscapes(std::string_view text) {
         }
     }
     return codes;
-}
-
-std::string prepareUserText(std::string_view text, bool fromFile, std::string_view fileName) {
-    std::string line;
-    for (std::size_t i = 0; i < text.size() && line.size() < kMaxUserTextLength; ++i) {
-        const char c = text[i];
-        if (endsLine(c)) break;
-        if (c == '\\') {
-            if (++i == text.size() || endsLine(text[i])) break;
-            line += text[i];
-        } else if (c == '-' && fromFile) {
-            line += fileName.substr(0, kMaxUserTextLength - line.size());
-        } else {
-            line += c;
-        }
-    }
-    return line;
 }
 
 }  // namespace zentrel

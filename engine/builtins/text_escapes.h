@@ -14,14 +14,4 @@ namespace zentrel {
 // as a 0 code: it ends the text for every later reader.
 std::string translateEscapes(std::string_view text);
 
-// The longest line a user warning or error text is cut to.
-inline constexpr std::size_t kMaxUserTextLength = 255;
-
-// The line shown for :error and :warn: it ends at the end of the text, at a carriage
-// return or a line feed, or after kMaxUserTextLength characters. A backslash is dropped
-// and the character after it copied as it is. When the statement comes from a file,
-// every unescaped - stands for the file name (`fileName`, empty otherwise); the name
-// counts towards the length.
-std::string prepareUserText(std::string_view text, bool fromFile, std::string_view fileName);
-
 }  // namespace zentrel

@@ -9,9 +9,12 @@ namespace zentrel {
 // Half a turn in the unit: pi radians, 180 degrees, 200 grads.
 constexpr double halfTurnOf(AngleUnit unit) {
     switch (unit) {
-        case AngleUnit::Degree: return 180.0;
-        case AngleUnit::Grad: return 200.0;
-        case AngleUnit::Radian: break;
+        case AngleUnit::Degree:
+            return 180.0;
+        case AngleUnit::Grad:
+            return 200.0;
+        case AngleUnit::Radian:
+            break;
     }
     return std::numbers::pi;
 }

@@ -75,8 +75,9 @@ TEST(SwitchCommands, WarnShowsTextsWhileOn) {
     EXPECT_EQ(host.warnings, std::vector<std::string>{"in f.zen"});
     EXPECT_FALSE(host.warnSwitch.isOn());
     host.run(":warn");
-    host.run(":warn @@a");
-    EXPECT_EQ(host.shownCodes(), (Codes{kErrCommandArgument, kErrCommandArgument}));
+    EXPECT_EQ(host.shownCodes(), Codes{kErrCommandArgument});
+    host.run(":warn 1; :strcpy @@a [\"from an array]; :warn @@a");
+    EXPECT_EQ(host.warnings, (std::vector<std::string>{"in f.zen", "from an array"}));
 }
 
 struct SetterCase {

@@ -26,31 +26,5 @@ TEST(TextEscapes, TranslatesEveryEscape) {
     }
 }
 
-TEST(UserText, EndsAtLineBreaksAndDropsBackslashes) {
-    const struct {
-        std::string text;
-        bool fromFile;
-        std::string line;
-    } cases[] = {
-        {"plain", false, "plain"},  {"one\ntwo", false, "one"},
-        {"one\rtwo", false, "one"}, {"a\\nb\\\\c", false, "anb\\c"},
-        {"ab\\", false, "ab"},      {"ab\\\ncd", false, "ab"},
-        {"x-y", false, "x-y"},      {"in - at -", true, "in calc.vdl at calc.vdl"},
-        {"a\\-b", true, "a-b"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(prepareUserText(c.text, c.fromFile, "calc.vdl"), c.line);
-    }
-}
-
-TEST(UserText, IsCutToTheLongestLine) {
-    EXPECT_EQ(prepareUserText(std::string(1000, 'a'), false, ""),
-              std::string(kMaxUserTextLength, 'a'));
-    const std::string longName(300, 'n');
-    EXPECT_EQ(prepareUserText("ab-cd", true, longName),
-              "ab" + std::string(kMaxUserTextLength - 2, 'n'));
-}
-
 }  // namespace
 }  // namespace zentrel
