@@ -1,35 +1,8 @@
 #include "engine/builtins/text_escapes.h"
 
+#include "engine/values/character_escapes.h"
+
 namespace zentrel {
-
-namespace {
-
-char escapedCode(char c) {
-    switch (c) {
-        case '0':
-            return 0;
-        case 'a':
-            return 7;
-        case 'b':
-            return 8;
-        case 'e':
-            return 27;
-        case 'f':
-            return 12;
-        case 'n':
-            return 10;
-        case 'r':
-            return 13;
-        case 't':
-            return 9;
-        case 'v':
-            return 11;
-        default:
-            return c;
-    }
-}
-
-}  // namespace
 
 std::string translateEscapes(std::string_view text) {
     std::string codes;
@@ -38,7 +11,7 @@ std::string translateEscapes(std::string_view text) {
         if (text[i] != '\\') {
             codes += text[i];
         } else if (++i < text.size()) {
-            codes += escapedCode(text[i]);
+            codes += escapedCharacter(text[i]);
         }
     }
     return codes;

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string_view>
 
+#include "engine/values/character_escapes.h"
 #include "engine/values/number_text.h"
 
 namespace zentrel {
@@ -144,29 +145,6 @@ Decimal readDecimal(std::string_view text) {
 
 // Character constants: up to four characters after the quote, each a signed byte
 // shifted in from the right.
-struct CharacterEscape {
-    char letter;
-    char code;
-};
-constexpr std::array<CharacterEscape, 9> kCharacterEscapes{{
-    {'0', 0},
-    {'a', 7},
-    {'b', 8},
-    {'e', 27},
-    {'f', 12},
-    {'n', 10},
-    {'r', 13},
-    {'t', 9},
-    {'v', 11},
-}};
-
-char escapedCharacter(char letter) {
-    for (const CharacterEscape& escape : kCharacterEscapes) {
-        if (escape.letter == letter) return escape.code;
-    }
-    return letter;
-}
-
 Number characterConstant(std::string_view text, bool fractionRepresentation) {
     std::int64_t value = 0;
     std::size_t at = 0;
