@@ -10,8 +10,6 @@
 namespace zentrel {
 namespace {
 
-using Codes = std::vector<ErrorCode>;
-
 constexpr double kPi = 3.141592653589793;
 
 // Runs the text and reads the answer's real part.

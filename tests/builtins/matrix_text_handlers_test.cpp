@@ -10,8 +10,6 @@
 namespace zentrel {
 namespace {
 
-using Codes = std::vector<ErrorCode>;
-
 // Keeps what the console commands hand over and answers :scan from a script.
 class ConsoleHost : public RecordingHost {
   public:
@@ -37,16 +35,6 @@ class ConsoleHost : public RecordingHost {
     }
     void showUserError(std::string_view text) override { userErrors.emplace_back(text); }
 };
-
-struct ErrorCase {
-    const char* text;
-    ErrorCode code;
-    const char* token;
-};
-
-void PrintTo(const ErrorCase& c, std::ostream* os) {
-    *os << c.text;
-}
 
 class ArgumentErrors : public testing::TestWithParam<ErrorCase> {};
 

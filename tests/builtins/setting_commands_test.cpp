@@ -9,8 +9,6 @@
 namespace zentrel {
 namespace {
 
-using Codes = std::vector<ErrorCode>;
-
 TEST(AngleCommands, SetTheConversionStateWithTheUnit) {
     RecordingHost host;
     const EngineShared& shared = host.shared();

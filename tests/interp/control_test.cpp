@@ -10,8 +10,6 @@
 namespace zentrel {
 namespace {
 
-using Codes = std::vector<ErrorCode>;
-
 struct ControlError {
     const char* text;
     ErrorCode code;

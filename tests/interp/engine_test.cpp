@@ -8,8 +8,6 @@
 namespace zentrel {
 namespace {
 
-using Codes = std::vector<ErrorCode>;
-
 TEST(EngineRun, AnswersCarryFromStatementToStatement) {
     RecordingHost host;
     EXPECT_EQ(host.answerOf("1 + 2 * 3"), "7");
@@ -28,16 +26,6 @@ TEST(EngineRun, AssignmentsShowNothingButKeepTheirValue) {
     EXPECT_EQ(host.answerOf("@a + @b"), "6");
     EXPECT_EQ(host.answerOf("(@c = 4)"), "4");  // inside parentheses the mark is not set
     EXPECT_EQ(host.answerOf("@c += 1; @c"), "5");
-}
-
-struct ErrorCase {
-    const char* text;
-    ErrorCode code;
-    const char* token;
-};
-
-void PrintTo(const ErrorCase& c, std::ostream* os) {
-    *os << c.text;
 }
 
 class EngineErrors : public testing::TestWithParam<ErrorCase> {};

@@ -10,19 +10,7 @@
 namespace zentrel {
 namespace {
 
-using Codes = std::vector<ErrorCode>;
-
-struct CallCase {
-    const char* text;
-    ErrorCode code;
-    const char* token;
-};
-
-void PrintTo(const CallCase& c, std::ostream* os) {
-    *os << c.text;
-}
-
-class CallErrors : public testing::TestWithParam<CallCase> {};
+class CallErrors : public testing::TestWithParam<ErrorCase> {};
 
 TEST_P(CallErrors, NameTheOffendingToken) {
     RecordingHost host;
@@ -34,20 +22,20 @@ TEST_P(CallErrors, NameTheOffendingToken) {
 
 INSTANTIATE_TEST_SUITE_P(
     Statements, CallErrors,
-    testing::Values(CallCase{"g 1", kErrConstantSyntax, "g"},
-                    CallCase{"f 1 2 3 4 5 6 7 8 9 10 11", kErrExternalArgCount, "11"},
-                    CallCase{"inc 5", kErrAssignToConstant, "5"},
-                    CallCase{"inc ( 2 + 3 )", kErrAssignToConstant, "("},
-                    CallCase{"f 1 = 2", kErrLeftNotVariable, "="},
-                    CallCase{"f @a = 2", kErrLeftNotVariable, "="},
-                    CallCase{"func 3; endfunc", kErrFunctionName, "3"},
-                    CallCase{"func g 2; endfunc", kErrParameterLabel, "2"},
-                    CallCase{":param 10 1", kErrCommandArgument, ":param"},
-                    CallCase{":param 1", kErrCommandArgument, ":param"},
-                    CallCase{":params 1 0 1 0 1 0 1 0 1 0 1", kErrTooManyParams, ":params"},
-                    CallCase{":params a b c d e f g h i j k", kErrTooManyParams, ":params"},
-                    CallCase{":params [&]", kErrCommandArgument, ":params"},
-                    CallCase{":params x @a", kErrAlreadyDefined, "@a"}));
+    testing::Values(ErrorCase{"g 1", kErrConstantSyntax, "g"},
+                    ErrorCase{"f 1 2 3 4 5 6 7 8 9 10 11", kErrExternalArgCount, "11"},
+                    ErrorCase{"inc 5", kErrAssignToConstant, "5"},
+                    ErrorCase{"inc ( 2 + 3 )", kErrAssignToConstant, "("},
+                    ErrorCase{"f 1 = 2", kErrLeftNotVariable, "="},
+                    ErrorCase{"f @a = 2", kErrLeftNotVariable, "="},
+                    ErrorCase{"func 3; endfunc", kErrFunctionName, "3"},
+                    ErrorCase{"func g 2; endfunc", kErrParameterLabel, "2"},
+                    ErrorCase{":param 10 1", kErrCommandArgument, ":param"},
+                    ErrorCase{":param 1", kErrCommandArgument, ":param"},
+                    ErrorCase{":params 1 0 1 0 1 0 1 0 1 0 1", kErrTooManyParams, ":params"},
+                    ErrorCase{":params a b c d e f g h i j k", kErrTooManyParams, ":params"},
+                    ErrorCase{":params [&]", kErrCommandArgument, ":params"},
+                    ErrorCase{":params x @a", kErrAlreadyDefined, "@a"}));
 
 TEST(Calls, ParameterNamesAreLabelsOfTheDigitSlots) {
     RecordingHost host;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,19 @@
 #include "engine/interp/engine.h"
 
 namespace zentrel {
+
+using Codes = std::vector<ErrorCode>;
+
+// A statement and the error it must report, naming the token listed as `token`.
+struct ErrorCase {
+    const char* text;
+    ErrorCode code;
+    const char* token;
+};
+
+inline void PrintTo(const ErrorCase& c, std::ostream* os) {
+    *os << c.text;
+}
 
 // An engine that keeps everything it is asked to show, for assertions on codes.
 class RecordingHost : public Engine {

@@ -8,20 +8,18 @@
 namespace zentrel {
 namespace {
 
-using Codes = std::vector<ErrorCode>;
-
-struct ErrorCase {
+struct SetupErrorCase {
     const char* setup;
     const char* text;
     ErrorCode code;
     const char* token;
 };
 
-void PrintTo(const ErrorCase& c, std::ostream* os) {
+void PrintTo(const SetupErrorCase& c, std::ostream* os) {
     *os << c.setup << " | " << c.text;
 }
 
-class NameAndArrayErrors : public testing::TestWithParam<ErrorCase> {};
+class NameAndArrayErrors : public testing::TestWithParam<SetupErrorCase> {};
 
 TEST_P(NameAndArrayErrors, NameTheOffendingToken) {
     RecordingHost host;
@@ -34,36 +32,36 @@ TEST_P(NameAndArrayErrors, NameTheOffendingToken) {
 
 INSTANTIATE_TEST_SUITE_P(
     Statements, NameAndArrayErrors,
-    testing::Values(ErrorCase{":var x", ":var x", kErrAlreadyDefined, "x"},
-                    ErrorCase{":array x", ":var x", kErrAlreadyDefined, "x"},
-                    ErrorCase{":var x", ":label x @@b", kErrAlreadyDefined, "x"},
-                    ErrorCase{"", ":define @a 1", kErrAlreadyDefined, "@a"},
-                    ErrorCase{"", ":enum A B 2 B", kErrAlreadyDefined, "B"},
-                    ErrorCase{"", ":undef nosuch", kErrNotDefined, "nosuch"},
-                    ErrorCase{":array arr", ":undef arr", kErrCommandArgument, ":undef"},
-                    ErrorCase{"", ":undef", kErrCommandArgument, ":undef"},
-                    ErrorCase{"", ":label name", kErrCommandArgument, ":label"},
-                    ErrorCase{"", ":label name sin", kErrCommandArgument, ":label"},
-                    ErrorCase{"", ":var 12", kErrCommandArgument, ":var"},
-                    ErrorCase{"", ":var a b; :array c 1", kErrCommandArgument, ":array"},
-                    ErrorCase{":define K 2", "K = 1", kErrAssignToConstant, "="},
-                    ErrorCase{":define K 2", "K -= 1", kErrAssignToConstant, "-="},
-                    ErrorCase{":define K 2", "K--", kErrAssignToConstant, "--"},
-                    ErrorCase{":define K 2; :undef K", "K", kErrConstantSyntax, "K"},
-                    ErrorCase{":var t; @t = 1; :label t2 @t", "( 1 2 3 @t )", kErrMatrixGroup,
-                              "t2"},
-                    ErrorCase{"", "@@a 1 }", kErrArray, "}"}, ErrorCase{"", "}", kErrArray, "}"},
-                    ErrorCase{"", "@@a 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16", kErrArray, "@@a"},
-                    ErrorCase{"", "@@a { [-] }", kErrArray, "}"},
-                    ErrorCase{"", "@@a { 1 + 2 }", kErrUnaryOperator, "+"},
-                    ErrorCase{"", "@@a 3e9 = 1", kOutOfMemory, "="},
-                    ErrorCase{"", "@@a 5e9 0 = 1", kOutOfMemory, "="},
-                    ErrorCase{"", "@@a 70000 70000 += 1", kOutOfMemory, "+="},
-                    ErrorCase{"", "@@a 0 3e9 0 = 1", kOutOfMemory, "="},
-                    ErrorCase{"", "@@a 3e9--", kOutOfMemory, "--"},
-                    ErrorCase{"", "@@a 1e30 = 1", kOutOfMemory, "="},
-                    ErrorCase{"", "@@a HUGE_VAL 0 = 1", kOutOfMemory, "="},
-                    ErrorCase{"", "[++] @@a 1 3e9", kOutOfMemory, "[++]"}));
+    testing::Values(
+        SetupErrorCase{":var x", ":var x", kErrAlreadyDefined, "x"},
+        SetupErrorCase{":array x", ":var x", kErrAlreadyDefined, "x"},
+        SetupErrorCase{":var x", ":label x @@b", kErrAlreadyDefined, "x"},
+        SetupErrorCase{"", ":define @a 1", kErrAlreadyDefined, "@a"},
+        SetupErrorCase{"", ":enum A B 2 B", kErrAlreadyDefined, "B"},
+        SetupErrorCase{"", ":undef nosuch", kErrNotDefined, "nosuch"},
+        SetupErrorCase{":array arr", ":undef arr", kErrCommandArgument, ":undef"},
+        SetupErrorCase{"", ":undef", kErrCommandArgument, ":undef"},
+        SetupErrorCase{"", ":label name", kErrCommandArgument, ":label"},
+        SetupErrorCase{"", ":label name sin", kErrCommandArgument, ":label"},
+        SetupErrorCase{"", ":var 12", kErrCommandArgument, ":var"},
+        SetupErrorCase{"", ":var a b; :array c 1", kErrCommandArgument, ":array"},
+        SetupErrorCase{":define K 2", "K = 1", kErrAssignToConstant, "="},
+        SetupErrorCase{":define K 2", "K -= 1", kErrAssignToConstant, "-="},
+        SetupErrorCase{":define K 2", "K--", kErrAssignToConstant, "--"},
+        SetupErrorCase{":define K 2; :undef K", "K", kErrConstantSyntax, "K"},
+        SetupErrorCase{":var t; @t = 1; :label t2 @t", "( 1 2 3 @t )", kErrMatrixGroup, "t2"},
+        SetupErrorCase{"", "@@a 1 }", kErrArray, "}"}, SetupErrorCase{"", "}", kErrArray, "}"},
+        SetupErrorCase{"", "@@a 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16", kErrArray, "@@a"},
+        SetupErrorCase{"", "@@a { [-] }", kErrArray, "}"},
+        SetupErrorCase{"", "@@a { 1 + 2 }", kErrUnaryOperator, "+"},
+        SetupErrorCase{"", "@@a 3e9 = 1", kOutOfMemory, "="},
+        SetupErrorCase{"", "@@a 5e9 0 = 1", kOutOfMemory, "="},
+        SetupErrorCase{"", "@@a 70000 70000 += 1", kOutOfMemory, "+="},
+        SetupErrorCase{"", "@@a 0 3e9 0 = 1", kOutOfMemory, "="},
+        SetupErrorCase{"", "@@a 3e9--", kOutOfMemory, "--"},
+        SetupErrorCase{"", "@@a 1e30 = 1", kOutOfMemory, "="},
+        SetupErrorCase{"", "@@a HUGE_VAL 0 = 1", kOutOfMemory, "="},
+        SetupErrorCase{"", "[++] @@a 1 3e9", kOutOfMemory, "[++]"}));
 
 TEST(Variables, NegativeElementNumbersWarnAndCountAsZero) {
     RecordingHost host;
