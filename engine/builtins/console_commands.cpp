@@ -6,7 +6,7 @@
 #include "engine/builtins/array_arguments.h"
 #include "engine/builtins/print_pieces.h"
 #include "engine/builtins/scan_command.h"
-#include "engine/builtins/text_escapes.h"
+#include "engine/interp/text_escapes.h"
 #include "engine/builtins/user_text.h"
 #include "engine/frontend/name_tables.h"
 #include "engine/interp/dispatch.h"

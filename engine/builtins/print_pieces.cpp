@@ -1,7 +1,7 @@
 #include "engine/builtins/print_pieces.h"
 
 #include "engine/builtins/array_arguments.h"
-#include "engine/builtins/array_text.h"
+#include "engine/interp/array_text.h"
 #include "engine/builtins/print_format.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"

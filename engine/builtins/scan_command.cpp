@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/builtins/array_arguments.h"
-#include "engine/builtins/array_text.h"
+#include "engine/interp/array_text.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/interp/variables.h"

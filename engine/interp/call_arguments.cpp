@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "engine/interp/array_text.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/interp/variables.h"
@@ -52,6 +53,11 @@ ErrorCode collectArray(Engine& engine, Context& caller, Token& token, CallArgume
 
 ErrorCode collectOne(Engine& engine, Context& caller, Token& token, CallArgument& arg) {
     arg.token = &token;
+    if (token.kind == TokenKind::String) {
+        engine.statement().readNext();
+        arg.kind = TokenKind::String;
+        return kSuccess;
+    }
     if (token.kind == TokenKind::Array || token.kind == TokenKind::NamedArray) {
         return collectArray(engine, caller, token, arg);
     }
@@ -80,6 +86,11 @@ ErrorCode bindOne(const Context& caller, Context& child, const CallArgument& arg
         case TokenKind::MatrixConstant: {
             Value* matrix = child.arrays.writableMatrix(slot);
             return matrix ? matrix->assign(*arg.value) : kOutOfMemory;
+        }
+        case TokenKind::String: {
+            VectorNode* vector = child.arrays.writableVector(slot);
+            if (!vector) return kOutOfMemory;
+            return storeArrayText(*vector, 0, arg.token->payload.asText(), fraction);
         }
         default:
             setParameter(child, slot, arg.value->first(), fraction);
@@ -113,7 +124,7 @@ ErrorCode collectArguments(Engine& engine, Context& caller, CallArguments& args)
         Token* next = engine.peekToken();
         if (!next) return kSuccess;
         if (next->kind == TokenKind::Name) resolveName(engine, caller, *next);
-        if (!engine.operandFollows()) return kSuccess;
+        if (next->kind != TokenKind::String && !engine.operandFollows()) return kSuccess;
         if (args.full()) return engine.fail(kErrExternalArgCount, *next);
         if (ErrorCode e = collectOne(engine, caller, *next, args.add())) return e;
     }

@@ -18,11 +18,11 @@ class Engine;
 // array is kept by its slot, so that it is read when bound and can be written
 // back; anything else is evaluated at once and kept as a value.
 struct CallArgument {
-    TokenKind kind = TokenKind::Constant;  // Variable, Array, Constant or MatrixConstant
+    TokenKind kind = TokenKind::Constant;  // Variable, Array, Constant, MatrixConstant or String
     std::uint8_t slot = 0;                 // the caller's variable or array
     bool named = false;                    // given by its label, not its letter
     std::optional<Value> value;            // Constant and MatrixConstant
-    const Token* token = nullptr;          // names the argument in errors
+    const Token* token = nullptr;          // names the argument in errors; a String's text
 };
 
 // The arguments of one call, each made as it is collected: most calls pass

@@ -1,4 +1,4 @@
-#include "engine/builtins/text_escapes.h"
+#include "engine/interp/text_escapes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "engine/builtins/array_text.h"
+#include "engine/interp/array_text.h"
 
-#include "engine/builtins/text_escapes.h"
+#include "engine/interp/text_escapes.h"
 
 namespace zentrel {
 
