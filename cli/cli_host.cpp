@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/strings/string_table.h"
+#include "engine/extfunc/external_functions.h"
 #include "engine/interp/error_codes.h"
 #include "engine/values/number_text.h"
 
@@ -11,6 +12,29 @@ namespace zentrel {
 CliHost::CliHost(std::FILE* out, std::FILE* err, NumberMode startMode)
     : Engine(startMode), out_(out), err_(err) {
     applyNumberMode(context_.modes, shared().modes, startMode);
+    registerHostSymbol("_CONSOLE");
+}
+
+void CliHost::listFunctions() {
+    source_.clear();
+    showFunctionList(zentrel::listFunctions(*this, context_));
+}
+
+void CliHost::showFunctions(const std::vector<FunctionListing>& list) {
+    for (const FunctionListing& f : list) {
+        if (f.description.empty()) {
+            std::fprintf(out_, "%s\n", f.name.c_str());
+        } else {
+            std::fprintf(out_, "%s - %s\n", f.name.c_str(), f.description.c_str());
+        }
+    }
+    std::fflush(out_);
+}
+
+bool CliHost::searchFolder(std::size_t index, std::string& folder) const {
+    if (index >= folders_.size()) return false;
+    folder = folders_[index];
+    return true;
 }
 
 void CliHost::runLine(std::string_view text, std::string_view source, int line) {
@@ -20,27 +44,34 @@ void CliHost::runLine(std::string_view text, std::string_view source, int line) 
     std::fflush(out_);
 }
 
-void CliHost::message(std::string_view text) {
+// A message from inside a function names it, and its line when it has one (a
+// user function's lines are those of the input it was typed in).
+void CliHost::message(std::string_view text, std::string_view function, std::int32_t line) {
     if (!source_.empty()) std::fprintf(err_, "%s:%d: ", source_.c_str(), line_);
+    if (!function.empty()) {
+        std::fwrite(function.data(), 1, function.size(), err_);
+        if (line > 0) std::fprintf(err_, ":%d", static_cast<int>(line));
+        std::fputs(": ", err_);
+    }
     std::fwrite(text.data(), 1, text.size(), err_);
     std::fputc('\n', err_);
     std::fflush(err_);
 }
 
 // A failed assertion is a fault in the script: say so and stop the run.
-bool CliHost::onAssertFailed(std::int32_t, std::string_view) {
+bool CliHost::onAssertFailed(std::int32_t line, std::string_view fileName) {
     errorReported_ = true;
-    message("assertion failed");
+    message("assertion failed", fileName, line);
     return true;
 }
 
-void CliHost::reportStatus(ErrorCode code, std::int32_t, std::string_view,
+void CliHost::reportStatus(ErrorCode code, std::int32_t line, std::string_view fileName,
                            std::string_view tokenText) {
     // Every run ends with a report, every function call too; statuses show nothing.
     if (code <= kStatusDone) return;
     if (isError(code)) errorReported_ = true;
     const std::string text = formatReport(code, tokenText);
-    if (!text.empty()) message(text);
+    if (!text.empty()) message(text, fileName, line);
 }
 
 void CliHost::showScalarResult(std::string_view text) {

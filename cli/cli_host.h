@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/interp/context.h"
 #include "engine/interp/engine.h"
@@ -10,7 +11,9 @@
 namespace zentrel {
 
 // The command-line host: answers go to standard output, messages to standard
-// error (prefixed by FILE:LINE: for lines read from a file).
+// error (prefixed by FILE:LINE: for lines read from a file, then by
+// FUNCTION:LINE: for a message from inside a function). Called bodies see the
+// constant _CONSOLE.
 class CliHost : public Engine {
   public:
     // The scope starts in `startMode`, which is also the mode :ptype returns to.
@@ -20,10 +23,20 @@ class CliHost : public Engine {
     // came from (empty for -e and typed lines) and `line` its number there.
     void runLine(std::string_view text, std::string_view source, int line);
 
+    // The folders searched for external functions, in order.
+    void setSearchPath(std::vector<std::string> folders) { folders_ = std::move(folders); }
+    // Prints every external function, "name - description" or "name".
+    void listFunctions();
+
     bool errorReported() const { return errorReported_; }
     Context& context() { return context_; }
 
+    static constexpr std::string_view kFunctionExtension = ".vdl";
+
   protected:
+    void showFunctions(const std::vector<FunctionListing>& list) override;
+    bool searchFolder(std::size_t index, std::string& folder) const override;
+    std::string fileExtension() const override { return std::string(kFunctionExtension); }
     bool onAssertFailed(std::int32_t line, std::string_view fileName) override;
     void reportStatus(ErrorCode code, std::int32_t line, std::string_view fileName,
                       std::string_view tokenText) override;
@@ -35,11 +48,12 @@ class CliHost : public Engine {
     bool readInput(std::string_view prompt, std::string& line) override;
 
   private:
-    void message(std::string_view text);
+    void message(std::string_view text, std::string_view function = {}, std::int32_t line = 0);
 
     std::FILE* out_;
     std::FILE* err_;
     Context context_;
+    std::vector<std::string> folders_;
     std::string source_;
     int line_ = 0;
     bool errorReported_ = false;

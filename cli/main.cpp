@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,11 +12,13 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/cli_host.h"
 #include "cli/interactive.h"
 #include "engine/builtins/mode_commands.h"
+#include "engine/extfunc/external_functions.h"
 
 namespace {
 
@@ -31,6 +34,12 @@ constexpr const char* kUsage =
     "  --mode NAME  start in the numeric mode of the command :NAME (for example\n"
     "               fract, complex, uchar); :ptype returns to it\n"
     "  --seed N     seed the random generator with N instead of the clock\n"
+    "  --path DIRS  search external functions (!name runs DIR/name.vdl) in the\n"
+    "               folders DIRS, separated by ':', before those of ZENTREL_PATH\n"
+    "  --cache N    keep at most N external functions compiled (-1, the\n"
+    "               default: no limit; 0: read the file at every call)\n"
+    "  --list       print every external function with the first line of its\n"
+    "               description, then run the inputs given, if any\n"
     "  --help       show this help\n"
     "  --version    show the version\n"
     "\n"
@@ -78,7 +87,21 @@ struct Options {
     zentrel::AngleUnit angleUnit = zentrel::AngleUnit::Radian;
     zentrel::NumberMode mode = zentrel::NumberMode::GFloat;
     std::optional<std::uint32_t> seed;
+    std::vector<std::string> folders;
+    std::int32_t cacheSize = zentrel::ExtFuncCache::kUnlimited;
+    bool list = false;
 };
+
+// Folders separated by ':'; empty ones are left out.
+void addFolders(std::string_view text, std::vector<std::string>& folders) {
+    while (!text.empty()) {
+        const std::size_t colon = text.find(':');
+        const std::string_view folder = text.substr(0, colon);
+        if (!folder.empty()) folders.emplace_back(folder);
+        if (colon == std::string_view::npos) break;
+        text.remove_prefix(colon + 1);
+    }
+}
 
 int usageError(const std::string& problem) {
     std::fprintf(stderr, "zentrel-cli: %s\n%s", problem.c_str(), kUsage);
@@ -91,12 +114,47 @@ std::optional<zentrel::NumberMode> modeByName(const std::string& name) {
     return zentrel::numberModeOfCommand(id);
 }
 
-std::optional<std::uint32_t> seedOf(const std::string& text) {
+std::optional<long long> integerOf(const std::string& text) {
     char* end = nullptr;
     errno = 0;
     const long long n = std::strtoll(text.c_str(), &end, 10);
     if (text.empty() || *end != '\0' || errno != 0) return std::nullopt;
-    return static_cast<std::uint32_t>(n);  // the low 32 bits, as :srand takes them
+    return n;
+}
+
+std::optional<std::uint32_t> seedOf(const std::string& text) {
+    const std::optional<long long> n = integerOf(text);
+    if (!n) return std::nullopt;
+    return static_cast<std::uint32_t>(*n);  // the low 32 bits, as :srand takes them
+}
+
+// Any negative size means no limit.
+std::optional<std::int32_t> cacheSizeOf(const std::string& text) {
+    const std::optional<long long> n = integerOf(text);
+    if (!n || *n > INT32_MAX) return std::nullopt;
+    return *n < 0 ? zentrel::ExtFuncCache::kUnlimited : static_cast<std::int32_t>(*n);
+}
+
+// The options that take a value; false with the problem for a bad one.
+bool takeValue(const std::string& option, const char* value, Options& options,
+               std::string& problem) {
+    if (option == "-e") {
+        options.inputs.push_back({true, value});
+    } else if (option == "--mode") {
+        const std::optional<zentrel::NumberMode> mode = modeByName(value);
+        if (!mode) problem = std::string("unknown numeric mode ") + value;
+        options.mode = mode.value_or(options.mode);
+    } else if (option == "--seed") {
+        options.seed = seedOf(value);
+        if (!options.seed) problem = std::string("bad seed ") + value;
+    } else if (option == "--path") {
+        addFolders(value, options.folders);
+    } else {
+        const std::optional<std::int32_t> size = cacheSizeOf(value);
+        if (!size) problem = std::string("bad cache size ") + value;
+        options.cacheSize = size.value_or(options.cacheSize);
+    }
+    return problem.empty();
 }
 
 // An option that takes a value: the value, or nothing when the command line ends.
@@ -120,19 +178,14 @@ int parseOptions(int argc, char** argv, Options& options) {
             options.angleUnit = arg == "--rad"   ? zentrel::AngleUnit::Radian
                                 : arg == "--deg" ? zentrel::AngleUnit::Degree
                                                  : zentrel::AngleUnit::Grad;
-        } else if (arg == "-e" || arg == "--mode" || arg == "--seed") {
+        } else if (arg == "--list") {
+            options.list = true;
+        } else if (arg == "-e" || arg == "--mode" || arg == "--seed" || arg == "--path" ||
+                   arg == "--cache") {
             const char* value = valueOf(argc, argv, i);
             if (!value) return usageError(arg + " needs a value");
-            if (arg == "-e") {
-                options.inputs.push_back({true, value});
-            } else if (arg == "--mode") {
-                const std::optional<zentrel::NumberMode> mode = modeByName(value);
-                if (!mode) return usageError(std::string("unknown numeric mode ") + value);
-                options.mode = *mode;
-            } else {
-                options.seed = seedOf(value);
-                if (!options.seed) return usageError(std::string("bad seed ") + value);
-            }
+            std::string problem;
+            if (!takeValue(arg, value, options, problem)) return usageError(problem);
         } else if (arg.size() > 1 && arg[0] == '-') {
             return usageError("unknown option " + arg);
         } else {
@@ -152,8 +205,15 @@ int main(int argc, char** argv) {
     host.shared().selectAngleUnit(options.angleUnit);
     host.shared().random.seed =
         options.seed.value_or(static_cast<std::uint32_t>(std::time(nullptr)));
+    if (const char* path = std::getenv("ZENTREL_PATH")) addFolders(path, options.folders);
+    host.setSearchPath(options.folders);
+    zentrel::externalFunctionCache(host).setCapacity(options.cacheSize);
     bool inputsOk = true;
     std::vector<Input>& inputs = options.inputs;
+    if (options.list) {
+        host.listFunctions();
+        if (inputs.empty()) return host.errorReported() ? 1 : 0;
+    }
     if (inputs.empty() && isatty(STDIN_FILENO)) {
         zentrel::runInteractive(host);
     } else {

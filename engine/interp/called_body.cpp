@@ -1,5 +1,7 @@
 #include "engine/interp/called_body.h"
 
+#include <string>
+
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/values/angle_units.h"
@@ -31,15 +33,29 @@ ErrorCode deliverAnswer(Engine& calling, CalledBody& call) {
     return kSuccess;
 }
 
+// The host's name is a constant 1 in the called scope, unless the scope has
+// that name already (a parameter, or a name copied from the caller).
+ErrorCode defineHostSymbol(const Engine& callee, Context& child) {
+    const std::string& name = callee.shared().hostSymbol;
+    if (name.empty() || child.variables.find(name) >= 0 || child.arrays.find(name) >= 0) {
+        return kSuccess;
+    }
+    int slot = 0;
+    return child.variables.define(name, Number::fromReal(1.0, callee.fractionRepresentation()),
+                                  true, slot);
+}
+
 // Binds and runs in a nested engine; the nested engine restores the caller's
 // angle unit when it goes.
 ErrorCode runNested(Engine& calling, CalledBody& call) {
     Engine callee(calling);
-    if (ErrorCode e = bindArguments(callee, call.caller, call.child, call.arguments)) {
+    ErrorCode e = defineHostSymbol(callee, call.child);
+    if (e == kSuccess) e = bindArguments(callee, call.caller, call.child, call.arguments);
+    if (e) {
         callee.report(e, callee.currentLineNumber(), call.child, &callee.errorToken());
         return kStatusAborted;
     }
-    const ErrorCode status = callee.runBody(call.child, call.body);
+    const ErrorCode status = callee.runBody(call.child, call.body, call.lines);
     const AngleUnit unit = callee.shared().modes.angleUnit;
     if (callee.angleResult && unit != callee.callerAngleUnit) {
         convertAnswerAngle(call.child.answer(), unit, callee.callerAngleUnit);

@@ -6,6 +6,7 @@
 #include "engine/frontend/program.h"
 #include "engine/interp/call_arguments.h"
 #include "engine/interp/context.h"
+#include "engine/interp/line_source.h"
 #include "engine/values/error_code.h"
 #include "engine/values/value.h"
 
@@ -23,13 +24,23 @@ struct CalledBody {
     Context& child;
     const CallArguments& arguments;
     Value& result;  // receives the answer when the called scope gives it back
+    // A body read from a file line by line: `body` starts empty and its lines
+    // are compiled from here as the run reaches them.
+    LineSource* lines = nullptr;
 };
 
-// What host hook 6 does unless the host overrides it: binds the arguments, runs
+// What host hook 6 does unless the host overrides it: defines the host symbol,
+// binds the arguments, runs
 // the body in an engine nested in `calling`, restores the caller's mode flags,
 // writes the by-reference arguments back, converts an angle result, and hands
 // the answer to the caller. 0 on success, 1 when the body failed (it reported
 // already), or the error of a failed write-back.
 [[nodiscard]] ErrorCode runCalledBodyInNestedEngine(Engine& calling, CalledBody& call);
+
+// What host hook 7 does unless the host overrides it: finds the external
+// function's file on the search path and runs it as hook 6 does, reading and
+// compiling one line at a time. 0x2160 (no token recorded) when no folder has
+// the file. Defined with the external functions.
+[[nodiscard]] ErrorCode runExternalFileInNestedEngine(Engine& calling, CalledBody& call);
 
 }  // namespace zentrel

@@ -56,4 +56,7 @@ std::span<const HandlerRow> matrixCommandRows();
 std::span<const HandlerRow> textCommandRows();
 std::span<const HandlerRow> consoleCommandRows();
 
+// The operand handler for an ExternalCall token, from the external functions.
+ErrorCode callExternal(Engine& engine, Context& ctx, const Token& token, Value& result);
+
 }  // namespace zentrel

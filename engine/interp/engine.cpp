@@ -46,8 +46,13 @@ ErrorCode Engine::run(Context& ctx, std::string_view source) {
     return finishRun(ctx, status);
 }
 
-ErrorCode Engine::runBody(Context& ctx, Program& body) {
-    return finishRun(ctx, runStatements(ctx, body.head()));
+ErrorCode Engine::runBody(Context& ctx, Program& body, LineSource* lines) {
+    lineSource_ = lines;
+    sourceProgram_ = &body;
+    const ErrorCode status = finishRun(ctx, runStatements(ctx, body.head()));
+    lineSource_ = nullptr;
+    sourceProgram_ = nullptr;
+    return status;
 }
 
 ErrorCode Engine::runStatements(Context& ctx, ProgramLine* first) {
@@ -61,9 +66,12 @@ ErrorCode Engine::runStatements(Context& ctx, ProgramLine* first) {
 
 bool Engine::step(Context& ctx, ErrorCode& status) {
     using NextStatement = bool (Engine::*)(Context&, ErrorCode&);
-    static constexpr std::array<NextStatement, 3> kNextStatement{
+    static constexpr std::array<NextStatement, 3> kFromProgram{
         &Engine::stepNormal, &Engine::stepRecording, &Engine::stepReplaying};
-    return (this->*kNextStatement[recordMode])(ctx, status);
+    static constexpr std::array<NextStatement, 3> kFromLines{
+        &Engine::stepFileNormal, &Engine::stepFileRecording, &Engine::stepReplaying};
+    const auto& table = lineSource_ ? kFromLines : kFromProgram;
+    return (this->*table[recordMode])(ctx, status);
 }
 
 ProgramLine* Engine::takeSourceLine() {
@@ -77,14 +85,42 @@ bool Engine::stepNormal(Context& ctx, ErrorCode& status) {
     return line && runStatement(ctx, *line, status);
 }
 
-// While a recording is open the statements are only recorded, not executed.
+// Lines read one at a time are compiled with number words kept as words:
+// they are read in the mode in force when they run, as in a cached program.
+ProgramLine* Engine::takeFileLine(Context& ctx, ErrorCode& status) {
+    if (nextLine_) return takeSourceLine();
+    std::string text;
+    if (!lineSource_->nextLine(text)) return nullptr;
+    ProgramLine* last = sourceProgram_->tail();
+    if (ErrorCode e = sourceProgram_->addSource(modes(ctx), text, false)) {
+        status = e;
+        return nullptr;
+    }
+    nextLine_ = last ? last->next : sourceProgram_->head();
+    return takeSourceLine();
+}
+
+bool Engine::stepFileNormal(Context& ctx, ErrorCode& status) {
+    ProgramLine* line = takeFileLine(ctx, status);
+    return line && runStatement(ctx, *line, status);
+}
+
 bool Engine::stepRecording(Context&, ErrorCode& status) {
     ProgramLine* line = takeSourceLine();
-    if (!line) return false;
-    currentLine_ = line;
-    currentTokens_ = &line->tokens;
+    return line && recordStatement(*line, status);
+}
+
+bool Engine::stepFileRecording(Context& ctx, ErrorCode& status) {
+    ProgramLine* line = takeFileLine(ctx, status);
+    return line && recordStatement(*line, status);
+}
+
+// While a recording is open the statements are only recorded, not executed.
+bool Engine::recordStatement(ProgramLine& line, ErrorCode& status) {
+    currentLine_ = &line;
+    currentTokens_ = &line.tokens;
     LoopRecorder& recorder = control_.recorder;
-    const ErrorCode recorded = recorder.record(*line);
+    const ErrorCode recorded = recorder.record(line);
     if (recorded == kRecordGoOn || recorded == kRecordComplete) {
         if (recorded == kRecordComplete) recordMode = 2;
         status = kStatusDone;
@@ -273,9 +309,22 @@ bool Engine::onStepStop(Context& ctx, const TokenLine& tokens, std::int32_t line
                         std::string_view comment, bool skipped) {
     return !caller_ || caller_->onStepStop(ctx, tokens, line, comment, skipped);
 }
+void Engine::showFunctions(const std::vector<FunctionListing>& list) {
+    if (caller_) caller_->showFunctions(list);
+}
+bool Engine::searchFolder(std::size_t index, std::string& folder) const {
+    return caller_ && caller_->searchFolder(index, folder);
+}
+std::string Engine::fileExtension() const {
+    return caller_ ? caller_->fileExtension() : std::string();
+}
 ErrorCode Engine::runCalledBody(Engine& calling, CalledBody& call) {
     return caller_ ? caller_->runCalledBody(calling, call)
                    : runCalledBodyInNestedEngine(calling, call);
+}
+ErrorCode Engine::runExternalFile(Engine& calling, CalledBody& call) {
+    return caller_ ? caller_->runExternalFile(calling, call)
+                   : runExternalFileInNestedEngine(calling, call);
 }
 bool Engine::onAssertFailed(std::int32_t line, std::string_view fileName) {
     return caller_ && caller_->onAssertFailed(line, fileName);

@@ -14,6 +14,7 @@
 #include "engine/interp/control_state.h"
 #include "engine/interp/dispatch.h"
 #include "engine/interp/engine_shared.h"
+#include "engine/interp/line_source.h"
 #include "engine/interp/switch_pair.h"
 #include "engine/values/error_code.h"
 #include "engine/values/value.h"
@@ -55,6 +56,13 @@ void resolveName(Engine& engine, Context& ctx, Token& token);
 // A token that names nothing, for errors raised where no operator applies.
 const Token& noOperator();
 
+// One external function as the host lists it: its name and the first line of
+// its description (empty when it has none).
+struct FunctionListing {
+    std::string name;
+    std::string description;
+};
+
 // What the statement stepper does while the debug switch is on.
 struct Stepper {
     std::uint8_t stepMode = 0;
@@ -81,8 +89,10 @@ class Engine {
     // Compiles and executes the text; returns 1 (an error inside a function or
     // file), 2 (finished) or 3 (ended by return).
     ErrorCode run(Context& ctx, std::string_view source);
-    // Executes a compiled body (a called function) on the scope; returns as run does.
-    ErrorCode runBody(Context& ctx, Program& body);
+    // Executes a compiled body (a called function) on the scope; returns as run
+    // does. With `lines`, each time the body runs out the next line of that text
+    // is compiled onto its end and its statements run before another is read.
+    ErrorCode runBody(Context& ctx, Program& body, LineSource* lines = nullptr);
     // Executes the next statement of the current program; false when there is
     // none or the run must stop.
     bool step(Context& ctx, ErrorCode& status);
@@ -139,6 +149,21 @@ class Engine {
     }
     // Runs a called body through the host (hook 6).
     ErrorCode callBody(CalledBody& call) { return runCalledBody(*this, call); }
+    // Runs an external function from its file through the host (hook 7); the
+    // call's body is an empty program the file's lines are compiled into.
+    ErrorCode callFileBody(CalledBody& call) { return runExternalFile(*this, call); }
+
+    // The external-function search path and file extension, from the host
+    // (hooks 4 and 5); false when the path has fewer folders than `index` + 1.
+    bool functionFolder(std::size_t index, std::string& folder) const {
+        return searchFolder(index, folder);
+    }
+    std::string functionExtension() const { return fileExtension(); }
+    // Shows the external functions through the host (hook 3).
+    void showFunctionList(const std::vector<FunctionListing>& list) { showFunctions(list); }
+
+    // The name every called scope sees as a constant 1; empty removes it.
+    void registerHostSymbol(std::string_view name) { shared_->hostSymbol = name; }
 
     // The console and user-error hooks, for the commands that print, read and report.
     void writeConsole(const std::vector<std::string>& pieces, bool lineEnd) {
@@ -173,11 +198,22 @@ class Engine {
                              std::string_view comment, bool skipped);
     virtual bool onStepStop(Context& ctx, const TokenLine& tokens, std::int32_t line,
                             std::string_view comment, bool skipped);
+    // 3: the external functions with their descriptions.
+    virtual void showFunctions(const std::vector<FunctionListing>& list);
+    // 4, 5: the external-function search path, one folder by index, and the
+    // file extension (with its dot). A top-level engine has neither.
+    virtual bool searchFolder(std::size_t index, std::string& folder) const;
+    virtual std::string fileExtension() const;
     // 6: runs a called body for `calling` (this engine or one nested in it); the
     // default binds the arguments and runs the body in a nested engine. 0 on
     // success; 1 when the run failed after reporting; another error code (with
     // the token recorded in `calling`) when the call itself failed.
     virtual ErrorCode runCalledBody(Engine& calling, CalledBody& call);
+    // 7: runs an external function that is not cached; the default finds its
+    // file on the search path and runs it line by line in a nested engine.
+    // Returns as hook 6 does, or 0x2160 (no token recorded) when no folder has
+    // the file.
+    virtual ErrorCode runExternalFile(Engine& calling, CalledBody& call);
     // 8: a failed assert; true stops the run.
     virtual bool onAssertFailed(std::int32_t line, std::string_view fileName);
     // 9: shows the message for a code, with the listed offending token.
@@ -198,10 +234,17 @@ class Engine {
 
   private:
     // How a run obtains its next statement, by recordMode: from the program,
-    // into the recorder, or from the replay.
+    // into the recorder, or from the replay; a run from a text read line by line
+    // has its own first two.
     bool stepNormal(Context& ctx, ErrorCode& status);
     bool stepRecording(Context& ctx, ErrorCode& status);
     bool stepReplaying(Context& ctx, ErrorCode& status);
+    bool stepFileNormal(Context& ctx, ErrorCode& status);
+    bool stepFileRecording(Context& ctx, ErrorCode& status);
+    bool recordStatement(ProgramLine& line, ErrorCode& status);
+    // The next statement, compiling the next line of the text when the program
+    // has none left; null at the end of the text or when compiling failed.
+    ProgramLine* takeFileLine(Context& ctx, ErrorCode& status);
     bool runStatement(Context& ctx, ProgramLine& line, ErrorCode& status);
     ProgramLine* takeSourceLine();
     ErrorCode runStatements(Context& ctx, ProgramLine* first);
@@ -227,6 +270,10 @@ class Engine {
     Value resultValue_;
     std::unique_ptr<Program> program_;
     ProgramLine* nextLine_ = nullptr;  // next statement of the program being run
+    // While a text runs line by line: where its lines come from and the program
+    // they are compiled into.
+    LineSource* lineSource_ = nullptr;
+    Program* sourceProgram_ = nullptr;
     ProgramLine* currentLine_ = nullptr;
     TokenLine placeholderTokens_;
     TokenLine* currentTokens_ = &placeholderTokens_;

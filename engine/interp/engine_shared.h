@@ -1,9 +1,14 @@
 #pragma once
 
+#include <memory>
+#include <string>
+
 #include "engine/interp/random_generator.h"
 #include "engine/values/modes.h"
 
 namespace zentrel {
+
+class ExtFuncCache;
 
 // State that belongs to the whole process rather than to one engine: the
 // top-level Engine owns it and every nested engine (made for a function call)
@@ -16,6 +21,13 @@ struct EngineShared {
     bool radianFlag = true;
     double halfTurn = 200.0;
     RandomGenerator random;
+    // Defined as a constant 1 in every called scope that does not define it
+    // already, so that a function can tell which host runs it; empty for none.
+    std::string hostSymbol;
+    // The compiled external functions, made when the first one is called. The
+    // external-function code owns its type; a shared pointer can free what it
+    // cannot see.
+    std::shared_ptr<ExtFuncCache> extFuncCache;
 
     // Sets the angle unit with the conversion state that goes with it; the half
     // turn keeps 200 for radians, where it is not used.

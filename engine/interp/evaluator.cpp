@@ -97,10 +97,6 @@ ErrorCode callFunction(Engine& engine, Context& ctx, const Token& token, Value& 
     return kSuccess;
 }
 
-ErrorCode callExternalFunction(Engine& engine, Context&, const Token& token, Value&) {
-    return engine.fail(kErrExternalOpen, token);
-}
-
 constexpr HandlerRow kOperandKinds[] = {
     {kindCode(TokenKind::OpenParen), evaluateNestedGroup},
     {kindCode(TokenKind::Variable), readVariableOperand},
@@ -113,7 +109,7 @@ constexpr HandlerRow kOperandKinds[] = {
     {kindCode(TokenKind::Control), runControl},
     {kindCode(TokenKind::Operator), applyUnaryOperator},
     {kindCode(TokenKind::Function), callFunction},
-    {kindCode(TokenKind::ExternalCall), callExternalFunction},
+    {kindCode(TokenKind::ExternalCall), callExternal},
 };
 static_assert(std::size(kOperandKinds) == kOperandKindCount);
 

@@ -18,7 +18,7 @@ FunctionEntry* FunctionTable::add(std::string_view name) {
         auto entry = std::make_unique<FunctionEntry>();
         entry->name = name;
         if (capacity_ > 0 && entries_.size() >= static_cast<std::size_t>(capacity_)) {
-            dropLeastUsed();
+            entries_.erase(leastUsedEntry(entries_));
         }
         entries_.insert(entries_.begin(), std::move(entry));
     } catch (const std::bad_alloc&) {
@@ -31,14 +31,6 @@ void FunctionTable::remove(const FunctionEntry* entry) {
     const auto it = std::find_if(entries_.begin(), entries_.end(),
                                  [entry](const auto& e) { return e.get() == entry; });
     if (it != entries_.end()) entries_.erase(it);
-}
-
-void FunctionTable::dropLeastUsed() {
-    auto least = entries_.rbegin();
-    for (auto it = entries_.rbegin(); it != entries_.rend(); ++it) {
-        if ((*it)->useCount < (*least)->useCount) least = it;
-    }
-    if (least != entries_.rend()) entries_.erase(std::next(least).base());
 }
 
 }  // namespace zentrel

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -22,6 +23,19 @@ struct FunctionEntry {
     std::uint32_t useCount = 0;       // counted by the external-function cache
 };
 
+// Which entry a full table kept newest first gives up: the smallest useCount,
+// on equal counts the one nearest the end (the oldest). `entries` holds
+// pointers to entries; end() when it is empty.
+template <class Entries>
+auto leastUsedEntry(Entries& entries) {
+    if (entries.empty()) return entries.end();
+    auto least = entries.rbegin();
+    for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
+        if ((*it)->useCount < (*least)->useCount) least = it;
+    }
+    return std::next(least).base();
+}
+
 // Functions by name, newest first. A scope's table is unlimited; a table with a
 // positive capacity drops its least used entry to make room.
 class FunctionTable {
@@ -41,9 +55,6 @@ class FunctionTable {
     std::int32_t capacity() const { return capacity_; }
 
   private:
-    // On equal use counts the entry nearest the end (the oldest) goes.
-    void dropLeastUsed();
-
     std::vector<std::unique_ptr<FunctionEntry>> entries_;
     std::int32_t capacity_;
 };

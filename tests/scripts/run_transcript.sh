@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Runs one transcript test: `zentrel-cli NAME.zen` in this folder, whose standard
-# output and standard error must equal NAME.out and NAME.err (a missing file means
-# the stream must be empty).
+# Runs one transcript test: `zentrel-cli [ARGS] NAME.zen` in this folder, whose
+# standard output and standard error must equal NAME.out and NAME.err (a missing
+# file means the stream must be empty). NAME.in, if present, is the standard
+# input; NAME.args, if present, holds start options (ARGS, split at blanks; paths
+# in it are relative to this folder).
 set -u
 cli=$1
 name=$2
@@ -13,7 +15,11 @@ trap 'rm -f "$actual_out" "$actual_err"' EXIT
 
 input=/dev/null
 [ -f "$name.in" ] && input="$name.in"
-"$cli" "$name.zen" >"$actual_out" 2>"$actual_err" <"$input"
+# Only the folders a test names are searched for external functions.
+unset ZENTREL_PATH
+args=()
+[ -f "$name.args" ] && read -r -a args <"$name.args"
+"$cli" "${args[@]}" "$name.zen" >"$actual_out" 2>"$actual_err" <"$input"
 status=$?
 # A crash (signal) or a sanitizer abort is always a failure, whatever the transcript.
 if [ $status -gt 2 ]; then

@@ -1,0 +1,94 @@
+// The ExternalCall operand handler: `!name` with its arguments runs the
+// function's file in a child scope, compiled once into the cache or, with
+// caching off, read and run line by line.
+#include <memory>
+#include <new>
+
+#include "engine/extfunc/external_functions.h"
+#include "engine/extfunc/function_file.h"
+#include "engine/interp/call_arguments.h"
+#include "engine/interp/called_body.h"
+#include "engine/interp/dispatch.h"
+#include "engine/interp/error_codes.h"
+
+namespace zentrel {
+
+namespace {
+
+// Reads the function's file into a new cache entry; null when caching is off,
+// no folder has the file, or it could not be compiled (the run from the file
+// then meets the same).
+std::shared_ptr<Program> loadIntoCache(Engine& engine, Context& ctx, ExtFuncCache& cache,
+                                       std::string_view name) {
+    if (cache.capacity() == 0) return nullptr;
+    FunctionFileReader reader;
+    std::string path;
+    if (!openFunctionFile(engine, name, reader, path)) return nullptr;
+    ExtFuncEntry* entry = cache.add(name);
+    if (!entry) return nullptr;
+    DescriptionCollector description(name);
+    try {
+        entry->program = std::make_shared<Program>(0);
+    } catch (const std::bad_alloc&) {
+        cache.remove(name);
+        return nullptr;
+    }
+    if (compileFunctionFile(engine.modes(ctx), reader, *entry->program, description)) {
+        cache.remove(name);
+        return nullptr;
+    }
+    entry->description = std::move(description.lines());
+    return entry->program;
+}
+
+std::shared_ptr<Program> cachedProgram(Engine& engine, Context& ctx, std::string_view name) {
+    ExtFuncCache& cache = externalFunctionCache(engine);
+    if (ExtFuncEntry* entry = cache.find(name, true)) return entry->program;
+    return loadIntoCache(engine, ctx, cache, name);
+}
+
+// A cached function runs through hook 6, any other through hook 7.
+ErrorCode runExternal(Engine& engine, Context& ctx, std::string_view name,
+                      const CallArguments& args, Value& result) {
+    std::unique_ptr<Context> child(new (std::nothrow) Context(ctx.modes));
+    if (!child) return kOutOfMemory;
+    const std::shared_ptr<Program> cached = cachedProgram(engine, ctx, name);
+    Program fileBody(0);
+    CalledBody call{cached ? *cached : fileBody, name, 0, ctx, *child, args, result};
+    int& depth = engine.shared().callDepth;
+    ++depth;
+    const ErrorCode e = cached ? engine.callBody(call) : engine.callFileBody(call);
+    --depth;
+    return e;
+}
+
+}  // namespace
+
+ErrorCode callExternal(Engine& engine, Context& ctx, const Token& token, Value& result) {
+    CallArguments args;
+    if (ErrorCode e = collectArguments(engine, ctx, args)) return e;
+    if (engine.shared().callDepth >= kMaxCallDepth) return engine.fail(kErrExternalCall, token);
+    // A function that calls itself runs the statement making this call again,
+    // on the same cached program: the statement's cursor must come back.
+    TokenLine& statement = engine.statement();
+    Token* resume = statement.cursor();
+    const ErrorCode e = runExternal(engine, ctx, token.payload.asText(), args, result);
+    statement.setCursor(resume);
+    // The value of a call is no storing target, whatever its arguments were.
+    engine.operatorRecord() = OperatorRecord{TokenKind::ExternalCall};
+    if (e == kStatusAborted) return engine.fail(kErrExternalCall, token);
+    if (e == kErrExternalOpen || e == kOutOfMemory) return engine.fail(e, token);
+    return e;
+}
+
+ErrorCode runExternalFileInNestedEngine(Engine& calling, CalledBody& call) {
+    FunctionFileReader reader;
+    std::string path;
+    if (!openFunctionFile(calling, call.name, reader, path)) return kErrExternalOpen;
+    call.lines = &reader;
+    const ErrorCode e = runCalledBodyInNestedEngine(calling, call);
+    call.lines = nullptr;
+    return e;
+}
+
+}  // namespace zentrel

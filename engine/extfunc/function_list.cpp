@@ -1,0 +1,91 @@
+// What a host shows of the external functions: the cache, the file search, the
+// function list and the descriptions.
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <set>
+#include <system_error>
+
+#include "engine/extfunc/external_functions.h"
+#include "engine/extfunc/function_file.h"
+#include "engine/interp/error_codes.h"
+
+namespace zentrel {
+
+namespace {
+
+std::string lowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// Files whose lower-cased name holds the lower-cased extension anywhere give
+// the function name before it; an unreadable folder gives none.
+void addFolderNames(const std::string& folder, const std::string& extension,
+                    std::set<std::string>& names) {
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder.empty() ? "." : folder, error), end;
+         !error && it != end; it.increment(error)) {
+        std::error_code typeError;
+        if (!it->is_regular_file(typeError)) continue;
+        const std::string file = lowerCase(it->path().filename().string());
+        const std::size_t at = file.find(extension);
+        if (at != std::string::npos && at > 0) names.insert(file.substr(0, at));
+    }
+}
+
+}  // namespace
+
+ExtFuncCache& externalFunctionCache(Engine& engine) {
+    std::shared_ptr<ExtFuncCache>& cache = engine.shared().extFuncCache;
+    if (!cache) cache = std::make_shared<ExtFuncCache>();
+    return *cache;
+}
+
+bool fileExists(const Engine& engine, std::string_view name, std::string& path) {
+    FunctionFileReader reader;
+    return openFunctionFile(engine, name, reader, path);
+}
+
+ErrorCode describeLines(Engine& engine, std::string_view name, std::vector<std::string>& lines) {
+    if (const ExtFuncEntry* entry = externalFunctionCache(engine).find(name, false)) {
+        lines = entry->description;
+        return kSuccess;
+    }
+    FunctionFileReader reader;
+    std::string path;
+    if (!openFunctionFile(engine, name, reader, path)) return kErrExternalOpen;
+    DescriptionCollector description(name);
+    std::string line;
+    while (reader.nextLine(line) && description.take(line)) {
+    }
+    lines = std::move(description.lines());
+    return kSuccess;
+}
+
+std::string describe(Engine& engine, Context& ctx, std::string_view name) {
+    std::vector<std::string> lines;
+    if (describeLines(engine, name, lines)) {
+        const Token token(TokenKind::ExternalCall, TokenPayload::text(name));
+        engine.report(kErrExternalOpen, 0, ctx, &token);
+        return {};
+    }
+    return lines.empty() ? std::string() : lines.front();
+}
+
+std::vector<FunctionListing> listFunctions(Engine& engine, Context& ctx) {
+    const std::string extension = lowerCase(engine.functionExtension());
+    std::set<std::string> names;
+    std::string folder;
+    for (std::size_t i = 0; engine.functionFolder(i, folder); ++i) {
+        addFolderNames(folder, extension, names);
+    }
+    std::vector<FunctionListing> list;
+    for (const std::string& name : names) {
+        list.push_back({name, describe(engine, ctx, name)});
+    }
+    return list;
+}
+
+}  // namespace zentrel
