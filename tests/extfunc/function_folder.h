@@ -1,0 +1,95 @@
+#pragma once
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/extfunc/external_functions.h"
+#include "engine/interp/context.h"
+#include "engine/interp/engine.h"
+#include "engine/interp/error_codes.h"
+
+namespace zentrel {
+
+// A folder of function files made for one test and removed after it.
+class FunctionFolder {
+  public:
+    FunctionFolder() {
+        std::string name = (std::filesystem::temp_directory_path() / "zentrel-extfunc-XXXXXX");
+        if (::mkdtemp(name.data())) path_ = name;
+    }
+    FunctionFolder(const FunctionFolder&) = delete;
+    FunctionFolder& operator=(const FunctionFolder&) = delete;
+    ~FunctionFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+
+    void write(std::string_view file, std::string_view text) const {
+        std::ofstream out(path_ / file, std::ios::binary | std::ios::trunc);
+        out << text;
+    }
+    std::string path() const { return path_.string(); }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// A host that searches the given folders for ".vdl" files and keeps what it is
+// asked to show: answers, and reports with the function and line they name.
+class FunctionHost : public Engine {
+  public:
+    struct Report {
+        ErrorCode code;
+        std::int32_t line;
+        std::string fileName;
+        std::string tokenText;
+    };
+
+    explicit FunctionHost(std::vector<std::string> folders, std::int32_t cacheSize = -1)
+        : folders_(std::move(folders)) {
+        externalFunctionCache(*this).setCapacity(cacheSize);
+    }
+
+    // Runs and returns the shown answer, or "" when none was shown.
+    std::string answerOf(std::string_view text) {
+        results.clear();
+        run(ctx, text);
+        return results.empty() ? std::string() : results.back();
+    }
+    std::vector<ErrorCode> shownCodes() const {
+        std::vector<ErrorCode> codes;
+        for (const Report& r : reports) {
+            if (r.code > kStatusDone) codes.push_back(r.code);
+        }
+        return codes;
+    }
+
+    Context ctx;
+    std::vector<Report> reports;
+    std::vector<std::string> results;
+    std::vector<FunctionListing> listed;
+
+  protected:
+    bool searchFolder(std::size_t index, std::string& folder) const override {
+        if (index >= folders_.size()) return false;
+        folder = folders_[index];
+        return true;
+    }
+    std::string fileExtension() const override { return ".vdl"; }
+    void showFunctions(const std::vector<FunctionListing>& list) override { listed = list; }
+    void reportStatus(ErrorCode code, std::int32_t line, std::string_view fileName,
+                      std::string_view tokenText) override {
+        reports.push_back({code, line, std::string(fileName), std::string(tokenText)});
+    }
+    void showScalarResult(std::string_view text) override { results.emplace_back(text); }
+
+  private:
+    std::vector<std::string> folders_;
+};
+
+}  // namespace zentrel
