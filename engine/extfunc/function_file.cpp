@@ -39,11 +39,12 @@ bool FunctionFileReader::nextLine(std::string& line) {
 std::string functionPath(std::string_view folder, std::string_view name,
                          std::string_view extension) {
     constexpr char kSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
-    while (folder.size() > 1 && (folder.back() == kSeparator || folder.back() == '/')) {
+    const auto isSeparator = [](char c) { return c == kSeparator || c == '/'; };
+    // The root folder is its separator alone.
+    while (folder.size() > 1 && isSeparator(folder.back()))
         folder.remove_suffix(1);
-    }
     std::string path(folder);
-    if (!path.empty()) path += kSeparator;
+    if (!path.empty() && !isSeparator(path.back())) path += kSeparator;
     path += name;
     path += extension;
     return path;
