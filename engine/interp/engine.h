@@ -38,6 +38,16 @@ struct OperatorRecord {
     bool named = false;  // written through its label, not its letter
     int elementCount = 0;
     std::array<std::int32_t, kMaxElementNumbers> elements{};
+
+    // Points the record at a new source. The element numbers past
+    // elementCount are never read, so they are left as they are: every
+    // operand sets the record.
+    void set(TokenKind newKind, std::uint8_t newSlot = 0, bool newNamed = false) {
+        kind = newKind;
+        slot = newSlot;
+        named = newNamed;
+        elementCount = 0;
+    }
 };
 
 // Calls nest through the host hook that runs a called body; deeper calls are

@@ -90,8 +90,7 @@ ErrorCode callFunction(Engine& engine, Context& ctx, const Token& token, Value& 
     if (e != kSuccess) return e;
     // The handler's arguments left their own record; a storing operator after the
     // call must see a function value, not the last argument's variable.
-    engine.operatorRecord() = OperatorRecord{};
-    engine.operatorRecord().kind = TokenKind::Function;
+    engine.operatorRecord().set(TokenKind::Function);
     normalizeToMode(result, ctx.modes.numberMode);
     if (engine.invalidArgument) engine.warn(ctx, kWarnInvalidArgument, token);
     return kSuccess;
@@ -135,8 +134,7 @@ ErrorCode Engine::evaluateOperand(Context& ctx, const Token& applying, Value& re
     }
     // Groups, unary operators and arguments nest through here.
     if (nesting_ >= kMaxNestingDepth) return fail(kOutOfMemory, *token);
-    record_.kind = token->kind;
-    record_.elementCount = 0;
+    record_.set(token->kind);
     ++nesting_;
     const ErrorCode e = tables_.kinds[kindCode(token->kind)](*this, ctx, *token, result);
     --nesting_;
@@ -151,8 +149,7 @@ ErrorCode Engine::evaluateGroup(Context& ctx, Value& result) {
 }
 
 ErrorCode Engine::evaluateGroupTokens(Context& ctx, Value& result) {
-    record_.kind = TokenKind::NoOperator;
-    record_.elementCount = 0;
+    record_.set(TokenKind::NoOperator);
     ErrorCode e = kSuccess;
     const Token* first = peekToken();
     if (!first || !isBinaryOperator(*first)) {

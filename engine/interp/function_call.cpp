@@ -1,8 +1,5 @@
 #include "engine/interp/function_call.h"
 
-#include <memory>
-#include <new>
-
 #include "engine/interp/called_body.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
@@ -33,12 +30,14 @@ ErrorCode attachParameterLabels(const FunctionEntry& entry, Context& child) {
 
 ErrorCode runCall(Engine& engine, Context& ctx, const Token& token, FunctionEntry& entry,
                   const CallArguments& args, Value& result) {
-    // Named constants and labelled variables of the caller are visible in the function.
-    std::unique_ptr<Context> child(new (std::nothrow) Context(ctx.modes));
-    ErrorCode e = child ? child->variables.copyLabelled(ctx.variables) : kOutOfMemory;
-    if (e == kSuccess) e = attachParameterLabels(entry, *child);
+    // The scope lives on the stack: its slots are made on first use, and calls
+    // nest no deeper than kMaxCallDepth. Named constants and labelled variables
+    // of the caller are visible in the function.
+    Context child(ctx.modes);
+    ErrorCode e = child.variables.copyLabelled(ctx.variables);
+    if (e == kSuccess) e = attachParameterLabels(entry, child);
     if (e) return engine.fail(e, token);
-    CalledBody call{entry.body, entry.name, entry.definitionLine, ctx, *child, args, result};
+    CalledBody call{entry.body, entry.name, entry.definitionLine, ctx, child, args, result};
     int& depth = engine.shared().callDepth;
     ++depth;
     e = engine.callBody(call);
@@ -56,7 +55,7 @@ ErrorCode callUserFunction(Engine& engine, Context& ctx, const Token& token, Val
     if (engine.shared().callDepth >= kMaxCallDepth) return engine.fail(kErrUserCall, token);
     const ErrorCode e = runCall(engine, ctx, token, *entry, args, result);
     // The value of a call is no storing target, whatever its arguments were.
-    engine.operatorRecord() = OperatorRecord{TokenKind::Name};
+    engine.operatorRecord().set(TokenKind::Name);
     return e == kStatusAborted ? engine.fail(kErrUserCall, token) : e;
 }
 

@@ -168,7 +168,7 @@ int findArrayLabel(const Context& ctx, std::string_view name) {
 ErrorCode readVariableOperand(Engine& engine, Context& ctx, const Token& token, Value& result) {
     std::uint8_t slot = 0;
     if (ErrorCode e = settleSlot(engine, ctx, token, slot)) return e;
-    engine.operatorRecord() = OperatorRecord{TokenKind::Variable, slot, isNamed(token)};
+    engine.operatorRecord().set(TokenKind::Variable, slot, isNamed(token));
     // Variable 0 has no storage of its own: it is the first element of the answer.
     result.setScalar(slot == 0 ? ctx.answer().first() : ctx.variables.value(slot));
     result.first().syncRepresentation(engine.fractionRepresentation());
