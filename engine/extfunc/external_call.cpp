@@ -50,11 +50,12 @@ std::shared_ptr<Program> cachedProgram(Engine& engine, Context& ctx, std::string
 // A cached function runs through hook 6, any other through hook 7.
 ErrorCode runExternal(Engine& engine, Context& ctx, std::string_view name,
                       const CallArguments& args, Value& result) {
-    std::unique_ptr<Context> child(new (std::nothrow) Context(ctx.modes));
-    if (!child) return kOutOfMemory;
+    // The scope lives on the stack, as a user function's does: its slots are
+    // made on first use, and calls nest no deeper than kMaxCallDepth.
+    Context child(ctx.modes);
     const std::shared_ptr<Program> cached = cachedProgram(engine, ctx, name);
     Program fileBody(0);
-    CalledBody call{cached ? *cached : fileBody, name, 0, ctx, *child, args, result};
+    CalledBody call{cached ? *cached : fileBody, name, 0, ctx, child, args, result};
     int& depth = engine.shared().callDepth;
     ++depth;
     const ErrorCode e = cached ? engine.callBody(call) : engine.callFileBody(call);
@@ -75,9 +76,9 @@ ErrorCode callExternal(Engine& engine, Context& ctx, const Token& token, Value& 
     const ErrorCode e = runExternal(engine, ctx, token.payload.asText(), args, result);
     statement.setCursor(resume);
     // The value of a call is no storing target, whatever its arguments were.
-    engine.operatorRecord() = OperatorRecord{TokenKind::ExternalCall};
+    engine.operatorRecord().set(TokenKind::ExternalCall);
     if (e == kStatusAborted) return engine.fail(kErrExternalCall, token);
-    if (e == kErrExternalOpen || e == kOutOfMemory) return engine.fail(e, token);
+    if (e == kErrExternalOpen) return engine.fail(e, token);
     return e;
 }
 
