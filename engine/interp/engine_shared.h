@@ -24,9 +24,9 @@ struct EngineShared {
     // Defined as a constant 1 in every called scope that does not define it
     // already, so that a function can tell which host runs it; empty for none.
     std::string hostSymbol;
-    // The compiled external functions, made when the first one is called. The
-    // external-function code owns its type; a shared pointer can free what it
-    // cannot see.
+    // The compiled external functions, made on first use by the external-
+    // function code, which owns the type; a shared pointer frees what this
+    // header cannot see.
     std::shared_ptr<ExtFuncCache> extFuncCache;
 
     // Sets the angle unit with the conversion state that goes with it; the half
