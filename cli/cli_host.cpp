@@ -86,9 +86,10 @@ bool CliHost::readInput(std::string_view prompt, std::string& line) {
 }
 
 // A new raster starts cleared with the identity transform, so pixel and world
-// coordinates agree until a :window. Sizes beyond the canvas bounds are refused.
+// coordinates agree until a :window. A size beyond the canvas bounds is refused
+// before the current picture is dropped.
 bool CliHost::onWorld(EngineCanvas&, std::int32_t width, std::int32_t height) {
-    return canvas_.create(width, height, true);
+    return Canvas::acceptsSize(width, height) && canvas_.create(width, height, true);
 }
 
 void CliHost::onWindow(EngineCanvas&, double left, double bottom, double right, double top) {
