@@ -7,6 +7,7 @@
 #include "engine/interp/context.h"
 #include "engine/interp/engine.h"
 #include "graphics/graph_canvas.h"
+#include "graphics/standard_glyphs.h"
 #include "tests/graphics/raster_picture.h"
 
 namespace zentrel {
@@ -326,6 +327,24 @@ TEST_F(GraphTest, GridSpacingGrowsToTwoPixelsOrMore) {
     style.unitX = 0.0;  // no grid, and no endless search for a spacing
     canvas.drawGrid(style);
     EXPECT_EQ(canvas.getPixel(5, 2), 0);
+}
+
+// The x numbers stand two columns right of their grid line: on a canvas too low
+// for them under the axis at the bottom edge, else one row below the top when the
+// axis lies above the canvas. The glyph "1" has its first row 7 rows above the
+// baseline, its pixel in column 1, then both columns.
+TEST_F(GraphTest, ScaleNumbersFollowTheAxisRow) {
+    makeGraph(21, 11, {10.0, 5.0, 5.0, -5.0});
+    defineStandardGlyphs(canvas);
+    const GridStyle style{0, 1, 2, 1.0, 1.0, 3, 1, 1};
+    canvas.drawGrid(style);
+    EXPECT_EQ(canvas.getPixel(18, 3), 3);  // "1" at x = 1, baseline 11 - 1
+    EXPECT_EQ(canvas.getPixel(17, 4), 3);
+    EXPECT_EQ(canvas.getPixel(17, 3), 0);  // the first row of "1" is its second column
+    canvas.setTransform({10.0, -5.0, 5.0, -5.0});  // the x axis 5 rows above the canvas
+    canvas.drawGrid(style);
+    EXPECT_EQ(canvas.getPixel(18, 1), 3);  // baseline ascent + 1 = 8
+    EXPECT_EQ(canvas.getPixel(17, 2), 3);
 }
 
 }  // namespace
