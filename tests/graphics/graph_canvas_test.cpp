@@ -340,7 +340,7 @@ TEST_F(GraphTest, ScaleNumbersFollowTheAxisRow) {
     canvas.drawGrid(style);
     EXPECT_EQ(canvas.getPixel(18, 3), 3);  // "1" at x = 1, baseline 11 - 1
     EXPECT_EQ(canvas.getPixel(17, 4), 3);
-    EXPECT_EQ(canvas.getPixel(17, 3), 0);  // the first row of "1" is its second column
+    EXPECT_EQ(canvas.getPixel(17, 3), 0);          // the first row of "1" is its second column
     canvas.setTransform({10.0, -5.0, 5.0, -5.0});  // the x axis 5 rows above the canvas
     canvas.drawGrid(style);
     EXPECT_EQ(canvas.getPixel(18, 1), 3);  // baseline ascent + 1 = 8
