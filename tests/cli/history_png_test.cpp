@@ -118,7 +118,8 @@ TEST_F(HistoryReplay, WritesTheReplayedPictureAsIndexedPng) {
             canvasPixels.push_back(host->canvas().getPixel(x, y));
     }
     EXPECT_EQ(image.pixels, canvasPixels);
-    EXPECT_EQ(checksum(image.pixels), 7063015404967605619u) << "fingerprint of the replayed picture";
+    EXPECT_EQ(checksum(image.pixels), 7063015404967605619u)
+        << "fingerprint of the replayed picture";
 }
 
 TEST_F(HistoryReplay, CanvasWithoutPixelsIsNotWritten) {
