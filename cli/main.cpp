@@ -15,6 +15,7 @@
 
 #include "cli/cli_host.h"
 #include "cli/interactive.h"
+#include "cli/png_output.h"
 #include "engine/builtins/mode_commands.h"
 
 namespace {
@@ -31,6 +32,10 @@ constexpr const char* kUsage =
     "  --mode NAME  start in the numeric mode of the command :NAME (for example\n"
     "               fract, complex, uchar); :ptype returns to it\n"
     "  --seed N     seed the random generator with N instead of the clock\n"
+    "  --size WxH   give the graphics canvas W x H pixels (:gworld W H) before\n"
+    "               the first line\n"
+    "  --png FILE   after the last line, write the graphics canvas to FILE as an\n"
+    "               8-bit indexed PNG\n"
     "  --help       show this help\n"
     "  --version    show the version\n"
     "\n"
@@ -78,6 +83,8 @@ struct Options {
     zentrel::AngleUnit angleUnit = zentrel::AngleUnit::Radian;
     zentrel::NumberMode mode = zentrel::NumberMode::GFloat;
     std::optional<std::uint32_t> seed;
+    std::string sizeLine;  // the :gworld line of --size
+    std::string pngPath;
 };
 
 int usageError(const std::string& problem) {
@@ -97,6 +104,17 @@ std::optional<std::uint32_t> seedOf(const std::string& text) {
     const long long n = std::strtoll(text.c_str(), &end, 10);
     if (text.empty() || *end != '\0' || errno != 0) return std::nullopt;
     return static_cast<std::uint32_t>(n);  // the low 32 bits, as :srand takes them
+}
+
+// "WxH" with two positive decimal numbers, as the line `:gworld W H`.
+std::optional<std::string> worldLineOf(const std::string& text) {
+    unsigned long width = 0, height = 0;
+    char x = 0, rest = 0;
+    if (std::sscanf(text.c_str(), "%lu%c%lu%c", &width, &x, &height, &rest) != 3 || x != 'x' ||
+        width == 0 || height == 0 || text[0] < '0' || text[0] > '9') {
+        return std::nullopt;
+    }
+    return ":gworld " + std::to_string(width) + " " + std::to_string(height);
 }
 
 // An option that takes a value: the value, or nothing when the command line ends.
@@ -120,7 +138,8 @@ int parseOptions(int argc, char** argv, Options& options) {
             options.angleUnit = arg == "--rad"   ? zentrel::AngleUnit::Radian
                                 : arg == "--deg" ? zentrel::AngleUnit::Degree
                                                  : zentrel::AngleUnit::Grad;
-        } else if (arg == "-e" || arg == "--mode" || arg == "--seed") {
+        } else if (arg == "-e" || arg == "--mode" || arg == "--seed" || arg == "--size" ||
+                   arg == "--png") {
             const char* value = valueOf(argc, argv, i);
             if (!value) return usageError(arg + " needs a value");
             if (arg == "-e") {
@@ -129,9 +148,15 @@ int parseOptions(int argc, char** argv, Options& options) {
                 const std::optional<zentrel::NumberMode> mode = modeByName(value);
                 if (!mode) return usageError(std::string("unknown numeric mode ") + value);
                 options.mode = *mode;
-            } else {
+            } else if (arg == "--seed") {
                 options.seed = seedOf(value);
                 if (!options.seed) return usageError(std::string("bad seed ") + value);
+            } else if (arg == "--size") {
+                const std::optional<std::string> line = worldLineOf(value);
+                if (!line) return usageError(std::string("bad size ") + value);
+                options.sizeLine = *line;
+            } else {
+                options.pngPath = value;
             }
         } else if (arg.size() > 1 && arg[0] == '-') {
             return usageError("unknown option " + arg);
@@ -152,6 +177,7 @@ int main(int argc, char** argv) {
     host.shared().selectAngleUnit(options.angleUnit);
     host.shared().random.seed =
         options.seed.value_or(static_cast<std::uint32_t>(std::time(nullptr)));
+    if (!options.sizeLine.empty()) host.runLine(options.sizeLine, "", 0);
     bool inputsOk = true;
     std::vector<Input>& inputs = options.inputs;
     if (inputs.empty() && isatty(STDIN_FILENO)) {
@@ -160,6 +186,13 @@ int main(int argc, char** argv) {
         if (inputs.empty()) inputs.push_back({false, "-"});
         for (const Input& input : inputs)
             inputsOk = runInput(host, input) && inputsOk;
+    }
+    if (!options.pngPath.empty()) {
+        std::string problem;
+        if (!zentrel::writePng(host.canvas(), options.pngPath, problem)) {
+            std::fprintf(stderr, "zentrel-cli: %s\n", problem.c_str());
+            inputsOk = false;
+        }
     }
     return host.errorReported() || !inputsOk ? 1 : 0;
 }

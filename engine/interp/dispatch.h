@@ -55,5 +55,8 @@ std::span<const HandlerRow> stringFunctionRows();
 std::span<const HandlerRow> matrixCommandRows();
 std::span<const HandlerRow> textCommandRows();
 std::span<const HandlerRow> consoleCommandRows();
+std::span<const HandlerRow> graphicsCommandRows();
+std::span<const HandlerRow> plotCommandRows();
+std::span<const HandlerRow> graphicsFunctionRows();
 
 }  // namespace zentrel

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "engine/interp/engine_canvas.h"
 #include "engine/interp/random_generator.h"
+#include "engine/interp/state_only_canvas.h"
 #include "engine/values/modes.h"
 
 namespace zentrel {
@@ -16,6 +18,11 @@ struct EngineShared {
     bool radianFlag = true;
     double halfTurn = 200.0;
     RandomGenerator random;
+    // The engine canvas: the host's, or a state-only one while the host gives none.
+    EngineCanvas* hostCanvas = nullptr;
+    StateOnlyCanvas stateCanvas;
+
+    EngineCanvas& canvas() { return hostCanvas ? *hostCanvas : stateCanvas; }
 
     // Sets the angle unit with the conversion state that goes with it; the half
     // turn keeps 200 for radians, where it is not used.
