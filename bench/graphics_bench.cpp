@@ -4,7 +4,10 @@
 #include <random>
 #include <vector>
 
+#include "engine/interp/context.h"
+#include "engine/interp/engine.h"
 #include "graphics/canvas.h"
+#include "graphics/graph_canvas.h"
 #include "graphics/standard_glyphs.h"
 
 namespace zentrel {
@@ -65,6 +68,62 @@ void BM_DrawTenDigits(benchmark::State& state) {
     benchmark::DoNotOptimize(canvas.getPixel(100, 495));
 }
 BENCHMARK(BM_DrawTenDigits);
+
+// A 2000 x 1000 graph of x in [-10, 10], y in [-2, 2], the variable x labelled.
+struct PlotFixture {
+    Engine engine;
+    Context ctx;
+    GraphCanvas canvas;
+
+    PlotFixture() {
+        canvas.create(kWidth, kHeight, true);
+        canvas.setWindow(-10.0, -2.0, 10.0, 2.0);
+        defineStandardGlyphs(canvas);
+        engine.attachCanvas(&canvas);
+        (void)ctx.variables.attachLabel('x', "x");
+        canvas.setExpression("sin x * exp ([-] x / 10)");
+        canvas.setColour(249);
+    }
+    bool plotWholeWidth() {
+        return canvas.plot(engine, ctx, canvas.worldX(0), canvas.worldX(kWidth - 1), 0.0);
+    }
+};
+
+// Sampling and drawing one sample per column; arg 1 compiles the expression once
+// per plot, arg 0 for every sample.
+void BM_PlotDampedSine(benchmark::State& state) {
+    PlotFixture f;
+    f.canvas.setCompileOnce(state.range(0) != 0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(f.plotWholeWidth());
+    }
+    state.counters["samples"] = f.canvas.sampleCount();
+}
+BENCHMARK(BM_PlotDampedSine)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawSamples(benchmark::State& state) {
+    PlotFixture f;
+    f.plotWholeWidth();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(f.canvas.redrawSamples());
+    }
+    state.counters["samples"] = f.canvas.sampleCount();
+}
+BENCHMARK(BM_RedrawSamples)->Unit(benchmark::kMicrosecond);
+
+void BM_DrawGrid(benchmark::State& state) {
+    PlotFixture f;
+    GridStyle style;
+    style.unitX = 0.1;
+    style.unitY = 0.1;
+    style.textEveryX = 5;
+    style.textEveryY = 5;
+    for (auto _ : state) {
+        f.canvas.drawGrid(style);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_DrawGrid)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace zentrel

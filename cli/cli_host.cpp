@@ -6,12 +6,15 @@
 #include "engine/extfunc/external_functions.h"
 #include "engine/interp/error_codes.h"
 #include "engine/values/number_text.h"
+#include "graphics/standard_glyphs.h"
 
 namespace zentrel {
 
 CliHost::CliHost(std::FILE* out, std::FILE* err, NumberMode startMode)
     : Engine(startMode), out_(out), err_(err) {
     applyNumberMode(context_.modes, shared().modes, startMode);
+    defineStandardGlyphs(canvas_);
+    attachCanvas(&canvas_);
     registerHostSymbol("_CONSOLE");
 }
 
@@ -111,6 +114,44 @@ bool CliHost::readInput(std::string_view prompt, std::string& line) {
     if (!std::getline(std::cin, line)) return false;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return true;
+}
+
+// A new raster starts cleared with the identity transform, so pixel and world
+// coordinates agree until a :window. A size beyond the canvas bounds is refused
+// before the current picture is dropped.
+bool CliHost::onWorld(EngineCanvas&, std::int32_t width, std::int32_t height) {
+    return Canvas::acceptsSize(width, height) && canvas_.create(width, height, true);
+}
+
+void CliHost::onWindow(EngineCanvas&, double left, double bottom, double right, double top) {
+    canvas_.setWindow(left, bottom, right, top);
+}
+
+// As the calculator window does, the argument is the variable labelled x in
+// rectangular mode and t otherwise; the label is made on first use. A word
+// already labelling another variable names that one.
+void CliHost::labelArgumentVariable() {
+    PlotSettings& settings = canvas_.plotSettings();
+    const char letter = settings.isMode(CoordinateMode::Rectangular) ? 'x' : 't';
+    const std::string_view word(&letter, 1);
+    int slot = context_.variables.find(word);
+    if (slot < 0) {
+        slot = static_cast<unsigned char>(letter);
+        if (context_.variables.attachLabel(static_cast<std::uint8_t>(slot), word) != kSuccess) {
+            return;
+        }
+    }
+    settings.argVariable = static_cast<std::uint8_t>(slot);
+}
+
+void CliHost::onPlot(EngineCanvas&, double min, double max, double pitch) {
+    labelArgumentVariable();
+    canvas_.plot(*this, context_, min, max, pitch);
+}
+
+void CliHost::onReplot(EngineCanvas&, double min, double max, double pitch) {
+    labelArgumentVariable();
+    canvas_.replot(*this, context_, min, max, pitch);
 }
 
 }  // namespace zentrel

@@ -7,6 +7,7 @@
 
 #include "engine/interp/context.h"
 #include "engine/interp/engine.h"
+#include "graphics/graph_canvas.h"
 
 namespace zentrel {
 
@@ -30,6 +31,8 @@ class CliHost : public Engine {
 
     bool errorReported() const { return errorReported_; }
     Context& context() { return context_; }
+    // The engine canvas, with real pixels once :gworld has made them.
+    const GraphCanvas& canvas() const { return canvas_; }
 
     static constexpr std::string_view kFunctionExtension = ".vdl";
 
@@ -46,14 +49,23 @@ class CliHost : public Engine {
     void showUserError(std::string_view text) override;
     void consoleOutput(const std::vector<std::string>& pieces, bool lineEnd) override;
     bool readInput(std::string_view prompt, std::string& line) override;
+    // The engine canvas as a graphics host shows it: :gworld makes the raster,
+    // :window sets the world window, :plot and :replot sample on the top scope.
+    bool onWorld(EngineCanvas& canvas, std::int32_t width, std::int32_t height) override;
+    void onWindow(EngineCanvas& canvas, double left, double bottom, double right,
+                  double top) override;
+    void onPlot(EngineCanvas& canvas, double min, double max, double pitch) override;
+    void onReplot(EngineCanvas& canvas, double min, double max, double pitch) override;
 
   private:
     void message(std::string_view text, std::string_view function = {}, std::int32_t line = 0);
+    void labelArgumentVariable();
 
     std::FILE* out_;
     std::FILE* err_;
     Context context_;
     std::vector<std::string> folders_;
+    GraphCanvas canvas_;
     std::string source_;
     int line_ = 0;
     bool errorReported_ = false;

@@ -17,6 +17,7 @@
 
 #include "cli/cli_host.h"
 #include "cli/interactive.h"
+#include "cli/png_output.h"
 #include "engine/builtins/mode_commands.h"
 #include "engine/extfunc/external_functions.h"
 
@@ -40,6 +41,10 @@ constexpr const char* kUsage =
     "               default: no limit; 0: read the file at every call)\n"
     "  --list       print every external function with the first line of its\n"
     "               description, then run the inputs given, if any\n"
+    "  --size WxH   give the graphics canvas W x H pixels (:gworld W H) before\n"
+    "               the first line\n"
+    "  --png FILE   after the last line, write the graphics canvas to FILE as an\n"
+    "               8-bit indexed PNG\n"
     "  --help       show this help\n"
     "  --version    show the version\n"
     "\n"
@@ -90,6 +95,8 @@ struct Options {
     std::vector<std::string> folders;
     std::int32_t cacheSize = zentrel::ExtFuncCache::kUnlimited;
     bool list = false;
+    std::string sizeLine;  // the :gworld line of --size
+    std::string pngPath;
 };
 
 // Folders separated by ':'; empty ones are left out.
@@ -135,6 +142,17 @@ std::optional<std::int32_t> cacheSizeOf(const std::string& text) {
     return *n < 0 ? zentrel::ExtFuncCache::kUnlimited : static_cast<std::int32_t>(*n);
 }
 
+// "WxH" with two positive decimal numbers, as the line `:gworld W H`.
+std::optional<std::string> worldLineOf(const std::string& text) {
+    unsigned long width = 0, height = 0;
+    char x = 0, rest = 0;
+    if (std::sscanf(text.c_str(), "%lu%c%lu%c", &width, &x, &height, &rest) != 3 || x != 'x' ||
+        width == 0 || height == 0 || text[0] < '0' || text[0] > '9') {
+        return std::nullopt;
+    }
+    return ":gworld " + std::to_string(width) + " " + std::to_string(height);
+}
+
 // The options that take a value; false with the problem for a bad one.
 bool takeValue(const std::string& option, const char* value, Options& options,
                std::string& problem) {
@@ -149,6 +167,12 @@ bool takeValue(const std::string& option, const char* value, Options& options,
         if (!options.seed) problem = std::string("bad seed ") + value;
     } else if (option == "--path") {
         addFolders(value, options.folders);
+    } else if (option == "--size") {
+        const std::optional<std::string> line = worldLineOf(value);
+        if (!line) problem = std::string("bad size ") + value;
+        options.sizeLine = line.value_or(options.sizeLine);
+    } else if (option == "--png") {
+        options.pngPath = value;
     } else {
         const std::optional<std::int32_t> size = cacheSizeOf(value);
         if (!size) problem = std::string("bad cache size ") + value;
@@ -181,7 +205,7 @@ int parseOptions(int argc, char** argv, Options& options) {
         } else if (arg == "--list") {
             options.list = true;
         } else if (arg == "-e" || arg == "--mode" || arg == "--seed" || arg == "--path" ||
-                   arg == "--cache") {
+                   arg == "--cache" || arg == "--size" || arg == "--png") {
             const char* value = valueOf(argc, argv, i);
             if (!value) return usageError(arg + " needs a value");
             std::string problem;
@@ -208,6 +232,7 @@ int main(int argc, char** argv) {
     if (const char* path = std::getenv("ZENTREL_PATH")) addFolders(path, options.folders);
     host.setSearchPath(options.folders);
     zentrel::externalFunctionCache(host).setCapacity(options.cacheSize);
+    if (!options.sizeLine.empty()) host.runLine(options.sizeLine, "", 0);
     bool inputsOk = true;
     std::vector<Input>& inputs = options.inputs;
     if (options.list) {
@@ -220,6 +245,13 @@ int main(int argc, char** argv) {
         if (inputs.empty()) inputs.push_back({false, "-"});
         for (const Input& input : inputs)
             inputsOk = runInput(host, input) && inputsOk;
+    }
+    if (!options.pngPath.empty()) {
+        std::string problem;
+        if (!zentrel::writePng(host.canvas(), options.pngPath, problem)) {
+            std::fprintf(stderr, "zentrel-cli: %s\n", problem.c_str());
+            inputsOk = false;
+        }
     }
     return host.errorReported() || !inputsOk ? 1 : 0;
 }

@@ -10,11 +10,6 @@ namespace zentrel {
 
 namespace {
 
-bool sizeWithinBounds(std::int32_t width, std::int32_t height) {
-    return width >= 1 && height >= 1 && width <= kMaxCanvasSide && height <= kMaxCanvasSide &&
-           std::int64_t{width} * height <= kMaxCanvasPixels;
-}
-
 bool isFiniteTransform(const WorldTransform& t) {
     return std::isfinite(t.offsetX) && std::isfinite(t.offsetY) && std::isfinite(t.scaleX) &&
            std::isfinite(t.scaleY);
@@ -30,6 +25,11 @@ std::pair<std::int64_t, std::int64_t> spanBetween(std::int32_t first, std::int32
 }
 
 }  // namespace
+
+bool Canvas::acceptsSize(std::int32_t width, std::int32_t height) {
+    return width >= 1 && height >= 1 && width <= kMaxCanvasSide && height <= kMaxCanvasSide &&
+           std::int64_t{width} * height <= kMaxCanvasPixels;
+}
 
 void Canvas::releasePixels() {
     ownedPixels_.reset();
@@ -51,7 +51,7 @@ void Canvas::acceptRaster(std::uint8_t* buffer, std::int32_t stride, std::int32_
 
 bool Canvas::create(std::int32_t width, std::int32_t height, bool resetTransform) {
     releasePixels();
-    if (!sizeWithinBounds(width, height)) return false;
+    if (!acceptsSize(width, height)) return false;
     const auto count = static_cast<std::size_t>(std::int64_t{width} * height);
     ownedPixels_.reset(new (std::nothrow) std::uint8_t[count]());
     if (!ownedPixels_) return false;
@@ -62,7 +62,7 @@ bool Canvas::create(std::int32_t width, std::int32_t height, bool resetTransform
 bool Canvas::attach(std::uint8_t* buffer, std::int32_t stride, std::int32_t width,
                     std::int32_t height, bool resetTransform) {
     releasePixels();
-    if (buffer == nullptr || !sizeWithinBounds(width, height) ||
+    if (buffer == nullptr || !acceptsSize(width, height) ||
         std::abs(std::int64_t{stride}) < width) {
         return false;
     }

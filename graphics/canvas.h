@@ -48,6 +48,9 @@ class Canvas {
     bool attachCentred(std::uint8_t* buffer, std::int32_t stride, std::int32_t width,
                        std::int32_t height);
 
+    // True for a size create and attach accept.
+    static bool acceptsSize(std::int32_t width, std::int32_t height);
+
     std::int32_t width() const { return width_; }
     std::int32_t height() const { return height_; }
     std::int32_t stride() const { return stride_; }

@@ -42,13 +42,14 @@ DispatchTables buildTables() {
     DispatchTables t{};
     fill(t.kinds, refuseOperand, operandKindRows());
     fill(t.functions, refuseFunction,
-         {mathFunctionRows(), matrixFunctionRows(), stringFunctionRows()});
+         {mathFunctionRows(), matrixFunctionRows(), stringFunctionRows(), graphicsFunctionRows()});
     fill(t.operators, refuseOperand, operatorRows());
     fill(t.controlCheck, refuseCommand, controlCheckRows());
     fill(t.controlRun, refuseCommand, controlRunRows());
     fill(t.commands, refuseCommand,
          {modeCommandRows(), partSetterRows(), nameCommandRows(), parameterCommandRows(),
-          matrixCommandRows(), textCommandRows(), consoleCommandRows()});
+          matrixCommandRows(), textCommandRows(), consoleCommandRows(), graphicsCommandRows(),
+          plotCommandRows()});
     return t;
 }
 

@@ -55,6 +55,9 @@ std::span<const HandlerRow> stringFunctionRows();
 std::span<const HandlerRow> matrixCommandRows();
 std::span<const HandlerRow> textCommandRows();
 std::span<const HandlerRow> consoleCommandRows();
+std::span<const HandlerRow> graphicsCommandRows();
+std::span<const HandlerRow> plotCommandRows();
+std::span<const HandlerRow> graphicsFunctionRows();
 
 // The operand handler for an ExternalCall token, from the external functions.
 ErrorCode callExternal(Engine& engine, Context& ctx, const Token& token, Value& result);

@@ -230,6 +230,7 @@ bool Engine::consultStepper(Context& ctx, bool skipped) {
 }
 
 ErrorCode Engine::finishRun(Context& ctx, ErrorCode status) {
+    lastRunStatus_ = status;
     ErrorCode result = kStatusReported;
     if (status != kStatusAborted) {
         if (report(status, currentLineNumber(), ctx, &errorToken_)) result = kStatusAborted;
@@ -353,6 +354,24 @@ bool Engine::readInput(std::string_view prompt, std::string& line) {
 }
 ErrorCode Engine::runHostCommand(Context& ctx, std::uint8_t commandId) {
     return caller_ ? caller_->runHostCommand(ctx, commandId) : kErrCommand;
+}
+bool Engine::onWorld(EngineCanvas& canvas, std::int32_t width, std::int32_t height) {
+    return !caller_ || caller_->onWorld(canvas, width, height);
+}
+void Engine::onRefresh(EngineCanvas& canvas) {
+    if (caller_) caller_->onRefresh(canvas);
+}
+void Engine::onRefreshPixel(EngineCanvas& canvas, std::int32_t x, std::int32_t y) {
+    if (caller_) caller_->onRefreshPixel(canvas, x, y);
+}
+void Engine::onWindow(EngineCanvas& canvas, double left, double bottom, double right, double top) {
+    if (caller_) caller_->onWindow(canvas, left, bottom, right, top);
+}
+void Engine::onPlot(EngineCanvas& canvas, double min, double max, double pitch) {
+    if (caller_) caller_->onPlot(canvas, min, max, pitch);
+}
+void Engine::onReplot(EngineCanvas& canvas, double min, double max, double pitch) {
+    if (caller_) caller_->onReplot(canvas, min, max, pitch);
 }
 
 }  // namespace zentrel

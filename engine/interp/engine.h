@@ -13,7 +13,9 @@
 #include "engine/interp/context.h"
 #include "engine/interp/control_state.h"
 #include "engine/interp/dispatch.h"
+#include "engine/interp/engine_canvas.h"
 #include "engine/interp/engine_shared.h"
+#include "engine/interp/error_codes.h"
 #include "engine/interp/line_source.h"
 #include "engine/interp/switch_pair.h"
 #include "engine/values/error_code.h"
@@ -184,6 +186,35 @@ class Engine {
     }
     void showErrorText(std::string_view text) { showUserError(text); }
 
+    // The engine canvas of the top-level engine, shared by every nested engine.
+    EngineCanvas& canvas() { return shared_->canvas(); }
+    // The host gives the top-level engine its canvas; null returns to the
+    // state-only one. The canvas must outlive its use by the engines.
+    void attachCanvas(EngineCanvas* canvas) { shared_->hostCanvas = canvas; }
+    // The graphics host operations (hooks 17-22), on the engine canvas. A refresh
+    // reaches the host only while the auto-update switch is on. requestWorld is
+    // false when the host cannot make a raster of that size.
+    bool requestWorld(std::int32_t width, std::int32_t height) {
+        return onWorld(canvas(), width, height);
+    }
+    void requestRefresh() {
+        if (updateSwitch.isOn()) onRefresh(canvas());
+    }
+    void requestRefreshPixel(std::int32_t x, std::int32_t y) {
+        if (updateSwitch.isOn()) onRefreshPixel(canvas(), x, y);
+    }
+    void requestWindow(double left, double bottom, double right, double top) {
+        onWindow(canvas(), left, bottom, right, top);
+    }
+    void requestPlot(double min, double max, double pitch) { onPlot(canvas(), min, max, pitch); }
+    void requestReplot(double min, double max, double pitch) {
+        onReplot(canvas(), min, max, pitch);
+    }
+
+    // The status the last run ended with, before it was reported: 3 or 4 when
+    // its statements completed normally.
+    ErrorCode lastRunStatus() const { return lastRunStatus_; }
+
     // Queues the postfix update of the record's target, applied after the statement.
     void queuePostfix(const OperatorRecord& target, int delta);
 
@@ -241,6 +272,15 @@ class Engine {
     virtual bool readInput(std::string_view prompt, std::string& line);
     // 24: a run-time command with an id beyond the command table.
     virtual ErrorCode runHostCommand(Context& ctx, std::uint8_t commandId);
+    // 17-22: the graphics host operations; a nested engine hands them to its
+    // caller, the top-level engine without a host does nothing (onWorld: true).
+    virtual bool onWorld(EngineCanvas& canvas, std::int32_t width, std::int32_t height);
+    virtual void onRefresh(EngineCanvas& canvas);
+    virtual void onRefreshPixel(EngineCanvas& canvas, std::int32_t x, std::int32_t y);
+    virtual void onWindow(EngineCanvas& canvas, double left, double bottom, double right,
+                          double top);
+    virtual void onPlot(EngineCanvas& canvas, double min, double max, double pitch);
+    virtual void onReplot(EngineCanvas& canvas, double min, double max, double pitch);
 
   private:
     // How a run obtains its next statement, by recordMode: from the program,
@@ -290,6 +330,7 @@ class Engine {
     OperatorRecord record_;
     ArrayLiteralCollector arrayLiteral_;
     Token errorToken_{TokenKind::NoOperator, {}};
+    ErrorCode lastRunStatus_ = kStatusDone;
     int nesting_ = 0;
     int nestingBase_ = 0;  // the caller's nesting: calls share one recursion budget
     ControlState control_;

@@ -3,7 +3,9 @@
 #include <memory>
 #include <string>
 
+#include "engine/interp/engine_canvas.h"
 #include "engine/interp/random_generator.h"
+#include "engine/interp/state_only_canvas.h"
 #include "engine/values/modes.h"
 
 namespace zentrel {
@@ -28,6 +30,11 @@ struct EngineShared {
     // function code, which owns the type; a shared pointer frees what this
     // header cannot see.
     std::shared_ptr<ExtFuncCache> extFuncCache;
+    // The engine canvas: the host's, or a state-only one while the host gives none.
+    EngineCanvas* hostCanvas = nullptr;
+    StateOnlyCanvas stateCanvas;
+
+    EngineCanvas& canvas() { return hostCanvas ? *hostCanvas : stateCanvas; }
 
     // Sets the angle unit with the conversion state that goes with it; the half
     // turn keeps 200 for radians, where it is not used.

@@ -7,7 +7,7 @@ ZENTREL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 ZENTREL_PACKAGES=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    libedit-dev
+    libedit-dev libpng-dev
 )
 
 # Installs the packages that are not installed yet; does nothing when all are.
