@@ -38,6 +38,7 @@ Engine::~Engine() {
 }
 
 ErrorCode Engine::run(Context& ctx, std::string_view source) {
+    if (!caller_) shared_->stop.reset();
     program_ = std::make_unique<Program>();
     // Statements recorded for later keep their number words until they run,
     // so that they are read in the mode in force then.
@@ -119,6 +120,10 @@ bool Engine::stepReplaying(Context& ctx, ErrorCode& status) {
 }
 
 bool Engine::runStatement(Context& ctx, ProgramLine& line, ErrorCode& status) {
+    if (shared_->stop.refuseStatement()) {
+        status = kErrInterrupted;
+        return false;
+    }
     currentLine_ = &line;
     currentTokens_ = &line.tokens;
     status = executeStatement(ctx);
@@ -194,6 +199,11 @@ bool Engine::consultStepper(Context& ctx, bool skipped) {
 }
 
 ErrorCode Engine::finishRun(Context& ctx, ErrorCode status) {
+    // However an interrupted run unwound (as a failed call, say), the top-level
+    // run reports the interruption once and the nested runs stay silent.
+    if ((isError(status) || status == kStatusAborted) && shared_->stop.pending()) {
+        status = caller_ ? kStatusAborted : kErrInterrupted;
+    }
     ErrorCode result = kStatusReported;
     if (status != kStatusAborted) {
         if (report(status, currentLineNumber(), ctx, &errorToken_)) result = kStatusAborted;

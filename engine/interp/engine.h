@@ -87,6 +87,18 @@ class Engine {
     // none or the run must stop.
     bool step(Context& ctx, ErrorCode& status);
 
+    // Makes the current run end before its next statement; the top-level run
+    // reports 0x2003 once. Async-signal-safe and callable from any thread. A
+    // request is forgotten when the next top-level run starts.
+    void requestStop() noexcept { shared_->stop.request(); }
+    // True once a stop was requested or the step budget is spent: a loop that
+    // runs statements on its own behalf (a plot's sampler) checks it before each
+    // round and ends with kErrInterrupted.
+    bool stopRequested() const noexcept { return shared_->stop.pending(); }
+    // Statements one top-level run may execute before it is stopped as if
+    // requested; 0 for no limit (the default).
+    void setStepBudget(std::int64_t steps) noexcept { shared_->stop.setStepBudget(steps); }
+
     // Reads the next token and evaluates it as an operand into result. `applying`
     // names the operator, function or command in the error for a missing operand.
     ErrorCode evaluateOperand(Context& ctx, const Token& applying, Value& result);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/interp/random_generator.h"
+#include "engine/interp/stop_request.h"
 #include "engine/values/modes.h"
 
 namespace zentrel {
@@ -16,6 +17,7 @@ struct EngineShared {
     bool radianFlag = true;
     double halfTurn = 200.0;
     RandomGenerator random;
+    StopRequest stop;
 
     // Sets the angle unit with the conversion state that goes with it; the half
     // turn keeps 200 for radians, where it is not used.
