@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,6 +16,7 @@
 
 #include "cli/cli_host.h"
 #include "cli/interactive.h"
+#include "cli/interrupt.h"
 #include "engine/builtins/mode_commands.h"
 
 namespace {
@@ -31,6 +33,8 @@ constexpr const char* kUsage =
     "  --mode NAME  start in the numeric mode of the command :NAME (for example\n"
     "               fract, complex, uchar); :ptype returns to it\n"
     "  --seed N     seed the random generator with N instead of the clock\n"
+    "  --max-steps N  stop an input line after N statements with the message of\n"
+    "               an interrupted run\n"
     "  --help       show this help\n"
     "  --version    show the version\n"
     "\n"
@@ -38,7 +42,13 @@ constexpr const char* kUsage =
     "from standard input (an interactive prompt on a terminal).\n"
     "A failed assert while :assert is on prints \"assertion failed\" and stops\n"
     "that input line.\n"
-    "Exit status: 0 without errors, 1 after an error, 2 for bad usage.\n";
+    "Ctrl-C stops the running input line: at the prompt it returns to the\n"
+    "prompt, otherwise the program ends with status 130.\n"
+    "Exit status: 0 without errors, 1 after an error, 2 for bad usage,\n"
+    "130 when ended by Ctrl-C.\n";
+
+// The shell's status for a program ended by SIGINT.
+constexpr int kInterruptedStatus = 130;
 
 struct Input {
     bool isText;  // an -e text, else a file name ("-" for standard input)
@@ -48,7 +58,7 @@ struct Input {
 // Feeds a stream line by line; `name` prefixes messages when it is a file.
 void runStream(zentrel::CliHost& host, std::istream& in, const std::string& name) {
     std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
+    for (int number = 1; !zentrel::interruptReceived() && std::getline(in, line); ++number) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         host.runLine(line, name, number);
     }
@@ -78,6 +88,7 @@ struct Options {
     zentrel::AngleUnit angleUnit = zentrel::AngleUnit::Radian;
     zentrel::NumberMode mode = zentrel::NumberMode::GFloat;
     std::optional<std::uint32_t> seed;
+    std::int64_t maxSteps = 0;  // no limit
 };
 
 int usageError(const std::string& problem) {
@@ -91,12 +102,25 @@ std::optional<zentrel::NumberMode> modeByName(const std::string& name) {
     return zentrel::numberModeOfCommand(id);
 }
 
-std::optional<std::uint32_t> seedOf(const std::string& text) {
+// A whole decimal number that fits in 64 bits, or nothing.
+std::optional<long long> integerOf(const std::string& text) {
     char* end = nullptr;
     errno = 0;
     const long long n = std::strtoll(text.c_str(), &end, 10);
     if (text.empty() || *end != '\0' || errno != 0) return std::nullopt;
-    return static_cast<std::uint32_t>(n);  // the low 32 bits, as :srand takes them
+    return n;
+}
+
+std::optional<std::uint32_t> seedOf(const std::string& text) {
+    const std::optional<long long> n = integerOf(text);
+    if (!n) return std::nullopt;
+    return static_cast<std::uint32_t>(*n);  // the low 32 bits, as :srand takes them
+}
+
+std::optional<std::int64_t> stepCountOf(const std::string& text) {
+    const std::optional<long long> n = integerOf(text);
+    if (!n || *n < 1) return std::nullopt;
+    return *n;
 }
 
 // An option that takes a value: the value, or nothing when the command line ends.
@@ -120,7 +144,7 @@ int parseOptions(int argc, char** argv, Options& options) {
             options.angleUnit = arg == "--rad"   ? zentrel::AngleUnit::Radian
                                 : arg == "--deg" ? zentrel::AngleUnit::Degree
                                                  : zentrel::AngleUnit::Grad;
-        } else if (arg == "-e" || arg == "--mode" || arg == "--seed") {
+        } else if (arg == "-e" || arg == "--mode" || arg == "--seed" || arg == "--max-steps") {
             const char* value = valueOf(argc, argv, i);
             if (!value) return usageError(arg + " needs a value");
             if (arg == "-e") {
@@ -129,9 +153,13 @@ int parseOptions(int argc, char** argv, Options& options) {
                 const std::optional<zentrel::NumberMode> mode = modeByName(value);
                 if (!mode) return usageError(std::string("unknown numeric mode ") + value);
                 options.mode = *mode;
-            } else {
+            } else if (arg == "--seed") {
                 options.seed = seedOf(value);
                 if (!options.seed) return usageError(std::string("bad seed ") + value);
+            } else {
+                const std::optional<std::int64_t> steps = stepCountOf(value);
+                if (!steps) return usageError(std::string("bad step count ") + value);
+                options.maxSteps = *steps;
             }
         } else if (arg.size() > 1 && arg[0] == '-') {
             return usageError("unknown option " + arg);
@@ -152,14 +180,21 @@ int main(int argc, char** argv) {
     host.shared().selectAngleUnit(options.angleUnit);
     host.shared().random.seed =
         options.seed.value_or(static_cast<std::uint32_t>(std::time(nullptr)));
+    host.setStepBudget(options.maxSteps);
     bool inputsOk = true;
     std::vector<Input>& inputs = options.inputs;
     if (inputs.empty() && isatty(STDIN_FILENO)) {
+        zentrel::installInterruptHandler(host, true);
         zentrel::runInteractive(host);
     } else {
+        // A batch run must also end while it waits for input: reads are not restarted.
+        zentrel::installInterruptHandler(host, false);
         if (inputs.empty()) inputs.push_back({false, "-"});
-        for (const Input& input : inputs)
+        for (const Input& input : inputs) {
+            if (zentrel::interruptReceived()) break;
             inputsOk = runInput(host, input) && inputsOk;
+        }
+        if (zentrel::interruptReceived()) return kInterruptedStatus;
     }
     return host.errorReported() || !inputsOk ? 1 : 0;
 }
