@@ -1,6 +1,7 @@
 #include "engine/interp/engine.h"
 
 #include <algorithm>
+#include <new>
 #include <string>
 
 #include "engine/frontend/listing.h"
@@ -37,18 +38,35 @@ Engine::~Engine() {
     if (!ownShared_) shared_->selectAngleUnit(callerAngleUnit);
 }
 
+namespace {
+
+// Most handlers turn a failed allocation into 0x2000 where it happens; one that
+// escapes from a container or a string ends the run here with the same code.
+template <typename Work>
+ErrorCode withAllocationGuard(Work work) {
+    try {
+        return work();
+    } catch (const std::bad_alloc&) {
+        return kOutOfMemory;
+    }
+}
+
+}  // namespace
+
 ErrorCode Engine::run(Context& ctx, std::string_view source) {
     if (!caller_) shared_->stop.reset();
-    program_ = std::make_unique<Program>();
-    // Statements recorded for later keep their number words until they run,
-    // so that they are read in the mode in force then.
-    ErrorCode status = program_->addSource(modes(ctx), source, recordMode != 1);
-    if (status == kSuccess) status = runStatements(ctx, program_->head());
+    const ErrorCode status = withAllocationGuard([&] {
+        program_ = std::make_unique<Program>();
+        // Statements recorded for later keep their number words until they run,
+        // so that they are read in the mode in force then.
+        ErrorCode e = program_->addSource(modes(ctx), source, recordMode != 1);
+        return e == kSuccess ? runStatements(ctx, program_->head()) : e;
+    });
     return finishRun(ctx, status);
 }
 
 ErrorCode Engine::runBody(Context& ctx, Program& body) {
-    return finishRun(ctx, runStatements(ctx, body.head()));
+    return finishRun(ctx, withAllocationGuard([&] { return runStatements(ctx, body.head()); }));
 }
 
 ErrorCode Engine::runStatements(Context& ctx, ProgramLine* first) {
@@ -204,6 +222,8 @@ ErrorCode Engine::finishRun(Context& ctx, ErrorCode status) {
     if ((isError(status) || status == kStatusAborted) && shared_->stop.pending()) {
         status = caller_ ? kStatusAborted : kErrInterrupted;
     }
+    // Updates queued by a statement that did not finish are dropped with it.
+    pending_.clear();
     ErrorCode result = kStatusReported;
     if (status != kStatusAborted) {
         if (report(status, currentLineNumber(), ctx, &errorToken_)) result = kStatusAborted;
@@ -242,12 +262,15 @@ std::int32_t Engine::currentLineNumber() const {
 
 bool Engine::report(ErrorCode code, std::int32_t lineNumber, Context& ctx, const Token* token) {
     const std::int32_t line = ctx.inFile ? lineNumber - ctx.lineBase + 1 : 0;
+    if (isWarning(code) && !warnSwitch.isOn()) return false;
     std::string tokenText;
-    if (isWarning(code)) {
-        if (!warnSwitch.isOn()) return false;
-        if (token) tokenText = listToken(ctx, modes(ctx), *token);
-    } else if ((code & 0x2100) != 0 && token) {
-        tokenText = listToken(ctx, modes(ctx), *token);
+    if (token && (isWarning(code) || (code & 0x2100) != 0)) {
+        // Without memory for the listing the message goes out without its token.
+        try {
+            tokenText = listToken(ctx, modes(ctx), *token);
+        } catch (const std::bad_alloc&) {
+            tokenText.clear();
+        }
     }
     reportStatus(code, line, ctx.fileName, tokenText);
     return isError(code) && ctx.inFile;

@@ -16,15 +16,13 @@
 #include "engine/interp/engine_shared.h"
 #include "engine/interp/switch_pair.h"
 #include "engine/values/error_code.h"
+#include "engine/values/limits.h"
 #include "engine/values/value.h"
 
 namespace zentrel {
 
 // Room for element numbers after an array operand in the operator record.
 inline constexpr int kMaxElementNumbers = 15;
-// Parenthesised groups and unary operators nest through recursion; deeper
-// nesting is refused so that no input can exhaust the stack.
-inline constexpr int kMaxNestingDepth = 512;
 
 // Where the value of the last operand came from: its token kind and, for a
 // variable or array, the settled slot (a label or an indirect `@:` already
@@ -38,10 +36,6 @@ struct OperatorRecord {
     int elementCount = 0;
     std::array<std::int32_t, kMaxElementNumbers> elements{};
 };
-
-// Calls nest through the host hook that runs a called body; deeper calls are
-// refused so that recursion cannot exhaust the stack.
-inline constexpr int kMaxCallDepth = 100;
 
 struct CalledBody;
 class Engine;

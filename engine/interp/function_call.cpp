@@ -39,11 +39,13 @@ ErrorCode runCall(Engine& engine, Context& ctx, const Token& token, FunctionEntr
     if (e == kSuccess) e = attachParameterLabels(entry, *child);
     if (e) return engine.fail(e, token);
     CalledBody call{entry.body, entry.name, entry.definitionLine, ctx, *child, args, result};
-    int& depth = engine.shared().callDepth;
-    ++depth;
-    e = engine.callBody(call);
-    --depth;
-    return e;
+    // Counted down however the call ends, a failed allocation unwinding it included.
+    struct DepthCount {
+        int& depth;
+        explicit DepthCount(int& d) : depth(d) { ++depth; }
+        ~DepthCount() { --depth; }
+    } counted(engine.shared().callDepth);
+    return engine.callBody(call);
 }
 
 }  // namespace
