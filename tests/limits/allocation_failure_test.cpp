@@ -23,7 +23,8 @@ std::atomic<long> allocationsBeforeFailure{-1};
 // GCC pairs the replaced operators with their malloc/free bodies and warns.
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 
-// Every other form of new (arrays, nothrow) goes through this one.
+// Every form of new and delete is replaced, so that a sanitizer sees one pair
+// (malloc and free) throughout.
 void* operator new(std::size_t size) {
     long left = allocationsBeforeFailure.load();
     while (left >= 0 && !allocationsBeforeFailure.compare_exchange_weak(left, left - 1)) {
@@ -32,10 +33,35 @@ void* operator new(std::size_t size) {
     if (void* p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }
+void* operator new[](std::size_t size) {
+    return ::operator new(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return ::operator new(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
+    return ::operator new(size, tag);
+}
 void operator delete(void* p) noexcept {
     std::free(p);
 }
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
 void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
     std::free(p);
 }
 
