@@ -205,7 +205,9 @@ bool Engine::statementsExecute() const {
 // The statement stepper: false ends the run without a further report.
 bool Engine::consultStepper(Context& ctx, bool skipped) {
     const std::int32_t line = currentLine_->lineNumber;
-    const std::string_view comment = currentLine_->comment ? *currentLine_->comment : "";
+    // Both arms are views: a std::string arm would make the view dangle.
+    const std::string_view comment =
+        currentLine_->comment ? std::string_view(*currentLine_->comment) : std::string_view();
     if (stepper.trace) onStepTrace(ctx, *currentTokens_, line, comment, skipped);
     const auto& breaks = stepper.breakpoints;
     const bool atBreakpoint = std::find(breaks.begin(), breaks.end(), line) != breaks.end();
