@@ -17,6 +17,7 @@
 
 #include "cli/cli_host.h"
 #include "cli/interactive.h"
+#include "cli/interrupt.h"
 #include "cli/png_output.h"
 #include "engine/builtins/mode_commands.h"
 #include "engine/extfunc/external_functions.h"
@@ -45,6 +46,8 @@ constexpr const char* kUsage =
     "               the first line\n"
     "  --png FILE   after the last line, write the graphics canvas to FILE as an\n"
     "               8-bit indexed PNG\n"
+    "  --max-steps N  stop an input line after N statements with the message of\n"
+    "               an interrupted run\n"
     "  --help       show this help\n"
     "  --version    show the version\n"
     "\n"
@@ -52,7 +55,13 @@ constexpr const char* kUsage =
     "from standard input (an interactive prompt on a terminal).\n"
     "A failed assert while :assert is on prints \"assertion failed\" and stops\n"
     "that input line.\n"
-    "Exit status: 0 without errors, 1 after an error, 2 for bad usage.\n";
+    "Ctrl-C stops the running input line: at the prompt it returns to the\n"
+    "prompt, otherwise the program ends with status 130.\n"
+    "Exit status: 0 without errors, 1 after an error, 2 for bad usage,\n"
+    "130 when ended by Ctrl-C.\n";
+
+// The shell's status for a program ended by SIGINT.
+constexpr int kInterruptedStatus = 130;
 
 struct Input {
     bool isText;  // an -e text, else a file name ("-" for standard input)
@@ -62,7 +71,7 @@ struct Input {
 // Feeds a stream line by line; `name` prefixes messages when it is a file.
 void runStream(zentrel::CliHost& host, std::istream& in, const std::string& name) {
     std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
+    for (int number = 1; !zentrel::interruptReceived() && std::getline(in, line); ++number) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         host.runLine(line, name, number);
     }
@@ -97,6 +106,7 @@ struct Options {
     bool list = false;
     std::string sizeLine;  // the :gworld line of --size
     std::string pngPath;
+    std::int64_t maxSteps = 0;  // no limit
 };
 
 // Folders separated by ':'; empty ones are left out.
@@ -121,6 +131,7 @@ std::optional<zentrel::NumberMode> modeByName(const std::string& name) {
     return zentrel::numberModeOfCommand(id);
 }
 
+// A whole decimal number that fits in 64 bits, or nothing.
 std::optional<long long> integerOf(const std::string& text) {
     char* end = nullptr;
     errno = 0;
@@ -133,6 +144,12 @@ std::optional<std::uint32_t> seedOf(const std::string& text) {
     const std::optional<long long> n = integerOf(text);
     if (!n) return std::nullopt;
     return static_cast<std::uint32_t>(*n);  // the low 32 bits, as :srand takes them
+}
+
+std::optional<std::int64_t> stepCountOf(const std::string& text) {
+    const std::optional<long long> n = integerOf(text);
+    if (!n || *n < 1) return std::nullopt;
+    return *n;
 }
 
 // Any negative size means no limit.
@@ -173,6 +190,10 @@ bool takeValue(const std::string& option, const char* value, Options& options,
         options.sizeLine = line.value_or(options.sizeLine);
     } else if (option == "--png") {
         options.pngPath = value;
+    } else if (option == "--max-steps") {
+        const std::optional<std::int64_t> steps = stepCountOf(value);
+        if (!steps) problem = std::string("bad step count ") + value;
+        options.maxSteps = steps.value_or(options.maxSteps);
     } else {
         const std::optional<std::int32_t> size = cacheSizeOf(value);
         if (!size) problem = std::string("bad cache size ") + value;
@@ -205,7 +226,7 @@ int parseOptions(int argc, char** argv, Options& options) {
         } else if (arg == "--list") {
             options.list = true;
         } else if (arg == "-e" || arg == "--mode" || arg == "--seed" || arg == "--path" ||
-                   arg == "--cache" || arg == "--size" || arg == "--png") {
+                   arg == "--cache" || arg == "--size" || arg == "--png" || arg == "--max-steps") {
             const char* value = valueOf(argc, argv, i);
             if (!value) return usageError(arg + " needs a value");
             std::string problem;
@@ -233,6 +254,7 @@ int main(int argc, char** argv) {
     host.setSearchPath(options.folders);
     zentrel::externalFunctionCache(host).setCapacity(options.cacheSize);
     if (!options.sizeLine.empty()) host.runLine(options.sizeLine, "", 0);
+    host.setStepBudget(options.maxSteps);
     bool inputsOk = true;
     std::vector<Input>& inputs = options.inputs;
     if (options.list) {
@@ -240,11 +262,17 @@ int main(int argc, char** argv) {
         if (inputs.empty()) return host.errorReported() ? 1 : 0;
     }
     if (inputs.empty() && isatty(STDIN_FILENO)) {
+        zentrel::installInterruptHandler(host, true);
         zentrel::runInteractive(host);
     } else {
+        // A batch run must also end while it waits for input: reads are not restarted.
+        zentrel::installInterruptHandler(host, false);
         if (inputs.empty()) inputs.push_back({false, "-"});
-        for (const Input& input : inputs)
+        for (const Input& input : inputs) {
+            if (zentrel::interruptReceived()) break;
             inputsOk = runInput(host, input) && inputsOk;
+        }
+        if (zentrel::interruptReceived()) return kInterruptedStatus;
     }
     if (!options.pngPath.empty()) {
         std::string problem;

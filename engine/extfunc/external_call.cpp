@@ -56,11 +56,8 @@ ErrorCode runExternal(Engine& engine, Context& ctx, std::string_view name,
     const std::shared_ptr<Program> cached = cachedProgram(engine, ctx, name);
     Program fileBody(0);
     CalledBody call{cached ? *cached : fileBody, name, 0, ctx, child, args, result};
-    int& depth = engine.shared().callDepth;
-    ++depth;
-    const ErrorCode e = cached ? engine.callBody(call) : engine.callFileBody(call);
-    --depth;
-    return e;
+    const CallDepthCount counted(engine.shared());
+    return cached ? engine.callBody(call) : engine.callFileBody(call);
 }
 
 }  // namespace

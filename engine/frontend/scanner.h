@@ -5,12 +5,9 @@
 
 #include "engine/frontend/name_tables.h"
 #include "engine/frontend/token_kind.h"
+#include "engine/values/limits.h"
 
 namespace zentrel {
-
-// The longest word (bracket contents included) the scanner keeps. A longer word
-// keeps its first kMaxWordLength characters; the rest of it is dropped.
-inline constexpr std::size_t kMaxWordLength = 255;
 
 // Where an item came from in the scanned text: [begin, end).
 struct SourceSpan {

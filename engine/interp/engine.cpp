@@ -1,6 +1,7 @@
 #include "engine/interp/engine.h"
 
 #include <algorithm>
+#include <new>
 #include <string>
 
 #include "engine/frontend/listing.h"
@@ -37,19 +38,38 @@ Engine::~Engine() {
     if (!ownShared_) shared_->selectAngleUnit(callerAngleUnit);
 }
 
+namespace {
+
+// Most handlers turn a failed allocation into 0x2000 where it happens; one that
+// escapes from a container or a string ends the run here with the same code.
+template <typename Work>
+ErrorCode withAllocationGuard(Work work) {
+    try {
+        return work();
+    } catch (const std::bad_alloc&) {
+        return kOutOfMemory;
+    }
+}
+
+}  // namespace
+
 ErrorCode Engine::run(Context& ctx, std::string_view source) {
-    program_ = std::make_unique<Program>();
-    // Statements recorded for later keep their number words until they run,
-    // so that they are read in the mode in force then.
-    ErrorCode status = program_->addSource(modes(ctx), source, recordMode != 1);
-    if (status == kSuccess) status = runStatements(ctx, program_->head());
+    if (!caller_) shared_->stop.reset();
+    const ErrorCode status = withAllocationGuard([&] {
+        program_ = std::make_unique<Program>();
+        // Statements recorded for later keep their number words until they run,
+        // so that they are read in the mode in force then.
+        ErrorCode e = program_->addSource(modes(ctx), source, recordMode != 1);
+        return e == kSuccess ? runStatements(ctx, program_->head()) : e;
+    });
     return finishRun(ctx, status);
 }
 
 ErrorCode Engine::runBody(Context& ctx, Program& body, LineSource* lines) {
     lineSource_ = lines;
     sourceProgram_ = &body;
-    const ErrorCode status = finishRun(ctx, runStatements(ctx, body.head()));
+    const ErrorCode status =
+        finishRun(ctx, withAllocationGuard([&] { return runStatements(ctx, body.head()); }));
     lineSource_ = nullptr;
     sourceProgram_ = nullptr;
     return status;
@@ -155,6 +175,10 @@ bool Engine::stepReplaying(Context& ctx, ErrorCode& status) {
 }
 
 bool Engine::runStatement(Context& ctx, ProgramLine& line, ErrorCode& status) {
+    if (shared_->stop.refuseStatement()) {
+        status = kErrInterrupted;
+        return false;
+    }
     currentLine_ = &line;
     currentTokens_ = &line.tokens;
     status = executeStatement(ctx);
@@ -218,7 +242,9 @@ bool Engine::statementsExecute() const {
 // The statement stepper: false ends the run without a further report.
 bool Engine::consultStepper(Context& ctx, bool skipped) {
     const std::int32_t line = currentLine_->lineNumber;
-    const std::string_view comment = currentLine_->comment ? *currentLine_->comment : "";
+    // Both arms are views: a std::string arm would make the view dangle.
+    const std::string_view comment =
+        currentLine_->comment ? std::string_view(*currentLine_->comment) : std::string_view();
     if (stepper.trace) onStepTrace(ctx, *currentTokens_, line, comment, skipped);
     const auto& breaks = stepper.breakpoints;
     const bool atBreakpoint = std::find(breaks.begin(), breaks.end(), line) != breaks.end();
@@ -230,6 +256,13 @@ bool Engine::consultStepper(Context& ctx, bool skipped) {
 }
 
 ErrorCode Engine::finishRun(Context& ctx, ErrorCode status) {
+    // However an interrupted run unwound (as a failed call, say), the top-level
+    // run reports the interruption once and the nested runs stay silent.
+    if ((isError(status) || status == kStatusAborted) && shared_->stop.pending()) {
+        status = caller_ ? kStatusAborted : kErrInterrupted;
+    }
+    // Updates queued by a statement that did not finish are dropped with it.
+    pending_.clear();
     lastRunStatus_ = status;
     ErrorCode result = kStatusReported;
     if (status != kStatusAborted) {
@@ -269,12 +302,15 @@ std::int32_t Engine::currentLineNumber() const {
 
 bool Engine::report(ErrorCode code, std::int32_t lineNumber, Context& ctx, const Token* token) {
     const std::int32_t line = ctx.inFile ? lineNumber - ctx.lineBase + 1 : 0;
+    if (isWarning(code) && !warnSwitch.isOn()) return false;
     std::string tokenText;
-    if (isWarning(code)) {
-        if (!warnSwitch.isOn()) return false;
-        if (token) tokenText = listToken(ctx, modes(ctx), *token);
-    } else if ((code & 0x2100) != 0 && token) {
-        tokenText = listToken(ctx, modes(ctx), *token);
+    if (token && (isWarning(code) || (code & 0x2100) != 0)) {
+        // Without memory for the listing the message goes out without its token.
+        try {
+            tokenText = listToken(ctx, modes(ctx), *token);
+        } catch (const std::bad_alloc&) {
+            tokenText.clear();
+        }
     }
     reportStatus(code, line, ctx.fileName, tokenText);
     return isError(code) && ctx.inFile;

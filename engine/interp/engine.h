@@ -19,15 +19,13 @@
 #include "engine/interp/line_source.h"
 #include "engine/interp/switch_pair.h"
 #include "engine/values/error_code.h"
+#include "engine/values/limits.h"
 #include "engine/values/value.h"
 
 namespace zentrel {
 
 // Room for element numbers after an array operand in the operator record.
 inline constexpr int kMaxElementNumbers = 15;
-// Parenthesised groups and unary operators nest through recursion; deeper
-// nesting is refused so that no input can exhaust the stack.
-inline constexpr int kMaxNestingDepth = 512;
 
 // Where the value of the last operand came from: its token kind and, for a
 // variable or array, the settled slot (a label or an indirect `@:` already
@@ -51,10 +49,6 @@ struct OperatorRecord {
         elementCount = 0;
     }
 };
-
-// Calls nest through the host hook that runs a called body; deeper calls are
-// refused so that recursion cannot exhaust the stack.
-inline constexpr int kMaxCallDepth = 100;
 
 struct CalledBody;
 class Engine;
@@ -108,6 +102,18 @@ class Engine {
     // Executes the next statement of the current program; false when there is
     // none or the run must stop.
     bool step(Context& ctx, ErrorCode& status);
+
+    // Makes the current run end before its next statement; the top-level run
+    // reports 0x2003 once. Async-signal-safe and callable from any thread. A
+    // request is forgotten when the next top-level run starts.
+    void requestStop() noexcept { shared_->stop.request(); }
+    // True once a stop was requested or the step budget is spent: a loop that
+    // runs statements on its own behalf (a plot's sampler) checks it before each
+    // round and ends with kErrInterrupted.
+    bool stopRequested() const noexcept { return shared_->stop.pending(); }
+    // Statements one top-level run may execute before it is stopped as if
+    // requested; 0 for no limit (the default).
+    void setStepBudget(std::int64_t steps) noexcept { shared_->stop.setStepBudget(steps); }
 
     // Reads the next token and evaluates it as an operand into result. `applying`
     // names the operator, function or command in the error for a missing operand.

@@ -6,6 +6,7 @@
 #include "engine/interp/engine_canvas.h"
 #include "engine/interp/random_generator.h"
 #include "engine/interp/state_only_canvas.h"
+#include "engine/interp/stop_request.h"
 #include "engine/values/modes.h"
 
 namespace zentrel {
@@ -35,6 +36,8 @@ struct EngineShared {
     StateOnlyCanvas stateCanvas;
 
     EngineCanvas& canvas() { return hostCanvas ? *hostCanvas : stateCanvas; }
+    // Interruption and the step budget, for every engine of the run.
+    StopRequest stop;
 
     // Sets the angle unit with the conversion state that goes with it; the half
     // turn keeps 200 for radians, where it is not used.
@@ -43,6 +46,19 @@ struct EngineShared {
         radianFlag = unit == AngleUnit::Radian;
         halfTurn = unit == AngleUnit::Degree ? 180.0 : 200.0;
     }
+};
+
+// Counts one called body as running for as long as it lives, so that the depth
+// comes back down however the call ends (a failed allocation unwinding it too).
+class CallDepthCount {
+  public:
+    explicit CallDepthCount(EngineShared& shared) : depth_(shared.callDepth) { ++depth_; }
+    CallDepthCount(const CallDepthCount&) = delete;
+    CallDepthCount& operator=(const CallDepthCount&) = delete;
+    ~CallDepthCount() { --depth_; }
+
+  private:
+    int& depth_;
 };
 
 }  // namespace zentrel

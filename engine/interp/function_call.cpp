@@ -38,11 +38,8 @@ ErrorCode runCall(Engine& engine, Context& ctx, const Token& token, FunctionEntr
     if (e == kSuccess) e = attachParameterLabels(entry, child);
     if (e) return engine.fail(e, token);
     CalledBody call{entry.body, entry.name, entry.definitionLine, ctx, child, args, result};
-    int& depth = engine.shared().callDepth;
-    ++depth;
-    e = engine.callBody(call);
-    --depth;
-    return e;
+    const CallDepthCount counted(engine.shared());
+    return engine.callBody(call);
 }
 
 }  // namespace

@@ -43,7 +43,11 @@ ErrorCode runFunc(Engine& engine, Context& ctx, const Token& keyword, Value&) {
     const std::string_view name = nameToken->payload.asText();
     if (ctx.functions.find(name)) return engine.fail(kErrFunctionName, *nameToken);
     FunctionEntry* entry = ctx.functions.add(name);
-    if (!entry) return engine.fail(kErrTooManyFunctions, keyword);
+    if (!entry) {
+        // A table that takes functions at all refused this one for want of memory.
+        const bool full = ctx.functions.capacity() == 0;
+        return engine.fail(full ? kErrTooManyFunctions : kOutOfMemory, keyword);
+    }
     ErrorCode e = readParameters(engine, ctx, *entry);
     if (e == kSuccess) {
         e = engine.control().recorder.takeFunctionBody(entry->body);

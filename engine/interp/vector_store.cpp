@@ -3,13 +3,15 @@
 #include <cstdint>
 #include <new>
 
+#include "engine/values/limits.h"
+
 namespace zentrel {
 
 namespace {
 
-// A list holds at most as many entries as a Value may (its count and a spare
-// must fit in 32 bits), so positions beyond are refused rather than wrapped.
-constexpr std::int64_t kMaxPosition = INT32_MAX - 2;
+// A list holds at most as many entries as a Value may, so positions beyond are
+// refused rather than wrapped.
+constexpr std::int64_t kMaxPosition = kMaxElementCount - 1;
 
 const Number kSpareZero{};
 

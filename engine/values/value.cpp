@@ -5,25 +5,26 @@
 #include <new>
 #include <utility>
 
+#include "engine/values/limits.h"
+
 namespace zentrel {
 
 namespace {
 
-// Element arrays hold count + 1 Numbers; shapes whose count does not fit in 32 bits
-// (or cannot be allocated) are refused instead of wrapping.
-constexpr std::int64_t kMaxCount = INT32_MAX - 1;
-
 std::unique_ptr<Number[]> allocateZeros(std::int64_t size, bool fractionRepresentation) {
     std::unique_ptr<Number[]> array(new (std::nothrow) Number[static_cast<std::size_t>(size)]);
     if (array && fractionRepresentation) {
-        for (std::int64_t i = 0; i < size; ++i) array[i].isFraction = true;
+        for (std::int64_t i = 0; i < size; ++i)
+            array[i].isFraction = true;
     }
     return array;
 }
 
 }  // namespace
 
-Value::Value(const Value& other) { *this = other; }
+Value::Value(const Value& other) {
+    *this = other;
+}
 
 Value& Value::operator=(const Value& other) {
     if (this == &other) return *this;
@@ -32,7 +33,9 @@ Value& Value::operator=(const Value& other) {
     return *this;
 }
 
-Value::Value(Value&& other) noexcept { *this = std::move(other); }
+Value::Value(Value&& other) noexcept {
+    *this = std::move(other);
+}
 
 Value& Value::operator=(Value&& other) noexcept {
     if (this == &other) return *this;
@@ -59,7 +62,7 @@ ErrorCode Value::setElement(std::int32_t r, std::int32_t c, const Number& number
     if (r >= rows_ || c >= cols_) {
         const std::int64_t newRows = std::max<std::int64_t>(rows_, std::int64_t{r} + 1);
         const std::int64_t newCols = std::max<std::int64_t>(cols_, std::int64_t{c} + 1);
-        if (newRows * newCols > kMaxCount) return kOutOfMemory;
+        if (newRows * newCols > kMaxElementCount) return kOutOfMemory;
         if (ErrorCode e = resize(static_cast<std::int32_t>(newRows),
                                  static_cast<std::int32_t>(newCols), fractionRepresentation)) {
             return e;
@@ -75,7 +78,7 @@ ErrorCode Value::resize(std::int32_t newRows, std::int32_t newCols, bool fractio
     if (newRows == rows_ && newCols == cols_) return kSuccess;
     if (newRows < 1 || newCols < 1) return kSuccess;
     const std::int64_t newCount = std::int64_t{newRows} * newCols;
-    if (newCount > kMaxCount) return kOutOfMemory;
+    if (newCount > kMaxElementCount) return kOutOfMemory;
     auto array = allocateZeros(newCount + 1, fractionRepresentation);
     if (!array) return kOutOfMemory;
     const std::int32_t keepRows = std::min(rows_, newRows);
@@ -128,12 +131,24 @@ void normalizeToMode(Number& number, NumberMode mode) {
     const auto low = static_cast<std::uint32_t>(number.truncInt());
     double v = 0.0;
     switch (mode) {
-        case NumberMode::Char: v = static_cast<std::int8_t>(low); break;
-        case NumberMode::UChar: v = static_cast<std::uint8_t>(low); break;
-        case NumberMode::Short: v = static_cast<std::int16_t>(low); break;
-        case NumberMode::UShort: v = static_cast<std::uint16_t>(low); break;
-        case NumberMode::Long: v = static_cast<std::int32_t>(low); break;
-        default: v = low; break;
+        case NumberMode::Char:
+            v = static_cast<std::int8_t>(low);
+            break;
+        case NumberMode::UChar:
+            v = static_cast<std::uint8_t>(low);
+            break;
+        case NumberMode::Short:
+            v = static_cast<std::int16_t>(low);
+            break;
+        case NumberMode::UShort:
+            v = static_cast<std::uint16_t>(low);
+            break;
+        case NumberMode::Long:
+            v = static_cast<std::int32_t>(low);
+            break;
+        default:
+            v = low;
+            break;
     }
     number.isFraction = false;
     number.complex = {v, 0.0};
@@ -141,7 +156,8 @@ void normalizeToMode(Number& number, NumberMode mode) {
 
 void normalizeToMode(Value& value, NumberMode mode) {
     if (!isRealFamily(mode) && !isIntegerFamily(mode)) return;
-    for (std::int32_t i = 0; i < value.count(); ++i) normalizeToMode(value.element(i), mode);
+    for (std::int32_t i = 0; i < value.count(); ++i)
+        normalizeToMode(value.element(i), mode);
 }
 
 }  // namespace zentrel

@@ -8,6 +8,7 @@ ZENTREL_PACKAGES=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     libedit-dev libpng-dev
+    clang libclang-rt-14-dev
 )
 
 # Installs the packages that are not installed yet; does nothing when all are.
@@ -34,4 +35,69 @@ build_preset() {
     (cd "$ZENTREL_ROOT" &&
         cmake --preset "$preset" >/dev/null &&
         cmake --build --preset "$preset")
+}
+
+# The libFuzzer targets of the preset `fuzz`.
+ZENTREL_FUZZ_TARGETS=(literal_parser_fuzz compiler_fuzz engine_run_fuzz)
+
+# Writes the seed inputs of every fuzz target under build/fuzz/seeds: the
+# transcript scripts (and external function files, where there are any), whole
+# for the interpreter, line by line for the compiler, word by word in every
+# numeric mode for the literal parser.
+make_fuzz_seeds() {
+    local seeds=$ZENTREL_ROOT/build/fuzz/seeds
+    rm -rf "$seeds"
+    mkdir -p "$seeds/engine_run_fuzz" "$seeds/compiler_fuzz" "$seeds/literal_parser_fuzz"
+    local sources=("$ZENTREL_ROOT"/tests/scripts/*.zen)
+    if [ -d "$ZENTREL_ROOT/share/extfunc" ]; then
+        while IFS= read -r -d '' file; do sources+=("$file"); done \
+            < <(find "$ZENTREL_ROOT/share/extfunc" -type f -print0)
+    fi
+    local file name n=0
+    for file in "${sources[@]}"; do
+        name=$(basename "$file")
+        cp "$file" "$seeds/engine_run_fuzz/$name"
+        local line
+        while IFS= read -r line; do
+            n=$((n + 1))
+            printf '\000%s' "$line" >"$seeds/compiler_fuzz/$n"
+            printf '\001%s' "$line" >"$seeds/compiler_fuzz/$n.numbers"
+        done <"$file"
+    done
+    local word mode
+    n=0
+    for word in $(cat "${sources[@]}" | tr -s ' \t;()' '\n' | grep -E '^[-+.0-9]' | sort -u | head -200); do
+        n=$((n + 1))
+        for mode in 0 2 4 6 7 8 11 13; do
+            printf "\\$(printf '%03o' "$mode")\\012%s" "$word" >"$seeds/literal_parser_fuzz/$n.$mode"
+        done
+    done
+}
+
+# Runs every fuzz target for the given seconds on its corpus (kept in
+# build/fuzz/corpus, seeded from build/fuzz/seeds); crash inputs go to
+# build/fuzz/artifacts and logs to build/fuzz/logs. Fails when a target finds
+# something.
+run_fuzzers() {
+    local seconds=$1
+    local dir=$ZENTREL_ROOT/build/fuzz
+    make_fuzz_seeds
+    mkdir -p "$dir/artifacts" "$dir/logs"
+    local target status=0 execs
+    for target in "${ZENTREL_FUZZ_TARGETS[@]}"; do
+        mkdir -p "$dir/corpus/$target"
+        echo "=== fuzz: $target for ${seconds}s"
+        if ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+            "$dir/fuzz/$target" "$dir/corpus/$target" "$dir/seeds/$target" \
+            -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 \
+            -artifact_prefix="$dir/artifacts/$target-" >"$dir/logs/$target.log" 2>&1; then
+            execs=$(grep -o 'number_of_executed_units: [0-9]*' "$dir/logs/$target.log" | grep -o '[0-9]*$')
+            echo "    clean: ${execs:-?} executions"
+        else
+            echo "    FOUND A FAULT: see $dir/logs/$target.log"
+            tail -n 40 "$dir/logs/$target.log"
+            status=1
+        fi
+    done
+    return $status
 }

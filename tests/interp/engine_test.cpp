@@ -109,7 +109,8 @@ TEST(EngineRun, DeepNestingIsRefusedNotACrash) {
     host.run(unary + "1");
     EXPECT_EQ(host.shownCodes(), (Codes{kOutOfMemory, kOutOfMemory}));
     EXPECT_EQ(host.answerOf("((((1))))"), "1");  // the engine stays usable
-    std::string shallow = std::string(200, '(') + "2" + std::string(200, ')');
+    const std::size_t half = kMaxNestingDepth / 2;
+    std::string shallow = std::string(half, '(') + "2" + std::string(half, ')');
     EXPECT_EQ(host.answerOf(shallow), "2");
 }
 

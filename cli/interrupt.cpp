@@ -1,0 +1,44 @@
+#include "cli/interrupt.h"
+
+#include <signal.h>
+
+#include <atomic>
+#include <csignal>
+
+#include "engine/interp/engine.h"
+
+namespace zentrel {
+
+namespace {
+
+// A signal handler receives no context, so the engine it stops and the flag it
+// raises must be reachable from file scope; nothing else in the program uses them.
+std::atomic<Engine*> interruptedEngine{nullptr};
+volatile std::sig_atomic_t interruptFlag = 0;
+
+extern "C" void onInterrupt(int) {
+    interruptFlag = 1;
+    if (Engine* engine = interruptedEngine.load(std::memory_order_relaxed)) engine->requestStop();
+}
+
+}  // namespace
+
+void installInterruptHandler(Engine& engine, bool restartReads) {
+    static_assert(std::atomic<Engine*>::is_always_lock_free);
+    interruptedEngine.store(&engine, std::memory_order_relaxed);
+    struct sigaction action {};
+    action.sa_handler = onInterrupt;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = restartReads ? SA_RESTART : 0;
+    sigaction(SIGINT, &action, nullptr);
+}
+
+bool interruptReceived() {
+    return interruptFlag != 0;
+}
+
+void clearInterrupt() {
+    interruptFlag = 0;
+}
+
+}  // namespace zentrel

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace zentrel {
+
+class Engine;
+
+// Ctrl-C (SIGINT) asks `engine` to stop the input line it is running. With
+// `restartReads` off a read that is waiting for input fails instead, so that a
+// batch run can end while it waits.
+void installInterruptHandler(Engine& engine, bool restartReads);
+// Whether Ctrl-C was pressed since the last clearInterrupt().
+bool interruptReceived();
+void clearInterrupt();
+
+}  // namespace zentrel

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "engine/interp/error_codes.h"
+#include "tests/interp/recording_host.h"
+
+namespace zentrel {
+namespace {
+
+// Asks for a stop from inside the run, the way a signal handler would: after
+// `stopAfter` console outputs.
+class StoppingHost : public RecordingHost {
+  public:
+    int printed = 0;
+    int stopAfter = 3;
+
+  protected:
+    void consoleOutput(const std::vector<std::string>&, bool) override {
+        if (++printed == stopAfter) requestStop();
+    }
+};
+
+TEST(Interrupt, EndsTheRunOnceAndKeepsTheState) {
+    StoppingHost host;
+    EXPECT_EQ(host.run("@i = 0; while 1; @i++; :print 1; endwhile; @i = 100"), kStatusReported);
+    EXPECT_EQ(host.shownCodes(), Codes{kErrInterrupted});
+    EXPECT_TRUE(host.stopRequested());
+    // The request is forgotten by the next run; the variables are as the stop left them.
+    host.reports.clear();
+    EXPECT_EQ(host.answerOf("@i"), "3");
+    EXPECT_FALSE(host.stopRequested());
+    EXPECT_TRUE(host.shownCodes().empty());
+}
+
+TEST(Interrupt, InsideCallsIsReportedOnceByTheTopLevelRun) {
+    StoppingHost host;
+    host.run("func spin n; while 1; :print @0; endwhile; endfunc");
+    host.run("@r = 5; @r = 1 + spin 2");
+    EXPECT_EQ(host.shownCodes(), Codes{kErrInterrupted});
+    EXPECT_EQ(host.shared().callDepth, 0);
+    // The function is still defined; the assignment never happened.
+    host.reports.clear();
+    host.stopAfter = 5;
+    host.run("spin 1");
+    EXPECT_EQ(host.shownCodes(), Codes{kErrInterrupted});
+    EXPECT_EQ(host.answerOf("@r"), "5");
+}
+
+TEST(Interrupt, RequestBeforeTheRunIsForgotten) {
+    RecordingHost host;
+    host.requestStop();
+    EXPECT_EQ(host.answerOf("1 + 1"), "2");
+    EXPECT_TRUE(host.shownCodes().empty());
+}
+
+TEST(Interrupt, FromAnotherThread) {
+    class SignallingHost : public RecordingHost {
+      public:
+        std::atomic<bool> looping{false};
+
+      protected:
+        void consoleOutput(const std::vector<std::string>&, bool) override { looping.store(true); }
+    } host;
+    std::thread stopper([&host] {
+        while (!host.looping.load())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        host.requestStop();
+    });
+    host.run(":print 0; while 1; endwhile");
+    stopper.join();
+    EXPECT_EQ(host.shownCodes(), Codes{kErrInterrupted});
+}
+
+struct BudgetCase {
+    const char* text;
+    std::int64_t budget;
+    bool stopped;
+};
+
+void PrintTo(const BudgetCase& c, std::ostream* os) {
+    *os << c.text << " with " << c.budget;
+}
+
+class StepBudget : public testing::TestWithParam<BudgetCase> {};
+
+// Every statement counts: replayed loop passes, skipped branches and called bodies.
+TEST_P(StepBudget, StopsAfterThatManyStatements) {
+    RecordingHost host;
+    host.run("func twice n; return @0 * 2; endfunc");
+    host.setStepBudget(GetParam().budget);
+    host.run(GetParam().text);
+    EXPECT_EQ(host.shownCodes(), GetParam().stopped ? Codes{kErrInterrupted} : Codes{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, StepBudget,
+                         testing::Values(BudgetCase{"1; 2; 3", 3, false},
+                                         BudgetCase{"1; 2; 3; 4", 3, true},
+                                         BudgetCase{"while 1; endwhile", 1000, true},
+                                         BudgetCase{"do; until 1", 1000, true},
+                                         BudgetCase{"for @i = 0; 1; @i++; next", 1000, true},
+                                         BudgetCase{"if 0; 1; 2; endif", 3, true},
+                                         BudgetCase{"if 0; 1; endif", 3, false},
+                                         BudgetCase{"twice 2", 2, false},
+                                         BudgetCase{"twice 2; 1", 2, true},
+                                         BudgetCase{"while 1; twice 1; endwhile", 100, true}));
+
+TEST(StepBudgetRefill, EachTopLevelRunStartsWithTheWholeBudget) {
+    RecordingHost host;
+    host.setStepBudget(2);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(host.answerOf("1; 2"), "2");
+    EXPECT_TRUE(host.shownCodes().empty());
+    host.setStepBudget(0);  // no limit
+    EXPECT_EQ(host.answerOf("@i = 0; while @i [<] 100; @i++; endwhile; @i"), "100");
+}
+
+}  // namespace
+}  // namespace zentrel
