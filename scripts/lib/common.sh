@@ -38,22 +38,29 @@ build_preset() {
 }
 
 # The libFuzzer targets of the preset `fuzz`.
-ZENTREL_FUZZ_TARGETS=(literal_parser_fuzz compiler_fuzz engine_run_fuzz)
+ZENTREL_FUZZ_TARGETS=(literal_parser_fuzz compiler_fuzz engine_run_fuzz function_file_fuzz)
 
 # Writes the seed inputs of every fuzz target under build/fuzz/seeds: the
-# transcript scripts (and external function files, where there are any), whole
-# for the interpreter, line by line for the compiler, word by word in every
-# numeric mode for the literal parser.
+# transcript scripts and external function files, whole for the interpreter,
+# line by line for the compiler, word by word in every numeric mode for the
+# literal parser; the function files whole for the function-file target.
 make_fuzz_seeds() {
     local seeds=$ZENTREL_ROOT/build/fuzz/seeds
     rm -rf "$seeds"
-    mkdir -p "$seeds/engine_run_fuzz" "$seeds/compiler_fuzz" "$seeds/literal_parser_fuzz"
+    mkdir -p "$seeds/engine_run_fuzz" "$seeds/compiler_fuzz" "$seeds/literal_parser_fuzz" \
+        "$seeds/function_file_fuzz"
+    local file n=0
+    while IFS= read -r -d '' file; do
+        n=$((n + 1))
+        cp "$file" "$seeds/function_file_fuzz/$n.vdl"
+    done < <(find "$ZENTREL_ROOT/share" "$ZENTREL_ROOT/tests" -type f -name '*.vdl' -print0)
     local sources=("$ZENTREL_ROOT"/tests/scripts/*.zen)
     if [ -d "$ZENTREL_ROOT/share/extfunc" ]; then
         while IFS= read -r -d '' file; do sources+=("$file"); done \
             < <(find "$ZENTREL_ROOT/share/extfunc" -type f -print0)
     fi
-    local file name n=0
+    local name
+    n=0
     for file in "${sources[@]}"; do
         name=$(basename "$file")
         cp "$file" "$seeds/engine_run_fuzz/$name"
