@@ -6,12 +6,12 @@
 #include "engine/builtins/array_arguments.h"
 #include "engine/builtins/print_pieces.h"
 #include "engine/builtins/scan_command.h"
-#include "engine/interp/text_escapes.h"
 #include "engine/builtins/user_text.h"
 #include "engine/frontend/name_tables.h"
 #include "engine/interp/dispatch.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
+#include "engine/interp/text_escapes.h"
 
 namespace zentrel {
 

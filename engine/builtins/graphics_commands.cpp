@@ -240,11 +240,6 @@ ErrorCode setWindow(Engine& engine, Context& ctx, const Token& command, Value&) 
     return kStatusDone;
 }
 
-template <Cmd id>
-constexpr HandlerRow row(Handler handler) {
-    return {idByte(id), handler};
-}
-
 constexpr HandlerRow kGraphicsCommands[] = {
     row<Cmd::Gworld>(setWorld),  row<Cmd::Gclear>(clearCanvas), row<Cmd::Gcolor>(setColour),
     row<Cmd::Gfill>(fillPixels), row<Cmd::Gmove>(movePixelPen), row<Cmd::Gline>(pixelLine),

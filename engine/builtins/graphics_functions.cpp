@@ -79,11 +79,6 @@ ErrorCode worldCoordinate(Engine& engine, Context& ctx, const Token& function, V
     return answer(engine, result, vertical ? canvas.worldY(pixel) : canvas.worldX(pixel));
 }
 
-template <Fn id>
-constexpr HandlerRow row(Handler handler) {
-    return {idByte(id), handler};
-}
-
 constexpr HandlerRow kGraphicsFunctions[] = {
     row<Fn::Gwidth>(queryCanvas<Fn::Gwidth>), row<Fn::Gheight>(queryCanvas<Fn::Gheight>),
     row<Fn::Gcolor>(queryCanvas<Fn::Gcolor>), row<Fn::Gcx>(queryCanvas<Fn::Gcx>),

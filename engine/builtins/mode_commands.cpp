@@ -133,11 +133,6 @@ ErrorCode warnCommand(Engine& engine, Context& ctx, const Token& token, Value& r
     }
 }
 
-template <Cmd id>
-constexpr HandlerRow row(Handler handler) {
-    return {idByte(id), handler};
-}
-
 constexpr HandlerRow kModeCommands[] = {
     row<Cmd::Efloat>(setNumberMode<Cmd::Efloat>),
     row<Cmd::Float>(setNumberMode<Cmd::Float>),

@@ -124,11 +124,6 @@ ErrorCode attachLabel(Engine& engine, Context& ctx, const Token& command, Value&
     return e ? engine.fail(e, *word) : kStatusDone;
 }
 
-template <Cmd id>
-constexpr HandlerRow row(Handler handler) {
-    return {idByte(id), handler};
-}
-
 constexpr HandlerRow kNameCommands[] = {
     row<Cmd::Define>(defineValue),
     row<Cmd::Enum>(defineEnumeration),

@@ -152,11 +152,6 @@ ErrorCode replot(Engine& engine, Context& ctx, const Token& command, Value&) {
     return kStatusDone;
 }
 
-template <Cmd id>
-constexpr HandlerRow row(Handler handler) {
-    return {idByte(id), handler};
-}
-
 constexpr HandlerRow kPlotCommands[] = {
     row<Cmd::Rectangular>(setCoordinateMode<CoordinateMode::Rectangular>),
     row<Cmd::Parametric>(setCoordinateMode<CoordinateMode::Parametric>),

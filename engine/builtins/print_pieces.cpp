@@ -1,8 +1,8 @@
 #include "engine/builtins/print_pieces.h"
 
 #include "engine/builtins/array_arguments.h"
-#include "engine/interp/array_text.h"
 #include "engine/builtins/print_format.h"
+#include "engine/interp/array_text.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/values/number_text.h"

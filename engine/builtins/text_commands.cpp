@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "engine/builtins/array_arguments.h"
-#include "engine/interp/array_text.h"
 #include "engine/builtins/print_pieces.h"
 #include "engine/frontend/name_tables.h"
+#include "engine/interp/array_text.h"
 #include "engine/interp/dispatch.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"

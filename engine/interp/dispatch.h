@@ -25,6 +25,12 @@ struct HandlerRow {
     Handler handler;
 };
 
+// The row of one table entry, by its id: `row<CommandId::Plot>(handler)`.
+template <auto id>
+constexpr HandlerRow row(Handler handler) {
+    return {idByte(id), handler};
+}
+
 inline constexpr std::size_t kOperandKindCount = 12;  // token kinds 0..11
 
 struct DispatchTables {

@@ -251,11 +251,6 @@ ErrorCode conditional(Engine& engine, Context& ctx, const Token& op, Value& acc)
     return kSuccess;
 }
 
-template <Op id>
-constexpr HandlerRow row(Handler handler) {
-    return {idByte(id), handler};
-}
-
 constexpr HandlerRow kOperators[] = {
     row<Op::PreIncrement>(prefixStep<Op::PreIncrement>),
     row<Op::PreDecrement>(prefixStep<Op::PreDecrement>),

@@ -12,6 +12,7 @@
 #include "engine/interp/context.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
+#include "tests/interp/recording_host.h"
 
 namespace zentrel {
 
@@ -39,39 +40,15 @@ class FunctionFolder {
     std::filesystem::path path_;
 };
 
-// A host that searches the given folders for ".vdl" files and keeps what it is
-// asked to show: answers, and reports with the function and line they name.
-class FunctionHost : public Engine {
+// A recording host that searches the given folders for ".vdl" files and keeps
+// the function lists it is asked to show.
+class FunctionHost : public RecordingHost {
   public:
-    struct Report {
-        ErrorCode code;
-        std::int32_t line;
-        std::string fileName;
-        std::string tokenText;
-    };
-
     explicit FunctionHost(std::vector<std::string> folders, std::int32_t cacheSize = -1)
         : folders_(std::move(folders)) {
         externalFunctionCache(*this).setCapacity(cacheSize);
     }
 
-    // Runs and returns the shown answer, or "" when none was shown.
-    std::string answerOf(std::string_view text) {
-        results.clear();
-        run(ctx, text);
-        return results.empty() ? std::string() : results.back();
-    }
-    std::vector<ErrorCode> shownCodes() const {
-        std::vector<ErrorCode> codes;
-        for (const Report& r : reports) {
-            if (r.code > kStatusDone) codes.push_back(r.code);
-        }
-        return codes;
-    }
-
-    Context ctx;
-    std::vector<Report> reports;
-    std::vector<std::string> results;
     std::vector<FunctionListing> listed;
 
   protected:
@@ -82,11 +59,6 @@ class FunctionHost : public Engine {
     }
     std::string fileExtension() const override { return ".vdl"; }
     void showFunctions(const std::vector<FunctionListing>& list) override { listed = list; }
-    void reportStatus(ErrorCode code, std::int32_t line, std::string_view fileName,
-                      std::string_view tokenText) override {
-        reports.push_back({code, line, std::string(fileName), std::string(tokenText)});
-    }
-    void showScalarResult(std::string_view text) override { results.emplace_back(text); }
 
   private:
     std::vector<std::string> folders_;

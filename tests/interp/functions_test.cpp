@@ -103,21 +103,6 @@ TEST(Calls, TheCalleesModeDoesNotLeakIntoTheCaller) {
     EXPECT_TRUE(host.shared().modes.fractionRepresentation);
 }
 
-// Lets a function call itself: every called scope gets the definitions of
-// the caller, so that the depth limit can be reached.
-class RecursiveHost : public RecordingHost {
-  public:
-    int deepest = 0;
-
-  protected:
-    ErrorCode runCalledBody(Engine& calling, CalledBody& call) override {
-        deepest = std::max(deepest, shared().callDepth);
-        FunctionEntry* self = call.child.functions.add(call.name);
-        if (!self || self->body.appendCopy(*call.body.head()) != kSuccess) return kOutOfMemory;
-        return runCalledBodyInNestedEngine(calling, call);
-    }
-};
-
 TEST(Calls, NestingIsBoundedAndFailsWithTheFunctionsName) {
     RecursiveHost host;
     host.run("func down n; return down ( @0 + 1 ); endfunc");

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "engine/interp/called_body.h"
 #include "engine/interp/context.h"
 #include "engine/interp/engine.h"
 
@@ -29,8 +31,10 @@ class RecordingHost : public Engine {
         ErrorCode code;
         std::int32_t line;
         std::string tokenText;
+        std::string fileName;  // the file or function the report names
     };
 
+    using Engine::run;
     ErrorCode run(std::string_view text) { return Engine::run(ctx, text); }
     // Runs and returns the shown answer, or "" when none was shown.
     std::string answerOf(std::string_view text) {
@@ -53,12 +57,27 @@ class RecordingHost : public Engine {
     std::vector<Value> lists;
 
   protected:
-    void reportStatus(ErrorCode code, std::int32_t line, std::string_view,
+    void reportStatus(ErrorCode code, std::int32_t line, std::string_view fileName,
                       std::string_view tokenText) override {
-        reports.push_back({code, line, std::string(tokenText)});
+        reports.push_back({code, line, std::string(tokenText), std::string(fileName)});
     }
     void showScalarResult(std::string_view text) override { results.emplace_back(text); }
     void showListResult(const Value& list) override { lists.push_back(list); }
+};
+
+// Lets a function call itself: every called scope gets the definition of the
+// function it runs, so that the call depth limit can be reached.
+class RecursiveHost : public RecordingHost {
+  public:
+    int deepest = 0;
+
+  protected:
+    ErrorCode runCalledBody(Engine& calling, CalledBody& call) override {
+        deepest = std::max(deepest, shared().callDepth);
+        FunctionEntry* self = call.child.functions.add(call.name);
+        if (!self || self->body.appendCopy(*call.body.head()) != kSuccess) return kOutOfMemory;
+        return runCalledBodyInNestedEngine(calling, call);
+    }
 };
 
 }  // namespace zentrel

@@ -55,20 +55,6 @@ TEST(NestingLimit, DeeperNestingIsRefused) {
     }
 }
 
-// Lets a function call itself, so that the call depth limit can be reached.
-class RecursiveHost : public RecordingHost {
-  public:
-    int deepest = 0;
-
-  protected:
-    ErrorCode runCalledBody(Engine& calling, CalledBody& call) override {
-        deepest = std::max(deepest, shared().callDepth);
-        FunctionEntry* self = call.child.functions.add(call.name);
-        if (!self || self->body.appendCopy(*call.body.head()) != kSuccess) return kOutOfMemory;
-        return runCalledBodyInNestedEngine(calling, call);
-    }
-};
-
 TEST(CallLimit, RecursionStopsAtTheCallDepth) {
     RecursiveHost host;
     host.run("func down n; return down ( @0 + 1 ); endfunc");
