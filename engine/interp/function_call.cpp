@@ -34,7 +34,11 @@ ErrorCode runCall(Engine& engine, Context& ctx, const Token& token, FunctionEntr
     // nest no deeper than kMaxCallDepth. Named constants and labelled variables
     // of the caller are visible in the function.
     Context child(ctx.modes);
-    ErrorCode e = child.variables.copyLabelled(ctx.variables);
+    // One allocation holds every label the scope receives: the caller's, the
+    // parameters' and the host symbol's.
+    ErrorCode e =
+        child.variables.reserveLabels(ctx.variables.labels().size() + kParameterCount + 1);
+    if (e == kSuccess) e = child.variables.copyLabelled(ctx.variables);
     if (e == kSuccess) e = attachParameterLabels(entry, child);
     if (e) return engine.fail(e, token);
     CalledBody call{entry.body, entry.name, entry.definitionLine, ctx, child, args, result};

@@ -60,10 +60,11 @@ class SlotNames {
     // first; the slot is then in use with the new label.
     [[nodiscard]] ErrorCode attachLabel(std::uint8_t slot, std::string_view name);
 
-  protected:
-    ~SlotNames() = default;
     // Room for `count` labels in all, so that adding them allocates once.
     [[nodiscard]] ErrorCode reserveLabels(std::size_t count);
+
+  protected:
+    ~SlotNames() = default;
     // Copies what the slot holds into a fresh slot; the source loses its
     // constant mark. Nothing else changes when it fails.
     [[nodiscard]] virtual ErrorCode copyContents(std::uint8_t from, std::uint8_t to) = 0;
