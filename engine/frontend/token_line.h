@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -12,6 +13,13 @@ namespace zentrel {
 
 // A token list operation addressed a token that does not exist.
 inline constexpr ErrorCode kNoSuchToken = 0x2001;
+
+// What the interpreter derives from a line it runs again and again. The line
+// only keeps it, and drops it whenever its tokens change.
+class PreparedForm {
+  public:
+    virtual ~PreparedForm() = default;
+};
 
 // One compiled statement: a doubly linked list of tokens with a read cursor.
 // Tokens live in chunks owned by the line, so pointers to them stay valid until
@@ -63,6 +71,13 @@ class TokenLine {
     // Makes this line a deep copy of `source`, cursor position included.
     [[nodiscard]] ErrorCode copyFrom(const TokenLine& source);
 
+    // The interpreter's prepared form, if it made one since the tokens last changed.
+    const PreparedForm* prepared() const { return prepared_.get(); }
+    void setPrepared(std::unique_ptr<PreparedForm> form) { prepared_ = std::move(form); }
+    // Counts a run of the line; true on its `nth` run since the tokens last
+    // changed (never for 0), when the interpreter prepares it.
+    bool countRun(std::uint8_t nth) { return runs_ < nth && ++runs_ == nth; }
+
   private:
     friend class PrecedencePass;
     friend class TokenBuilder;
@@ -77,6 +92,11 @@ class TokenLine {
     std::uint32_t serialCount() const { return nextSerial_; }
 
     Token* allocate(TokenKind kind, TokenPayload&& payload);
+    // Every change of the tokens forgets what was derived from them.
+    void forgetPrepared() {
+        prepared_.reset();
+        runs_ = 0;
+    }
     void reserveChunk(std::size_t tokens);
     // Sizes the first chunk of a line that has none for about `tokens` tokens.
     void reserveTokens(std::size_t tokens);
@@ -90,6 +110,8 @@ class TokenLine {
     Token* cursor_ = nullptr;
     int count_ = 0;
     std::uint32_t nextSerial_ = 0;
+    std::unique_ptr<PreparedForm> prepared_;
+    std::uint8_t runs_ = 0;
 };
 
 }  // namespace zentrel

@@ -8,6 +8,7 @@
 #include "engine/interp/called_body.h"
 #include "engine/interp/dispatch.h"
 #include "engine/interp/error_codes.h"
+#include "engine/interp/prepared_line.h"
 #include "engine/interp/variables.h"
 #include "engine/values/number_text.h"
 
@@ -181,6 +182,9 @@ bool Engine::runStatement(Context& ctx, ProgramLine& line, ErrorCode& status) {
     }
     currentLine_ = &line;
     currentTokens_ = &line.tokens;
+    if (line.tokens.countRun(shared_->prepareOnRun)) {
+        line.tokens.setPrepared(PreparedLine::prepare(line.tokens));
+    }
     status = executeStatement(ctx);
     if (!pending_.empty()) applyPostfixUpdates(ctx);
     const bool lastStatement = !nextLine_ && recordMode == 0;
@@ -189,6 +193,16 @@ bool Engine::runStatement(Context& ctx, ProgramLine& line, ErrorCode& status) {
     }
     return (status == kStatusValue || status == kStatusDone) && !returnRequested;
 }
+
+namespace {
+
+bool preparedWhole(const TokenLine& tokens) {
+    const PreparedForm* form = tokens.prepared();
+    // Only the interpreter prepares lines, always as a PreparedLine.
+    return form && static_cast<const PreparedLine*>(form)->wholeStatement();
+}
+
+}  // namespace
 
 ErrorCode Engine::executeStatement(Context& ctx) {
     if (arrayLiteral_.collecting()) {
@@ -204,15 +218,17 @@ ErrorCode Engine::executeStatement(Context& ctx) {
         return kStatusAborted;
     }
     if (status != kSuccess) return status;
-    // A control statement never continues from the answer.
-    if (currentTokens_->head()->kind != TokenKind::Control) {
+    // A statement that starts with a binary operator continues from the answer;
+    // a control statement never does, nor does a prepared one, which starts
+    // with an operand.
+    if (currentTokens_->head()->kind != TokenKind::Control && !preparedWhole(*currentTokens_)) {
         if (ErrorCode e = resultValue_.assign(ctx.answer())) return e;
     }
     ctx.assignmentMark = false;
     ctx.groupDepth = 0;
     nesting_ = nestingBase_;
     currentTokens_->resetCursor();
-    if (ErrorCode e = evaluateGroupTokens(ctx, resultValue_)) return e;
+    if (ErrorCode e = evaluateGroup(ctx, resultValue_)) return e;
     if (ErrorCode e = ctx.answer().assign(resultValue_)) return e;
     Value& answer = ctx.answer();
     for (std::int32_t i = 0; i < answer.count(); ++i) {

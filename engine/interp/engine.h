@@ -59,6 +59,9 @@ class Engine;
 // stays a Name, the call of a function.
 void resolveName(Engine& engine, Context& ctx, Token& token);
 
+// The number of a Constant token, in the current representation.
+Number readConstant(const Engine& engine, const Token& token);
+
 // A token that names nothing, for errors raised where no operator applies.
 const Token& noOperator();
 
@@ -115,10 +118,15 @@ class Engine {
     // requested; 0 for no limit (the default).
     void setStepBudget(std::int64_t steps) noexcept { shared_->stop.setStepBudget(steps); }
 
+    // On which run a line is decoded once for speed: 2 by default, 0 never,
+    // 1 at once. Prepared or not, a line behaves alike.
+    void setPrepareOnRun(std::uint8_t nth) noexcept { shared_->prepareOnRun = nth; }
+
     // Reads the next token and evaluates it as an operand into result. `applying`
     // names the operator, function or command in the error for a missing operand.
     ErrorCode evaluateOperand(Context& ctx, const Token& applying, Value& result);
-    // Evaluates up to the matching `)` or the end of the statement.
+    // Evaluates up to the matching `)` or the end of the statement; the
+    // operator record then names the last operand read.
     ErrorCode evaluateGroup(Context& ctx, Value& result);
 
     // The single reporting operation; true when the caller must abort the enclosing run.
@@ -314,9 +322,6 @@ class Engine {
     // After the first operand of a group, when pairOperandFollows().
     ErrorCode evaluateSecondOperands(Context& ctx, Value& result);
     ErrorCode applyOperators(Context& ctx, Value& result);
-    // evaluateGroup without keeping the operator record of the enclosing group:
-    // a statement has none.
-    ErrorCode evaluateGroupTokens(Context& ctx, Value& result);
 
     const DispatchTables& tables_ = dispatchTables();
     std::unique_ptr<EngineShared> ownShared_;

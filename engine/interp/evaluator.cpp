@@ -5,11 +5,10 @@
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/interp/function_call.h"
+#include "engine/interp/prepared_line.h"
 #include "engine/interp/variables.h"
 
 namespace zentrel {
-
-namespace {}  // namespace
 
 namespace {
 // Names nothing: the operator being applied when a group starts.
@@ -34,6 +33,12 @@ ErrorCode misplacedTokenCode(const Token& token, ErrorCode otherwise) {
 
 }  // namespace
 
+Number readConstant(const Engine& engine, const Token& token) {
+    Number number = *token.payload.asNumber();
+    number.syncRepresentation(engine.fractionRepresentation());
+    return number;
+}
+
 // A number word compiled without number parsing, or a word that is a label.
 void resolveName(Engine& engine, Context& ctx, Token& token) {
     const std::string_view word = token.payload.asText();
@@ -52,12 +57,13 @@ ErrorCode evaluateNestedGroup(Engine& engine, Context& ctx, const Token&, Value&
     ++ctx.groupDepth;
     const ErrorCode e = engine.evaluateGroup(ctx, result);
     --ctx.groupDepth;
+    // Read as an operand, a group is no storing target, whatever it held.
+    engine.operatorRecord().set(TokenKind::OpenParen);
     return e;
 }
 
 ErrorCode copyConstant(Engine& engine, Context&, const Token& token, Value& result) {
-    result.setScalar(*token.payload.asNumber());
-    result.first().syncRepresentation(engine.fractionRepresentation());
+    result.setScalar(readConstant(engine, token));
     return kSuccess;
 }
 
@@ -142,13 +148,17 @@ ErrorCode Engine::evaluateOperand(Context& ctx, const Token& applying, Value& re
 }
 
 ErrorCode Engine::evaluateGroup(Context& ctx, Value& result) {
-    const OperatorRecord saved = record_;
-    const ErrorCode e = evaluateGroupTokens(ctx, result);
-    record_ = saved;
-    return e;
-}
-
-ErrorCode Engine::evaluateGroupTokens(Context& ctx, Value& result) {
+    if (const PreparedForm* form = currentTokens_->prepared()) {
+        // Only the interpreter prepares lines, always as a PreparedLine.
+        const auto& prepared = static_cast<const PreparedLine&>(*form);
+        const PreparedLine::Group* group = prepared.groupAt(peekToken());
+        // Too deep for the nesting left, the walk reports where it runs out.
+        if (group && nesting_ + group->depth < kMaxNestingDepth) {
+            const ErrorCode e = prepared.run(*this, ctx, *group, result);
+            currentTokens_->setCursor(group->resume);
+            return e;
+        }
+    }
     record_.set(TokenKind::NoOperator);
     ErrorCode e = kSuccess;
     const Token* first = peekToken();

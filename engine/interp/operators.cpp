@@ -7,6 +7,7 @@
 #include "engine/interp/dispatch.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
+#include "engine/interp/operator_steps.h"
 #include "engine/interp/variables.h"
 #include "engine/values/arithmetic.h"
 #include "engine/values/comparison.h"
@@ -17,12 +18,6 @@ namespace zentrel {
 namespace {
 
 using Op = OperatorId;
-
-// Outside parentheses, storing operators mark the statement as an assignment
-// (its answer is not shown) and the other binary operators clear the mark.
-void markAssignment(Context& ctx, bool isAssignment) {
-    if (ctx.groupDepth == 0) ctx.assignmentMark = isAssignment;
-}
 
 Number truth(bool value, bool fractionRepresentation) {
     return Number::fromReal(value ? 1.0 : 0.0, fractionRepresentation);
@@ -88,80 +83,19 @@ constexpr std::optional<OrderOp> orderOf(Op id) {
     }
 }
 
-// acc = acc (base) operand, for every binary operator that has a plain value result.
-// Bit operators and comparisons keep only the first elements (a scalar result).
-ErrorCode combine(Engine& engine, Context& ctx, const Token& op, Op base, Value& acc) {
-    Value operand;
-    if (ErrorCode e = engine.evaluateOperand(ctx, op, operand)) return e;
-    const bool fr = engine.fractionRepresentation();
-    if (const auto arith = arithmeticOf(base)) {
-        return combineArithmetic(engine, ctx, op, *arith, acc, operand);
-    }
-    if (const auto bit = bitOf(base)) {
-        acc.setScalar(applyBitOp(acc.first(), operand.first(), *bit, fr));
-    } else if (const auto order = orderOf(base)) {
-        acc.setScalar(truth(compareOrdered(acc.first(), operand.first(), *order), fr));
-    } else {
-        const bool equal = valuesEqual(acc, operand, fr);
-        acc.setScalar(truth(base == Op::Equal ? equal : !equal, fr));
-    }
-    return kSuccess;
-}
-
-constexpr bool isComparison(Op id) {
-    return id >= Op::Less && id <= Op::NotEqual;
+// The operand of `op` read from the statement's tokens.
+auto operandFromTokens(Engine& engine, Context& ctx, const Token& op) {
+    return [&](Value& operand) { return engine.evaluateOperand(ctx, op, operand); };
 }
 
 template <Op id>
 ErrorCode binaryOperator(Engine& engine, Context& ctx, const Token& op, Value& acc) {
-    markAssignment(ctx, false);
-    if (ErrorCode e = combine(engine, ctx, op, id, acc)) return e;
-    if constexpr (!isComparison(id)) normalizeToMode(acc, ctx.modes.numberMode);
-    return kSuccess;
+    return binaryStep(engine, ctx, op, id, acc, operandFromTokens(engine, ctx, op));
 }
 
-// The binary operator behind a compound assignment.
-constexpr Op compoundBase(Op id) {
-    switch (id) {
-        case Op::MultiplyAssign:
-            return Op::Multiply;
-        case Op::DivideAssign:
-            return Op::Divide;
-        case Op::RemainderAssign:
-            return Op::Remainder;
-        case Op::AddAssign:
-            return Op::Add;
-        case Op::SubtractAssign:
-            return Op::Subtract;
-        case Op::ShiftLeftAssign:
-            return Op::ShiftLeft;
-        case Op::ShiftRightAssign:
-            return Op::ShiftRight;
-        case Op::AndAssign:
-            return Op::BitAnd;
-        case Op::OrAssign:
-            return Op::BitOr;
-        default:
-            return Op::BitXor;
-    }
-}
-
-// `=` and the compound forms: the result is normalised, stored into the target of
-// the left operand and kept as the value of the expression.
 template <Op id>
 ErrorCode assignment(Engine& engine, Context& ctx, const Token& op, Value& acc) {
-    const OperatorRecord target = engine.operatorRecord();
-    if (ErrorCode e = checkStoreTarget(engine, ctx, target, op, kErrLeftNotVariable)) return e;
-    ErrorCode e = kSuccess;
-    if constexpr (id == Op::Assign) {
-        e = engine.evaluateOperand(ctx, op, acc);
-    } else {
-        e = combine(engine, ctx, op, compoundBase(id), acc);
-    }
-    if (e) return e;
-    normalizeToMode(acc, ctx.modes.numberMode);
-    markAssignment(ctx, true);
-    return storeIntoTarget(engine, ctx, target, op, acc);
+    return assignmentStep(engine, ctx, op, id, acc, operandFromTokens(engine, ctx, op));
 }
 
 // [++] and [--]: the operand must be storable; value ± 1 is stored unnormalised.
@@ -183,24 +117,12 @@ ErrorCode prefixStep(Engine& engine, Context& ctx, const Token& op, Value& acc) 
 // `++` and `--` after an operand: the update waits until the statement is done.
 template <Op id>
 ErrorCode postfixStep(Engine& engine, Context& ctx, const Token& op, Value&) {
-    const OperatorRecord& target = engine.operatorRecord();
-    // The target is made now, so that a store too large to hold fails here.
-    if (ErrorCode e = prepareStoreTarget(engine, ctx, target, op)) return e;
-    engine.queuePostfix(target, id == Op::PostIncrement ? 1 : -1);
-    return kSuccess;
+    return postfixUpdate(engine, ctx, op, id);
 }
 
-// [~] [!] [-] [+] and `,`: the next operand becomes the accumulator, then changes.
 template <Op id>
 ErrorCode unaryOperator(Engine& engine, Context& ctx, const Token& op, Value& acc) {
-    if (ErrorCode e = engine.evaluateOperand(ctx, op, acc)) return e;
-    const bool fr = engine.fractionRepresentation();
-    if constexpr (id == Op::BitNot) acc.setScalar(bitComplement(acc.first(), fr));
-    if constexpr (id == Op::LogicalNot) acc.setScalar(logicalNot(acc.first(), fr));
-    if constexpr (id == Op::Negate) negateElements(acc, fr);
-    if constexpr (id == Op::ListSeparator) markAssignment(ctx, false);
-    normalizeToMode(acc, ctx.modes.numberMode);
-    return kSuccess;
+    return unaryStep(engine, ctx, id, acc, operandFromTokens(engine, ctx, op));
 }
 
 // Passes over the next operand without evaluating it: for [&&] and [||] every
@@ -250,6 +172,103 @@ ErrorCode conditional(Engine& engine, Context& ctx, const Token& op, Value& acc)
     normalizeToMode(acc, ctx.modes.numberMode);
     return kSuccess;
 }
+
+}  // namespace
+
+OperatorId compoundBase(OperatorId id) {
+    switch (id) {
+        case Op::MultiplyAssign:
+            return Op::Multiply;
+        case Op::DivideAssign:
+            return Op::Divide;
+        case Op::RemainderAssign:
+            return Op::Remainder;
+        case Op::AddAssign:
+            return Op::Add;
+        case Op::SubtractAssign:
+            return Op::Subtract;
+        case Op::ShiftLeftAssign:
+            return Op::ShiftLeft;
+        case Op::ShiftRightAssign:
+            return Op::ShiftRight;
+        case Op::AndAssign:
+            return Op::BitAnd;
+        case Op::OrAssign:
+            return Op::BitOr;
+        default:
+            return Op::BitXor;
+    }
+}
+
+ErrorCode combineWith(Engine& engine, Context& ctx, const Token& op, Op base, Number& acc,
+                      Number& operand) {
+    const bool fr = engine.fractionRepresentation();
+    if (const auto arith = arithmeticOf(base)) {
+        if ((arith == ArithmeticOp::Divide || arith == ArithmeticOp::Remainder) &&
+            isDivisionByZero(operand, fr)) {
+            engine.warn(ctx, kWarnDivisionByZero, op);
+        }
+        applyScalarArithmetic(acc, operand, *arith, fr);
+    } else if (const auto bit = bitOf(base)) {
+        acc = applyBitOp(acc, operand, *bit, fr);
+    } else if (const auto order = orderOf(base)) {
+        acc = truth(compareOrdered(acc, operand, *order), fr);
+    } else {
+        acc = truth(numbersEqual(acc, operand, fr) == (base == Op::Equal), fr);
+    }
+    return kSuccess;
+}
+
+// Between two scalars every operator is the scalar one.
+ErrorCode combineWith(Engine& engine, Context& ctx, const Token& op, Op base, Value& acc,
+                      Value& operand) {
+    if (acc.isScalar() && operand.isScalar()) {
+        return combineWith(engine, ctx, op, base, acc.first(), operand.first());
+    }
+    const bool fr = engine.fractionRepresentation();
+    if (const auto arith = arithmeticOf(base)) {
+        return combineArithmetic(engine, ctx, op, *arith, acc, operand);
+    }
+    if (const auto bit = bitOf(base)) {
+        acc.setScalar(applyBitOp(acc.first(), operand.first(), *bit, fr));
+    } else if (const auto order = orderOf(base)) {
+        acc.setScalar(truth(compareOrdered(acc.first(), operand.first(), *order), fr));
+    } else {
+        const bool equal = valuesEqual(acc, operand, fr);
+        acc.setScalar(truth(base == Op::Equal ? equal : !equal, fr));
+    }
+    return kSuccess;
+}
+
+void applyUnary(Context& ctx, Op id, Number& acc, bool fr) {
+    if (id == Op::BitNot) acc = bitComplement(acc, fr);
+    if (id == Op::LogicalNot) acc = logicalNot(acc, fr);
+    if (id == Op::Negate) acc = acc.negate(fr);
+    if (id == Op::ListSeparator) markAssignment(ctx, false);
+    normalizeToMode(acc, ctx.modes.numberMode);
+}
+
+void applyUnary(Context& ctx, Op id, Value& acc, bool fr) {
+    // [~] and [!] keep only the first element of a matrix.
+    if (acc.isScalar() || id == Op::BitNot || id == Op::LogicalNot) {
+        acc.shrinkToScalar();
+        applyUnary(ctx, id, acc.first(), fr);
+        return;
+    }
+    if (id == Op::Negate) negateElements(acc, fr);
+    if (id == Op::ListSeparator) markAssignment(ctx, false);
+    normalizeToMode(acc, ctx.modes.numberMode);
+}
+
+ErrorCode postfixUpdate(Engine& engine, Context& ctx, const Token& op, Op id) {
+    const OperatorRecord& target = engine.operatorRecord();
+    // The target is made now, so that a store too large to hold fails here.
+    if (ErrorCode e = prepareStoreTarget(engine, ctx, target, op)) return e;
+    engine.queuePostfix(target, id == Op::PostIncrement ? 1 : -1);
+    return kSuccess;
+}
+
+namespace {
 
 constexpr HandlerRow kOperators[] = {
     row<Op::PreIncrement>(prefixStep<Op::PreIncrement>),

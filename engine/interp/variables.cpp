@@ -24,6 +24,10 @@ bool isVariableRecord(const OperatorRecord& r) {
 bool isArrayRecord(const OperatorRecord& r) {
     return r.kind == TokenKind::Array;
 }
+// A whole array takes a value's shape; every other target takes one number.
+bool isWholeArray(const OperatorRecord& r) {
+    return isArrayRecord(r) && r.elementCount == 0;
+}
 
 std::span<const std::int32_t> elementNumbers(const OperatorRecord& r) {
     return {r.elements.data(), static_cast<std::size_t>(r.elementCount)};
@@ -119,10 +123,10 @@ ErrorCode storeWholeArray(Context& ctx, const OperatorRecord& target, const Valu
 
 // A variable keeps the number as it is; an array element takes the current
 // representation, as matrix elements do.
-ErrorCode storeNumber(Context& ctx, const OperatorRecord& target, const Value& value, bool fr) {
+ErrorCode storeNumber(Context& ctx, const OperatorRecord& target, const Number& value, bool fr) {
     Number* number = nullptr;
     if (ErrorCode e = locateTarget(ctx, target, fr, number)) return e;
-    *number = value.first();
+    *number = value;
     if (isArrayRecord(target)) number->syncRepresentation(fr);
     return kSuccess;
 }
@@ -165,13 +169,18 @@ int findArrayLabel(const Context& ctx, std::string_view name) {
     return ctx.arrays.find(name);
 }
 
+Number readVariable(Engine& engine, Context& ctx, std::uint8_t slot, bool named) {
+    engine.operatorRecord().set(TokenKind::Variable, slot, named);
+    // Variable 0 has no storage of its own: it is the first element of the answer.
+    Number number = slot == 0 ? ctx.answer().first() : ctx.variables.value(slot);
+    number.syncRepresentation(engine.fractionRepresentation());
+    return number;
+}
+
 ErrorCode readVariableOperand(Engine& engine, Context& ctx, const Token& token, Value& result) {
     std::uint8_t slot = 0;
     if (ErrorCode e = settleSlot(engine, ctx, token, slot)) return e;
-    engine.operatorRecord().set(TokenKind::Variable, slot, isNamed(token));
-    // Variable 0 has no storage of its own: it is the first element of the answer.
-    result.setScalar(slot == 0 ? ctx.answer().first() : ctx.variables.value(slot));
-    result.first().syncRepresentation(engine.fractionRepresentation());
+    result.setScalar(readVariable(engine, ctx, slot, isNamed(token)));
     return kSuccess;
 }
 
@@ -224,10 +233,17 @@ ErrorCode prepareStoreTarget(Engine& engine, Context& ctx, const OperatorRecord&
 
 ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
                           const Token& op, const Value& value) {
+    if (!isWholeArray(target)) return storeIntoTarget(engine, ctx, target, op, value.first());
     if (ErrorCode e = checkStoreTarget(engine, ctx, target, op, kErrLeftNotVariable)) return e;
-    const ErrorCode e = isArrayRecord(target) && target.elementCount == 0
-                            ? storeWholeArray(ctx, target, value)
-                            : storeNumber(ctx, target, value, engine.fractionRepresentation());
+    const ErrorCode e = storeWholeArray(ctx, target, value);
+    return e ? engine.fail(e, op) : kSuccess;
+}
+
+ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
+                          const Token& op, const Number& number) {
+    if (isWholeArray(target)) return storeIntoTarget(engine, ctx, target, op, Value(number));
+    if (ErrorCode e = checkStoreTarget(engine, ctx, target, op, kErrLeftNotVariable)) return e;
+    const ErrorCode e = storeNumber(ctx, target, number, engine.fractionRepresentation());
     return e ? engine.fail(e, op) : kSuccess;
 }
 

@@ -27,6 +27,10 @@ bool convertNumberWord(const ModeView& modes, Token& token);
 // no longer exists).
 ErrorCode settleSlot(Engine& engine, Context& ctx, const Token& token, std::uint8_t& slot);
 
+// The number variable `slot` holds, in the current representation, with the
+// record naming the variable; `named` when it was reached through its label.
+Number readVariable(Engine& engine, Context& ctx, std::uint8_t slot, bool named);
+
 // Operand handlers for Variable / NamedVariable and Array / NamedArray tokens.
 // They settle the slot (evaluating the operand after `@:` or `@@:`), read an
 // array's element numbers or literal, and write the target into the operator
@@ -47,6 +51,8 @@ ErrorCode prepareStoreTarget(Engine& engine, Context& ctx, const OperatorRecord&
 // first element, a whole array the value itself.
 ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
                           const Token& op, const Value& value);
+ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
+                          const Token& op, const Number& number);
 // The deferred update of a postfix ++ (delta 1) or -- (delta -1), on a target
 // prepared when it was queued.
 void applyPostfixUpdate(Engine& engine, Context& ctx, const OperatorRecord& target, int delta);

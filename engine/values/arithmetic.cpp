@@ -128,8 +128,10 @@ void applyScalarArithmetic(Number& target, Number operand, ArithmeticOp op,
 }
 
 bool isDivisionByZero(Value& divisor, bool fractionRepresentation) {
-    if (!divisor.isScalar()) return false;
-    Number& n = divisor.first();
+    return divisor.isScalar() && isDivisionByZero(divisor.first(), fractionRepresentation);
+}
+
+bool isDivisionByZero(Number& n, bool fractionRepresentation) {
     n.syncRepresentation(fractionRepresentation);
     if (n.isFraction) return n.fraction.value() == 0;
     return n.complex.re == 0 && n.complex.im == 0;

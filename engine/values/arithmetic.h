@@ -43,6 +43,7 @@ void applyScalarArithmetic(Number& target, Number operand, ArithmeticOp op,
 // value 0, or a complex with re and im both 0. The caller warns and divides anyway.
 // A matrix divisor is left as it is and never counts as zero.
 bool isDivisionByZero(Value& divisor, bool fractionRepresentation);
+bool isDivisionByZero(Number& divisor, bool fractionRepresentation);
 
 // Every element replaced by its negation in the current representation; shape kept.
 void negateElements(Value& value, bool fractionRepresentation);

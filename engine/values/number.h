@@ -16,22 +16,24 @@ struct Complex {
 // only the one named by isFraction is meaningful. Which one is current follows
 // the engine's fractionRepresentation flag lazily, through syncRepresentation.
 struct Number {
-    bool isFraction = false;
     Complex complex;
     Fraction fraction;
+    bool isFraction = false;
 
     Number() = default;  // complex zero
-    Number(bool isFraction, Complex c, Fraction f) : isFraction(isFraction), complex(c), fraction(f) {}
-    // A copy never carries a negative zero fraction.
+    Number(bool isFraction, Complex c, Fraction f)
+        : complex(c), fraction(f), isFraction(isFraction) {}
+    // A copy never carries a negative zero fraction. Numbers are copied at every
+    // step of an evaluation, so the copy is kept branch-free.
     Number(const Number& other)
-        : isFraction(other.isFraction), complex(other.complex), fraction(other.fraction) {
-        if (fraction.numerator == 0) fraction.negative = 0;
+        : complex(other.complex), fraction(other.fraction), isFraction(other.isFraction) {
+        fraction.negative &= static_cast<std::uint8_t>(fraction.numerator != 0);
     }
     Number& operator=(const Number& other) {
-        isFraction = other.isFraction;
         complex = other.complex;
         fraction = other.fraction;
-        if (fraction.numerator == 0) fraction.negative = 0;
+        isFraction = other.isFraction;
+        fraction.negative &= static_cast<std::uint8_t>(fraction.numerator != 0);
         return *this;
     }
 

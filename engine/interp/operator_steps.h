@@ -1,0 +1,88 @@
+#pragma once
+
+// What the operators do once their operand is read. The operand reader is left
+// to the caller: the operator handlers read it from the statement's tokens, a
+// prepared line from its plan; both then behave alike by construction.
+#include "engine/frontend/name_tables.h"
+#include "engine/frontend/token.h"
+#include "engine/interp/context.h"
+#include "engine/interp/engine.h"
+#include "engine/interp/error_codes.h"
+#include "engine/interp/variables.h"
+#include "engine/values/error_code.h"
+#include "engine/values/value.h"
+
+namespace zentrel {
+
+// Outside parentheses, storing operators mark the statement as an assignment
+// (its answer is not shown) and the other binary operators clear the mark.
+inline void markAssignment(Context& ctx, bool isAssignment) {
+    if (ctx.groupDepth == 0) ctx.assignmentMark = isAssignment;
+}
+
+constexpr bool isComparison(OperatorId id) {
+    return id >= OperatorId::Less && id <= OperatorId::NotEqual;
+}
+
+// The binary operator behind a compound assignment.
+OperatorId compoundBase(OperatorId id);
+
+// acc = acc (base) operand, for every binary operator that has a plain value
+// result. Bit operators and comparisons keep only the first elements. The
+// scalar form is the core every other form reduces to between two scalars.
+ErrorCode combineWith(Engine& engine, Context& ctx, const Token& op, OperatorId base, Number& acc,
+                      Number& operand);
+ErrorCode combineWith(Engine& engine, Context& ctx, const Token& op, OperatorId base, Value& acc,
+                      Value& operand);
+
+// [~] [!] [-] [+] and `,` applied to the operand already in acc.
+void applyUnary(Context& ctx, OperatorId id, Number& acc, bool fractionRepresentation);
+void applyUnary(Context& ctx, OperatorId id, Value& acc, bool fractionRepresentation);
+
+// `++` or `--` after an operand: the record's target is made now and updated
+// when the statement is done.
+ErrorCode postfixUpdate(Engine& engine, Context& ctx, const Token& op, OperatorId id);
+
+// The steps below take a Value accumulator, or a Number where every operand is
+// known to be a scalar. `read(operand)` reads the operator's operand.
+
+// A binary operator with a plain value result.
+template <typename Acc, typename ReadOperand>
+ErrorCode binaryStep(Engine& engine, Context& ctx, const Token& op, OperatorId id, Acc& acc,
+                     ReadOperand&& read) {
+    markAssignment(ctx, false);
+    Acc operand;
+    if (ErrorCode e = read(operand)) return e;
+    if (ErrorCode e = combineWith(engine, ctx, op, id, acc, operand)) return e;
+    if (!isComparison(id)) normalizeToMode(acc, ctx.modes.numberMode);
+    return kSuccess;
+}
+
+// `=` and the compound forms: the result is normalised, stored into the target
+// of the left operand and kept as the value of the expression.
+template <typename Acc, typename ReadOperand>
+ErrorCode assignmentStep(Engine& engine, Context& ctx, const Token& op, OperatorId id, Acc& acc,
+                         ReadOperand&& read) {
+    const OperatorRecord target = engine.operatorRecord();
+    if (ErrorCode e = checkStoreTarget(engine, ctx, target, op, kErrLeftNotVariable)) return e;
+    if (id == OperatorId::Assign) {
+        if (ErrorCode e = read(acc)) return e;
+    } else {
+        Acc operand;
+        if (ErrorCode e = read(operand)) return e;
+        if (ErrorCode e = combineWith(engine, ctx, op, compoundBase(id), acc, operand)) return e;
+    }
+    normalizeToMode(acc, ctx.modes.numberMode);
+    markAssignment(ctx, true);
+    return storeIntoTarget(engine, ctx, target, op, acc);
+}
+
+// [~] [!] [-] [+] and `,`: the operand becomes the accumulator, then changes.
+template <typename Acc, typename ReadOperand>
+ErrorCode unaryStep(Engine& engine, Context& ctx, OperatorId id, Acc& acc, ReadOperand&& read) {
+    if (ErrorCode e = read(acc)) return e;
+    applyUnary(ctx, id, acc, engine.fractionRepresentation());
+    return kSuccess;
+}
+
+}  // namespace zentrel
