@@ -52,14 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!zentrel::isIntegerFamily(mode) && !zentrel::isFractionFamily(mode)) return 0;
     // The parser does not wrap into the mode's range (the engine does that
     // after a statement), so the comparison starts from the written form.
-    // An infinite or undefined fraction (n/0) is written "inf" or "nan", no
-    // literal in :fract (and read as 0 in :mfract: an open finding).
     zentrel::Number first;
     const std::string written = zentrel::formatNumber(view, number);
-    if (written.find("inf") != std::string::npos || written.find("nan") != std::string::npos ||
-        !zentrel::parseLiteral(view, written, first)) {
-        return 0;
-    }
+    if (!zentrel::parseLiteral(view, written, first)) __builtin_trap();
     zentrel::Number again;
     if (!zentrel::parseLiteral(view, zentrel::formatNumber(view, first), again) ||
         !sameValue(first, again)) {

@@ -27,31 +27,66 @@ void appendNumber(std::string& out, const ModeView& modes, const Number& number)
 }
 
 // Besides `]`, which would end the brackets, `;` and `#` are escaped: a listed
-// string (a :plot line of the history, for one) is read back through the
+// line (a :plot line of the history, for one) is read back through the
 // statement splitter, which would cut it there.
-void appendString(std::string& out, std::string_view text) {
-    out += "[\"";
-    for (char c : cutPayload(text)) {
+void appendBracketed(std::string& out, std::string_view text) {
+    for (char c : text) {
         if (c == ']' || c == ';' || c == '#') out += '\\';
         out += c;
     }
+}
+
+void appendString(std::string& out, std::string_view text) {
+    out += "[\"";
+    appendBracketed(out, cutPayload(text));
+    out += ']';
+}
+
+// Outside brackets a blank, a parenthesis, a brace, an operator symbol, an
+// opening bracket, a backslash, a statement separator or a comment sign ends
+// or splits a word, and so do `<<` and `>>`.
+bool readsAsOneWord(std::string_view text) {
+    constexpr std::string_view kBreaking = " \t\r\n(){}[*/%&^|+-,=?\\;#";
+    return !text.empty() && text.find_first_of(kBreaking) == std::string_view::npos &&
+           text.find("<<") == std::string_view::npos && text.find(">>") == std::string_view::npos;
+}
+
+// A word that would not read back as one word goes in brackets when the
+// listing is to be compiled again.
+void appendWord(std::string& out, std::string_view prefix, std::string_view text, ListingUse use) {
+    text = cutPayload(text);
+    if (use == ListingUse::Message || readsAsOneWord(text)) {
+        out += prefix;
+        out += text;
+        return;
+    }
+    out += '[';
+    out += prefix;
+    appendBracketed(out, text);
     out += ']';
 }
 
 void appendLetter(std::string& out, std::string_view prefix, std::string_view label,
-                  std::uint8_t letter) {
+                  std::uint8_t letter, ListingUse use) {
     if (!label.empty()) {
-        out += cutPayload(label);
+        appendWord(out, {}, label, use);
         return;
     }
-    out += prefix;
-    if (letter != 0) out += static_cast<char>(letter);
+    if (letter == 0) {
+        out += prefix;
+        return;
+    }
+    // A backslash letter to be compiled again is doubled so that it does not
+    // escape what follows; only the first character after the prefix counts.
+    const char c = static_cast<char>(letter);
+    const bool doubled = c == '\\' && use == ListingUse::Source;
+    appendWord(out, prefix, doubled ? "\\\\" : std::string_view(&c, 1), use);
 }
 
 }  // namespace
 
 void appendTokenText(std::string& out, const LabelSource& labels, const ModeView& modes,
-                     TokenKind kind, const TokenPayload& payload) {
+                     TokenKind kind, const TokenPayload& payload, ListingUse use) {
     const std::uint8_t id = payload.asByte();
     switch (kind) {
         case TokenKind::OpenParen:
@@ -73,16 +108,20 @@ void appendTokenText(std::string& out, const LabelSource& labels, const ModeView
             out += "[]";
             break;
         case TokenKind::Variable:
-            appendLetter(out, "@", labels.variableLabel(id), id);
+            appendLetter(out, "@", labels.variableLabel(id), id, use);
             break;
         // The answer array (letter 0) is written `@`, the word it compiles from.
         case TokenKind::Array:
-            appendLetter(out, id == 0 ? "@" : "@@", labels.arrayLabel(id), id);
+            if (id == 0 && labels.arrayLabel(id).empty()) {
+                out += '@';
+            } else {
+                appendLetter(out, "@@", labels.arrayLabel(id), id, use);
+            }
             break;
         case TokenKind::NamedVariable:
         case TokenKind::NamedArray:
         case TokenKind::Name:
-            out += cutPayload(payload.asText());
+            appendWord(out, {}, payload.asText(), use);
             break;
         case TokenKind::Constant:
             if (const Number* number = payload.asNumber()) appendNumber(out, modes, *number);
@@ -101,8 +140,7 @@ void appendTokenText(std::string& out, const LabelSource& labels, const ModeView
             out += functionName(id);
             break;
         case TokenKind::ExternalCall:
-            out += '!';
-            out += cutPayload(payload.asText());
+            appendWord(out, "!", payload.asText(), use);
             break;
         case TokenKind::String:
             appendString(out, payload.asText());
@@ -113,9 +151,9 @@ void appendTokenText(std::string& out, const LabelSource& labels, const ModeView
 }
 
 std::string listToken(const LabelSource& labels, const ModeView& modes, TokenKind kind,
-                      const TokenPayload& payload) {
+                      const TokenPayload& payload, ListingUse use) {
     std::string out;
-    appendTokenText(out, labels, modes, kind, payload);
+    appendTokenText(out, labels, modes, kind, payload, use);
     return out;
 }
 

@@ -72,8 +72,8 @@ class PrecedencePass {
         Token* groupEnd = nullptr;  // the inserted `)`, null when the group runs to the end
         std::uint8_t endLevel = 0;  // 0: nothing remembered
         std::uint32_t epoch = 0;
-        // A frame opened after a control keyword has no `)` of its own; the `)`
-        // that closes it belonged to another group.
+        // A frame opened after a control keyword, or reopened by one, has no `)`
+        // of its own; the `)` that closes it belonged to another group.
         bool borrowsClose = false;
     };
 
@@ -169,26 +169,29 @@ class PrecedencePass {
         group.epoch = epoch_;
     }
 
-    // A `(` right after the keyword changes how the parentheses between it and
-    // the operator pair up: it takes the `)` of the innermost group around the
-    // keyword, that group's `(` takes the next `)` out, and so on.
+    // The keyword's group must not take a `)` from the groups that closed
+    // around the keyword, nor an unmatched one after it: each such `)` gets a
+    // `(` of its own after the keyword, and one more opens the keyword's group.
+    // Those groups are open again then, and the line reads back as itself:
+    // compiled anew, the operator finds the keyword's group already open.
     void groupAfterControl(const ControlMark& control) {
-        line_.emplaceAfter(control.token, TokenKind::OpenParen, TokenPayload());
-        ControlMark& mark = frames_.back().control;
-        if (mark.resets > 0) {
-            // The cascade ends on the first unmatched `)`; the operator's own
-            // frame stays as it is.
-            --mark.resets;
-        } else if (control.enclosing < 0) {
-            openFrameAfter(control.order, control.order + 1, ControlMark{});
-            frames_.back().borrowsClose = true;
-        } else {
-            // The outermost enclosing group loses its `)` and is open again.
-            GroupLink outer = links_[control.enclosing];
-            openFrameAfter(outer.openOrder, outer.openOrder,
-                           ControlMark{control.token, control.order, outer.inner, 0});
+        std::uint32_t opens = control.resets + 1;
+        for (std::int32_t link = control.enclosing; link >= 0; link = links_[link].inner)
+            ++opens;
+        for (; opens > 0; --opens) {
+            line_.emplaceAfter(control.token, TokenKind::OpenParen, TokenPayload());
+        }
+        frames_.back().control = ControlMark{control.token, control.order, -1, 0};
+        // Outermost first: each reopened group now ends at the `)` that ended
+        // the group around it.
+        for (std::int32_t link = control.enclosing; link >= 0; link = links_[link].inner) {
+            const GroupLink group = links_[link];
+            openFrameAfter(group.openOrder, group.openOrder,
+                           ControlMark{control.token, control.order, group.inner, 0});
             frames_.back().borrowsClose = true;
         }
+        openFrameAfter(control.order, control.order + 1, ControlMark{});
+        frames_.back().borrowsClose = true;
     }
 
     // Splits the innermost frame at `afterOrder`: the part after it becomes a

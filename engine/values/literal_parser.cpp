@@ -199,9 +199,13 @@ Number binaryImage(std::string_view digits, bool fractionRepresentation) {
         const ImageBytes bytes = imageBytes(digits);
         const double n = imageDouble(bytes, 0);
         const double d = imageDouble(bytes, 8);
-        // Deliberately not reduced: the image shows the stored parts as given.
-        return Number::fromFraction({static_cast<std::uint8_t>((n >= 0) != (d >= 0)),
-                                     lowWord(std::fabs(n)), lowWord(std::fabs(d))});
+        // Reduced, with a positive zero, like every fraction the engine makes:
+        // an image of 6/8 is 3/4 and prints and divides into its parts as such.
+        Fraction f{static_cast<std::uint8_t>((n >= 0) != (d >= 0)), lowWord(std::fabs(n)),
+                   lowWord(std::fabs(d))};
+        f.reduce();
+        if (f.numerator == 0) f.negative = 0;
+        return Number::fromFraction(f);
     }
     if (!digits.empty() && digits.back() == 'i') {
         const std::size_t length = std::min<std::size_t>(digits.size() - 1, 16);
@@ -231,6 +235,16 @@ bool parseEscapeNumber(std::string_view text, bool fractionRepresentation, Numbe
     if (!value) return false;
     out = Number::fromReal(*value, fractionRepresentation);
     return true;
+}
+
+constexpr Fraction kUndefinedFraction{0, 0, 0};
+
+// A real literal in the engine's representation. In the exact modes NaN is the
+// undefined fraction 0/0, which is how they write it, and not the 0 that the
+// real-to-fraction conversion of a computed NaN gives.
+Number realLiteral(Complex c, bool fractionRepresentation) {
+    if (!fractionRepresentation) return Number::fromComplex(c);
+    return Number::fromFraction(std::isnan(c.re) ? kUndefinedFraction : Fraction::fromReal(c.re));
 }
 
 // Angle suffixes convert from their unit to the engine's: x * multiplier / divisor.
@@ -269,9 +283,9 @@ bool applyAngleSuffix(const ModeView& modes, std::string_view rest, Number& out)
     const AngleScale scale =
         kAngleScales[static_cast<std::size_t>(*from)][static_cast<std::size_t>(modes.angleUnit())];
     const Complex c = out.asComplex();
-    out = Number::fromComplex(
-        {c.re * scale.multiplier / scale.divisor, c.im * scale.multiplier / scale.divisor});
-    out.syncRepresentation(modes.fractionRepresentation());
+    out = realLiteral(
+        {c.re * scale.multiplier / scale.divisor, c.im * scale.multiplier / scale.divisor},
+        modes.fractionRepresentation());
     return true;
 }
 
@@ -299,6 +313,8 @@ std::optional<Fraction> readFraction(double whole, bool negative, std::string_vi
         c = readFractionPart(rest);
         if (!c) return std::nullopt;
     }
+    // A NaN part leaves the value undefined, which clamping would hide.
+    if (std::isnan(a) || std::isnan(*b) || (c && std::isnan(*c))) return kUndefinedFraction;
     Fraction f = c ? Fraction::fromParts(*c * a + *b, *c) : Fraction::fromParts(a, *b);
     f.negative = (negative && f.numerator != 0) ? 1 : 0;
     return f;
@@ -315,8 +331,8 @@ bool parseRealOrFraction(const ModeView& modes, bool negative, std::string_view 
         if (!f) return false;
         out = Number::fromFraction(*f);
     } else {
-        out = Number::fromReal(negative ? -number.value : number.value,
-                               modes.fractionRepresentation());
+        out = realLiteral({negative ? -number.value : number.value, 0.0},
+                          modes.fractionRepresentation());
     }
     return applyAngleSuffix(modes, rest, out);
 }

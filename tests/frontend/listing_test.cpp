@@ -101,8 +101,9 @@ TEST(Listing, OverlongPayloadsAreCut) {
 }
 
 // Listing a token and compiling the text must give the token back.
-void expectRoundTrip(const test::Modes& modes, TokenKind kind, const TokenPayload& payload) {
-    const std::string text = listToken(NoLabels(), modes.view(), kind, payload);
+void expectRoundTrip(const test::Modes& modes, TokenKind kind, const TokenPayload& payload,
+                     ListingUse use = ListingUse::Message) {
+    const std::string text = listToken(NoLabels(), modes.view(), kind, payload, use);
     SCOPED_TRACE(text);
     TokenLine line;
     ASSERT_EQ(line.compile(modes.view(), text, true), kSuccess);
@@ -144,6 +145,36 @@ TEST(Listing, EveryNonConstantTokenSurvivesARoundTrip) {
          {"", "a]b", "a b", "]]", "say \"hi\"", "x\\ny", "\\\\", "a;b#c", "(1 + 2)", "[nested]"}) {
         expectRoundTrip(modes, TokenKind::String, TokenPayload::text(text));
     }
+}
+
+// Names and letters that a blank, a separator or a bracket would split are
+// written in brackets for compiling, and as they are for messages.
+TEST(Listing, SourceFormKeepsEveryWordWhole) {
+    test::Modes modes;
+    const std::string_view words[] = {"a b", "x(1)", "a;b#c", "a]b", "p<<q",  "r>>=s",
+                                      "[x",  "k\\n", "u+v",   "w,z", "t\tab", "plain"};
+    for (std::string_view text : words) {
+        expectRoundTrip(modes, TokenKind::Name, TokenPayload::text(text), ListingUse::Source);
+        expectRoundTrip(modes, TokenKind::ExternalCall, TokenPayload::text(text),
+                        ListingUse::Source);
+    }
+    for (char letter : std::string_view("( )[]{}\\;#,=+\ta")) {
+        SCOPED_TRACE(letter);
+        const TokenPayload payload = byte(static_cast<unsigned char>(letter));
+        expectRoundTrip(modes, TokenKind::Variable, payload, ListingUse::Source);
+        expectRoundTrip(modes, TokenKind::Array, payload, ListingUse::Source);
+    }
+    const TokenPayload spaced = TokenPayload::text("a b]");
+    EXPECT_EQ(listToken(NoLabels(), modes.view(), TokenKind::Name, spaced, ListingUse::Source),
+              "[a b\\]]");
+    EXPECT_EQ(listToken(NoLabels(), modes.view(), TokenKind::Name, spaced), "a b]");
+    EXPECT_EQ(list(TokenKind::ExternalCall, TokenPayload::text("my f")), "!my f");
+    EXPECT_EQ(list(TokenKind::Variable, byte('(')), "@(");
+    EXPECT_EQ(list(TokenKind::Variable, byte('\\')), "@\\");
+    EXPECT_EQ(list(TokenKind::Variable, byte(0)), "@");
+    EXPECT_EQ(
+        listToken(NoLabels(), modes.view(), TokenKind::Variable, byte('x'), ListingUse::Source),
+        "@x");
 }
 
 TEST(Listing, StringsSurviveTheStatementSplitter) {

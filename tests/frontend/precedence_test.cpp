@@ -53,8 +53,13 @@ TEST(PrecedencePass, ControlKeywordsOpenAGroup) {
         {"return @a + 1 + 2", "return ( @a + 1 + 2 )"},
         {"if @a [==] 1", "if ( @a [==] 1 )"},
         {"while ( @i [<] 10 )", "while ( @i [<] 10 )"},
-        {"return 1 ) + 2", "return ( 1 ) + 2"},
-        {"( if x ) + 1", "( if ( x ) + 1 )"},
+        {"if ( @a [<] 1 ) [&&] ( @b [>] 2 )", "if ( ( @a [<] 1 ) [&&] ( @b [>] 2 ) )"},
+        {"return ( 1 ) + 2", "return ( ( 1 ) + 2 )"},
+        // A `)` between the keyword and the operator that has no partner there
+        // gets its own `(`, so that the line reads as it lists.
+        {"return 1 ) + 2", "return ( ( 1 ) + 2 )"},
+        {"( if x ) + 1", "( if ( ( x ) + 1 ) )"},
+        {"@s = 0 ? for @i = 0", "@s = ( 0 ? for ( ( @i ) = 0 ) )"},
         {"@a = 1 if @b + 2", "@a = 1 if ( @b + 2 )"},
         {"return", "return"},
     };
@@ -93,7 +98,8 @@ void referencePass(TokenLine& line) {
             } else if (q->kind == TokenKind::OpenParen) {
                 if (depth-- == 0) break;
             } else if (q->kind == TokenKind::Control) {
-                insertAfter(q, TokenKind::OpenParen);
+                for (int opens = 0; opens <= depth; ++opens)
+                    insertAfter(q, TokenKind::OpenParen);
                 break;
             } else if (q->kind == TokenKind::Operator && depth == 0 &&
                        (level(q) < level(p) ||
@@ -139,39 +145,69 @@ void referencePass(TokenLine& line) {
     }
 }
 
-TEST(PrecedencePass, MatchesTheDirectWalkOnRandomLines) {
-    std::mt19937 random(20240611);
+// A line of random parentheses, control keywords, names and operators drawn
+// from every level, assignments twice as often. Each line mixes the kinds in
+// its own proportions, so that lines rich in parentheses or in control
+// keywords come up as well.
+void appendRandomLine(std::mt19937& random, TokenLine& line) {
     const TokenKind kinds[] = {TokenKind::OpenParen, TokenKind::CloseParen, TokenKind::Control,
                                TokenKind::Name, TokenKind::Operator};
-    // Operators drawn from every level, assignments twice as often.
     const std::uint8_t operators[] = {0,  4,  6,  8,  11, 12, 13, 15, 19, 21, 22,
                                       23, 24, 25, 26, 27, 28, 31, 38, 27, 31};
-    for (int round = 0; round < 20000; ++round) {
-        // Each round mixes the kinds in its own proportions, so that lines rich
-        // in parentheses or in control keywords come up as well.
-        std::discrete_distribution<int> pickKind({double(random() % 4), double(random() % 4),
-                                                  double(random() % 3), double(1 + random() % 3),
-                                                  double(1 + random() % 4)});
-        TokenLine fast;
-        const int length = static_cast<int>(random() % 40);
-        for (int i = 0; i < length; ++i) {
-            const TokenKind kind = kinds[pickKind(random)];
-            TokenPayload payload;
-            if (kind == TokenKind::Operator) {
-                payload = TokenPayload::byte(operators[random() % std::size(operators)]);
-            } else if (kind == TokenKind::Control) {
-                payload = TokenPayload::byte(20);
-            } else if (kind == TokenKind::Name) {
-                payload = TokenPayload::text(std::string(1, static_cast<char>('a' + i % 26)));
-            }
-            ASSERT_EQ(fast.append(kind, payload), kSuccess);
+    std::discrete_distribution<int> pickKind({double(random() % 4), double(random() % 4),
+                                              double(random() % 3), double(1 + random() % 3),
+                                              double(1 + random() % 4)});
+    const int length = static_cast<int>(random() % 40);
+    for (int i = 0; i < length; ++i) {
+        const TokenKind kind = kinds[pickKind(random)];
+        TokenPayload payload;
+        if (kind == TokenKind::Operator) {
+            payload = TokenPayload::byte(operators[random() % std::size(operators)]);
+        } else if (kind == TokenKind::Control) {
+            payload = TokenPayload::byte(20);
+        } else if (kind == TokenKind::Name) {
+            payload = TokenPayload::text(std::string(1, static_cast<char>('a' + i % 26)));
         }
+        ASSERT_EQ(line.append(kind, payload), kSuccess);
+    }
+}
+
+TEST(PrecedencePass, MatchesTheDirectWalkOnRandomLines) {
+    std::mt19937 random(20240611);
+    for (int round = 0; round < 20000; ++round) {
+        TokenLine fast;
+        appendRandomLine(random, fast);
         TokenLine reference;
         ASSERT_EQ(reference.copyFrom(fast), kSuccess);
         const std::string before = test::listLine(fast);
         referencePass(reference);
         ASSERT_EQ(applyPrecedence(fast), kSuccess);
         ASSERT_EQ(test::listLine(fast), test::listLine(reference)) << "from: " << before;
+    }
+}
+
+// Compiling the listing of a compiled line runs the pass over its own output,
+// which must leave the line as it is.
+TEST(PrecedencePass, KeepsItsOwnOutputOnRandomLines) {
+    std::mt19937 random(20240612);
+    for (int round = 0; round < 20000; ++round) {
+        TokenLine line;
+        appendRandomLine(random, line);
+        const std::string before = test::listLine(line);
+        ASSERT_EQ(applyPrecedence(line), kSuccess);
+        const std::string grouped = test::listLine(line);
+        ASSERT_EQ(applyPrecedence(line), kSuccess);
+        ASSERT_EQ(test::listLine(line), grouped) << "from: " << before;
+    }
+}
+
+TEST(PrecedencePass, ListingsCompileToThemselves) {
+    for (std::string_view source :
+         {"@s = 0? for @i = 0", "func g a b e)f + 1", "1 + 2 * return 3 + 4 ) * 5",
+          "( ( if x ) ) [||] y = 2", "while ) ) ( @a = @b = 1", "return 1 + 2"}) {
+        SCOPED_TRACE(source);
+        const std::string listed = compileWords(source);
+        EXPECT_EQ(compileWords(listed), listed);
     }
 }
 

@@ -184,6 +184,7 @@ TEST_P(FractionLiterals, ReadAsTheExpectedFraction) {
 }
 
 constexpr NumberMode kF = NumberMode::Fract;
+constexpr NumberMode kM = NumberMode::MFract;
 
 INSTANTIATE_TEST_SUITE_P(
     FractionForms, FractionLiterals,
@@ -195,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FractionCase{kF, "1_0", false, 1, 0}, FractionCase{kF, "0_0", false, 0, 0},
                     FractionCase{kF, "1_2_0", false, 1, 0},
                     FractionCase{kF, "-0_5", false, 0, 1},  // zero is never negative
-                    FractionCase{NumberMode::MFract, "7_4", false, 7, 4},
+                    FractionCase{kM, "7_4", false, 7, 4},
                     // A fraction literal is a fraction in every mode.
                     FractionCase{kG, "1_2", false, 1, 2},
                     FractionCase{kF, "1_2d", false, 1, 2, kDeg}));
@@ -205,10 +206,45 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(FractionCase{kF, "0.75", false, 3, 4}, FractionCase{kF, "-0.5", true, 1, 2},
                     FractionCase{kF, "\\x1F", false, 31, 1}, FractionCase{kF, "'A", false, 65, 1},
                     FractionCase{kF, "-'A", true, 65, 1},
-                    // The binary image of n = 6, d = 8 is kept unreduced; the signs combine.
-                    FractionCase{kF, "\\f00000000000018400000000000002040", false, 6, 8},
-                    FractionCase{kF, "\\f000000000000184000000000000020C0", true, 6, 8},
-                    FractionCase{kF, "-\\f000000000000184000000000000020C0", false, 6, 8}));
+                    // The binary image of n = 6, d = 8 is reduced as every fraction
+                    // is; the signs combine, and zero is 0/1 whatever its signs.
+                    FractionCase{kF, "\\f00000000000018400000000000002040", false, 3, 4},
+                    FractionCase{kF, "\\f000000000000184000000000000020C0", true, 3, 4},
+                    FractionCase{kF, "-\\f000000000000184000000000000020C0", false, 3, 4},
+                    FractionCase{kM, "\\f00000000000000000000000000005540", false, 0, 1},
+                    FractionCase{kM, "\\f000000000000000000000000000014C0", false, 0, 1},
+                    FractionCase{kF, "\\f0000000000002840", false, 1, 0}));
+
+// The exact modes write an infinite fraction as inf and an undefined one as
+// nan; read back, these words give the same fractions, not 0.
+INSTANTIATE_TEST_SUITE_P(
+    NonFiniteWords, FractionLiterals,
+    testing::Values(FractionCase{kF, "inf", false, 1, 0}, FractionCase{kM, "-inf", true, 1, 0},
+                    FractionCase{kM, "infinity", false, 1, 0}, FractionCase{kF, "nan", false, 0, 0},
+                    FractionCase{kM, "nan", false, 0, 0}, FractionCase{kM, "-NaN", false, 0, 0},
+                    FractionCase{kM, "nand", false, 0, 0, kDeg},
+                    FractionCase{kF, "nan_5", false, 0, 0}, FractionCase{kF, "5_nan", false, 0, 0},
+                    FractionCase{kG, "1_2_nan", false, 0, 0}));
+
+// Any fraction written in an exact mode reads back as the same fraction.
+TEST(FractionLiterals, WrittenFractionsReadBackUnchanged) {
+    const Fraction fractions[] = {{0, 0, 1},  {0, 3, 4},           {1, 7, 4},
+                                  {0, 12, 1}, {1, 1, 0},           {0, 1, 0},
+                                  {0, 0, 0},  {1, 4294967295u, 2}, {0, 1, 4294967295u}};
+    for (NumberMode mode : {kF, kM}) {
+        const ModeSetup setup(mode);
+        for (const Fraction& f : fractions) {
+            const std::string written = formatNumber(setup.view(), Number::fromFraction(f));
+            SCOPED_TRACE(written);
+            const std::optional<Number> n = parse(setup, written);
+            ASSERT_TRUE(n.has_value());
+            ASSERT_TRUE(n->isFraction);
+            EXPECT_EQ(n->fraction.negative, f.negative);
+            EXPECT_EQ(n->fraction.numerator, f.numerator);
+            EXPECT_EQ(n->fraction.denominator, f.denominator);
+        }
+    }
+}
 
 struct RejectedCase {
     NumberMode mode;
