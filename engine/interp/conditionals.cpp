@@ -80,8 +80,12 @@ ErrorCode popLevel(Engine& engine, BranchStack& own, const Token& keyword, Error
 ErrorCode evaluateCondition(Engine& engine, Context& ctx, const Token& keyword, Value& scratch,
                             bool& truth) {
     if (ErrorCode e = engine.evaluateOperand(ctx, keyword, scratch)) return e;
-    truth = scratch.count() != 1 || !isZero(scratch.first());
+    truth = conditionHolds(scratch);
     return kSuccess;
+}
+
+bool conditionHolds(const Value& value) {
+    return value.count() != 1 || !isZero(value.first());
 }
 
 bool replayPassesOver(const Engine& engine) {

@@ -18,6 +18,10 @@ class Context;
 // the value.
 [[nodiscard]] ErrorCode evaluateCondition(Engine& engine, Context& ctx, const Token& keyword,
                                           Value& scratch, bool& truth);
+// The truth rule of a condition's value.
+bool conditionHolds(const Value& value);
+// A loop test with its condition's truth: a false one ends the loop.
+void finishLoopTest(Engine& engine, bool truth);
 // True while a replayed loop block passes over the rest of its pass.
 bool replayPassesOver(const Engine& engine);
 

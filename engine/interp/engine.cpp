@@ -6,6 +6,7 @@
 
 #include "engine/frontend/listing.h"
 #include "engine/interp/called_body.h"
+#include "engine/interp/control_handlers.h"
 #include "engine/interp/dispatch.h"
 #include "engine/interp/error_codes.h"
 #include "engine/interp/prepared_line.h"
@@ -196,15 +197,28 @@ bool Engine::runStatement(Context& ctx, ProgramLine& line, ErrorCode& status) {
 
 namespace {
 
-bool preparedWhole(const TokenLine& tokens) {
-    const PreparedForm* form = tokens.prepared();
+const PreparedLine* preparedLine(const TokenLine& tokens) {
     // Only the interpreter prepares lines, always as a PreparedLine.
-    return form && static_cast<const PreparedLine*>(form)->wholeStatement();
+    return static_cast<const PreparedLine*>(tokens.prepared());
 }
 
 }  // namespace
 
 ErrorCode Engine::executeStatement(Context& ctx) {
+    // A prepared statement runs as the walk would, without walking; the
+    // stepper and an open array literal take the walk.
+    if (const PreparedLine* prepared = preparedLine(*currentTokens_);
+        prepared && !arrayLiteral_.collecting() && !debugSwitch.isOn()) {
+        const int depth = prepared->statementGroup().depth;
+        using Form = PreparedLine::StatementForm;
+        if (prepared->form() == Form::Expression && nestingBase_ + depth < kMaxNestingDepth) {
+            return executePrepared(ctx, *prepared);
+        }
+        // The condition sits two operand levels deep: the keyword and its `(`.
+        if (prepared->form() == Form::LoopTest && nestingBase_ + 2 + depth < kMaxNestingDepth) {
+            return testPreparedLoop(ctx, *prepared);
+        }
+    }
     if (arrayLiteral_.collecting()) {
         // The statement belongs to an open array literal; once its braces
         // balance, the whole literal runs in place of the statement.
@@ -218,10 +232,8 @@ ErrorCode Engine::executeStatement(Context& ctx) {
         return kStatusAborted;
     }
     if (status != kSuccess) return status;
-    // A statement that starts with a binary operator continues from the answer;
-    // a control statement never does, nor does a prepared one, which starts
-    // with an operand.
-    if (currentTokens_->head()->kind != TokenKind::Control && !preparedWhole(*currentTokens_)) {
+    // A control statement never continues from the answer.
+    if (currentTokens_->head()->kind != TokenKind::Control) {
         if (ErrorCode e = resultValue_.assign(ctx.answer())) return e;
     }
     ctx.assignmentMark = false;
@@ -235,6 +247,42 @@ ErrorCode Engine::executeStatement(Context& ctx) {
         answer.element(i).syncRepresentation(fractionRepresentation());
     }
     return kStatusValue;
+}
+
+// A statement prepared whole starts with an operand: it runs unless the
+// conditionals around it pass over it, and its value becomes the answer.
+ErrorCode Engine::executePrepared(Context& ctx, const PreparedLine& prepared) {
+    if (!statementsExecute()) return kStatusDone;
+    ctx.assignmentMark = false;
+    ctx.groupDepth = 0;
+    nesting_ = nestingBase_;
+    Number value;
+    const ErrorCode e = prepared.run(*this, ctx, prepared.statementGroup(), value);
+    resultValue_.setScalar(value);
+    if (e) return e;
+    currentTokens_->setCursor(nullptr);
+    value.syncRepresentation(fractionRepresentation());
+    ctx.answer().setScalar(value);
+    return kStatusValue;
+}
+
+// `for ( condition )` or `while ( condition )` with the condition prepared: the
+// keyword's check handler decides whether it runs, then the condition is read
+// inside its parentheses and a false one ends the loop. The answer stays.
+ErrorCode Engine::testPreparedLoop(Context& ctx, const PreparedLine& prepared) {
+    if (ErrorCode checked = precheck(ctx)) return checked;
+    ctx.assignmentMark = false;
+    ctx.groupDepth = 1;
+    nesting_ = nestingBase_;
+    Number value;
+    const ErrorCode e = prepared.run(*this, ctx, prepared.statementGroup(), value);
+    ctx.groupDepth = 0;
+    record_.set(TokenKind::OpenParen);
+    resultValue_.setScalar(value);
+    if (e) return e;
+    currentTokens_->setCursor(nullptr);
+    finishLoopTest(*this, conditionHolds(resultValue_));
+    return kStatusDone;
 }
 
 // Decides whether the statement runs: 0 run, 4 skip, or a refusal or error.

@@ -52,6 +52,7 @@ struct OperatorRecord {
 
 struct CalledBody;
 class Engine;
+class PreparedLine;
 
 // Resolves a word where an operand is read: a variable label makes it a
 // NamedVariable, an array label a NamedArray, a number word a Constant (in
@@ -313,6 +314,8 @@ class Engine {
     ProgramLine* takeSourceLine();
     ErrorCode runStatements(Context& ctx, ProgramLine* first);
     ErrorCode executeStatement(Context& ctx);
+    ErrorCode executePrepared(Context& ctx, const PreparedLine& prepared);
+    ErrorCode testPreparedLoop(Context& ctx, const PreparedLine& prepared);
     ErrorCode precheck(Context& ctx);
     bool consultStepper(Context& ctx, bool skipped);
     ErrorCode finishRun(Context& ctx, ErrorCode status);

@@ -70,8 +70,12 @@ ErrorCode checkOpener(Engine& engine, Context&, const Token& keyword, Value&) {
 ErrorCode runLoopTest(Engine& engine, Context& ctx, const Token& keyword, Value& result) {
     bool truth = false;
     if (ErrorCode e = evaluateCondition(engine, ctx, keyword, result, truth)) return e;
-    if (!truth) engine.control().recorder.activeBlock().requestBreak();
+    finishLoopTest(engine, truth);
     return kStatusDone;
+}
+
+void finishLoopTest(Engine& engine, bool truth) {
+    if (!truth) engine.control().recorder.activeBlock().requestBreak();
 }
 
 ErrorCode checkBlockEnd(Engine& engine, Context&, const Token& keyword, Value&) {

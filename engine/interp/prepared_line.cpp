@@ -138,7 +138,7 @@ std::unique_ptr<PreparedLine> PreparedLine::prepare(const TokenLine& line) {
         std::uint16_t index = 0;
         if (builder.tryGroup(line.head(), true, index)) {
             prepared->entries_.push_back({line.head(), index});
-            prepared->wholeStatement_ = true;
+            prepared->form_ = StatementForm::Expression;
             return prepared;
         }
         const Token* token = line.head();
@@ -152,11 +152,24 @@ std::unique_ptr<PreparedLine> PreparedLine::prepare(const TokenLine& line) {
             }
         }
         if (prepared->entries_.empty()) return nullptr;
+        if (isLoopTest(line, *prepared)) prepared->form_ = StatementForm::LoopTest;
         return prepared;
     } catch (const std::bad_alloc&) {
         // Unprepared, the line still runs through the token walk.
         return nullptr;
     }
+}
+
+// `for ( group )` or `while ( group )` with the group prepared first.
+bool PreparedLine::isLoopTest(const TokenLine& line, const PreparedLine& prepared) {
+    const Token* keyword = line.head();
+    if (keyword->kind != TokenKind::Control) return false;
+    const auto id = static_cast<ControlId>(keyword->payload.asByte());
+    if (id != ControlId::For && id != ControlId::While) return false;
+    const Token* open = keyword->next();
+    const Entry& first = prepared.entries_.front();
+    return open && open->kind == TokenKind::OpenParen && first.first == open->next() &&
+           prepared.groups_[first.group].resume == nullptr;
 }
 
 const PreparedLine::Group* PreparedLine::groupAt(const Token* first) const {

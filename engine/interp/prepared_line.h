@@ -52,19 +52,27 @@ class PreparedLine final : public PreparedForm {
     // The prepared form of the line, or null when no group qualifies.
     static std::unique_ptr<PreparedLine> prepare(const TokenLine& line);
 
-    // True when the whole statement is one prepared group.
-    bool wholeStatement() const { return wholeStatement_; }
+    // What the line is as a whole: only groups inside it are prepared, the
+    // whole statement is one group, or it is `for ( group )` or
+    // `while ( group )` (the test of a loop).
+    enum class StatementForm : std::uint8_t { Parts, Expression, LoopTest };
+    StatementForm form() const { return form_; }
+    // The whole statement, or the condition of a loop test.
+    const Group& statementGroup() const { return groups_[entries_.front().group]; }
 
     // The group that starts at `first` (a statement's first token or the token
     // after a `(`), or null.
     const Group* groupAt(const Token* first) const;
 
     // Evaluates the group as the token walk would, into `result`.
+    ErrorCode run(Engine& engine, Context& ctx, const Group& group, Number& result) const;
     ErrorCode run(Engine& engine, Context& ctx, const Group& group, Value& result) const;
 
   private:
     class Builder;
     class Runner;
+
+    static bool isLoopTest(const TokenLine& line, const PreparedLine& prepared);
 
     struct Entry {
         const Token* first;
@@ -75,7 +83,7 @@ class PreparedLine final : public PreparedForm {
     std::vector<Link> links_;
     std::vector<Group> groups_;
     std::vector<Entry> entries_;  // groups the token walk may reach
-    bool wholeStatement_ = false;
+    StatementForm form_ = StatementForm::Parts;
 };
 
 }  // namespace zentrel

@@ -71,9 +71,14 @@ class PreparedLine::Runner {
     Context& ctx_;
 };
 
+ErrorCode PreparedLine::run(Engine& engine, Context& ctx, const Group& group,
+                            Number& result) const {
+    return Runner(*this, engine, ctx).group(group, result);
+}
+
 ErrorCode PreparedLine::run(Engine& engine, Context& ctx, const Group& group, Value& result) const {
     Number acc;
-    const ErrorCode e = Runner(*this, engine, ctx).group(group, acc);
+    const ErrorCode e = run(engine, ctx, group, acc);
     result.setScalar(acc);
     return e;
 }

@@ -51,20 +51,28 @@ Outcome runScript(const std::vector<std::string>& lines, std::uint8_t prepareOnR
 // compiled afresh each time, so only a preparation on the first run reaches
 // them (and the errors that end a loop on its first pass).
 std::vector<std::string> loopsAround(const std::string& mode, const std::string& statement) {
-    return {mode,
-            "@a = 3; @b = 5; @c = 0.5; @@a 1 = 7",
-            statement,
-            statement,
-            statement,
-            "for @k = 0; @k [<] 3; @k++",
-            statement,
-            "next",
-            "func g x",
-            statement,
-            "return @a + @b",
-            "endfunc",
-            "@c = g 1 + g 2 + g 3",
-            "@k = 0; while @k [<] 3; @k += 1; if @a [!=] 0; " + statement + "; endif; endwhile"};
+    std::vector<std::string> lines = {
+        mode,
+        "@a = 3; @b = 5; @c = 0.5; @@a 1 = 7",
+        statement,
+        statement,
+        statement,
+        "for @k = 0; @k [<] 3; @k++",
+        statement,
+        "next",
+        "func g x",
+        statement,
+        "return @a + @b",
+        "endfunc",
+        "@c = g 1 + g 2 + g 3",
+        "@k = 0; while @k [<] 3; @k += 1; if @a [!=] 0; " + statement + "; endif; endwhile"};
+    // As part of a loop's condition, where the statement is one expression.
+    if (statement.find(';') == std::string::npos) {
+        lines.insert(lines.end(),
+                     {"for @k = 0; @k [<] 3 + ( " + statement + " ) * 0; @k++", "next", "@k = 0",
+                      "while ( " + statement + " ) [!=] 0 - 1 [&&] @k [<] 3", "@k++", "endwhile"});
+    }
+    return lines;
 }
 
 void expectSameOutcome(const std::string& mode, const std::string& statement) {
