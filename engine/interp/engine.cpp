@@ -256,10 +256,28 @@ ErrorCode Engine::executePrepared(Context& ctx, const PreparedLine& prepared) {
     ctx.assignmentMark = false;
     ctx.groupDepth = 0;
     nesting_ = nestingBase_;
+    if (const Token* op = prepared.variableStep()) return stepPreparedVariable(ctx, *op);
     Number value;
     const ErrorCode e = prepared.run(*this, ctx, prepared.statementGroup(), value);
     resultValue_.setScalar(value);
     if (e) return e;
+    return finishPrepared(ctx, value);
+}
+
+// `@v ++` or `@v --` alone: the old value is the answer and the variable steps
+// at once, where the update would otherwise wait for the end of the statement.
+ErrorCode Engine::stepPreparedVariable(Context& ctx, const Token& op) {
+    Number value = readVariable(*this, ctx, currentTokens_->head()->payload.asByte(), false);
+    resultValue_.setScalar(value);
+    Number* target = nullptr;
+    if (ErrorCode e = prepareStoreTarget(*this, ctx, record_, op, target)) return e;
+    const ErrorCode status = finishPrepared(ctx, value);
+    stepByOne(*this, ctx, *target,
+              op.payload.asByte() == idByte(OperatorId::PostIncrement) ? 1 : -1);
+    return status;
+}
+
+ErrorCode Engine::finishPrepared(Context& ctx, Number& value) {
     currentTokens_->setCursor(nullptr);
     value.syncRepresentation(fractionRepresentation());
     ctx.answer().setScalar(value);

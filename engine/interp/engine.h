@@ -315,6 +315,8 @@ class Engine {
     ErrorCode runStatements(Context& ctx, ProgramLine* first);
     ErrorCode executeStatement(Context& ctx);
     ErrorCode executePrepared(Context& ctx, const PreparedLine& prepared);
+    ErrorCode stepPreparedVariable(Context& ctx, const Token& op);
+    ErrorCode finishPrepared(Context& ctx, Number& value);
     ErrorCode testPreparedLoop(Context& ctx, const PreparedLine& prepared);
     ErrorCode precheck(Context& ctx);
     bool consultStepper(Context& ctx, bool skipped);

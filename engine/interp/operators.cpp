@@ -263,7 +263,8 @@ void applyUnary(Context& ctx, Op id, Value& acc, bool fr) {
 ErrorCode postfixUpdate(Engine& engine, Context& ctx, const Token& op, Op id) {
     const OperatorRecord& target = engine.operatorRecord();
     // The target is made now, so that a store too large to hold fails here.
-    if (ErrorCode e = prepareStoreTarget(engine, ctx, target, op)) return e;
+    Number* located = nullptr;
+    if (ErrorCode e = prepareStoreTarget(engine, ctx, target, op, located)) return e;
     engine.queuePostfix(target, id == Op::PostIncrement ? 1 : -1);
     return kSuccess;
 }

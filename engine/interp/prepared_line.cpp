@@ -139,6 +139,7 @@ std::unique_ptr<PreparedLine> PreparedLine::prepare(const TokenLine& line) {
         if (builder.tryGroup(line.head(), true, index)) {
             prepared->entries_.push_back({line.head(), index});
             prepared->form_ = StatementForm::Expression;
+            prepared->variableStep_ = prepared->findVariableStep();
             return prepared;
         }
         const Token* token = line.head();
@@ -158,6 +159,13 @@ std::unique_ptr<PreparedLine> PreparedLine::prepare(const TokenLine& line) {
         // Unprepared, the line still runs through the token walk.
         return nullptr;
     }
+}
+
+const Token* PreparedLine::findVariableStep() const {
+    const Group& whole = statementGroup();
+    if (operands_[whole.head].form != OperandForm::Variable || whole.linkCount != 1) return nullptr;
+    const Link& link = links_[whole.firstLink];
+    return link.form == LinkForm::Postfix ? link.op : nullptr;
 }
 
 // `for ( group )` or `while ( group )` with the group prepared first.

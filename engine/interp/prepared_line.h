@@ -59,6 +59,9 @@ class PreparedLine final : public PreparedForm {
     StatementForm form() const { return form_; }
     // The whole statement, or the condition of a loop test.
     const Group& statementGroup() const { return groups_[entries_.front().group]; }
+    // An expression statement that is only `@v ++` or `@v --`: its operator
+    // token, else null. The variable is the statement's first token.
+    const Token* variableStep() const { return variableStep_; }
 
     // The group that starts at `first` (a statement's first token or the token
     // after a `(`), or null.
@@ -73,6 +76,7 @@ class PreparedLine final : public PreparedForm {
     class Runner;
 
     static bool isLoopTest(const TokenLine& line, const PreparedLine& prepared);
+    const Token* findVariableStep() const;
 
     struct Entry {
         const Token* first;
@@ -84,6 +88,7 @@ class PreparedLine final : public PreparedForm {
     std::vector<Group> groups_;
     std::vector<Entry> entries_;  // groups the token walk may reach
     StatementForm form_ = StatementForm::Parts;
+    const Token* variableStep_ = nullptr;
 };
 
 }  // namespace zentrel

@@ -224,10 +224,9 @@ ErrorCode checkStoreTarget(Engine& engine, const Context& ctx, const OperatorRec
 }
 
 ErrorCode prepareStoreTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
-                             const Token& op) {
+                             const Token& op, Number*& located) {
     if (ErrorCode e = checkStoreTarget(engine, ctx, target, op, kErrLeftNotVariable)) return e;
-    Number* number = nullptr;
-    const ErrorCode e = locateTarget(ctx, target, engine.fractionRepresentation(), number);
+    const ErrorCode e = locateTarget(ctx, target, engine.fractionRepresentation(), located);
     return e ? engine.fail(e, op) : kSuccess;
 }
 
@@ -252,10 +251,14 @@ void applyPostfixUpdate(Engine& engine, Context& ctx, const OperatorRecord& targ
     // again only fails if a literal cut it away in between and it cannot regrow.
     Number* number = nullptr;
     if (locateTarget(ctx, target, engine.fractionRepresentation(), number)) return;
+    stepByOne(engine, ctx, *number, delta);
+}
+
+void stepByOne(Engine& engine, Context& ctx, Number& number, int delta) {
     if (delta > 0) {
-        postfixIncrement(*number, engine.modes(ctx));
+        postfixIncrement(number, engine.modes(ctx));
     } else {
-        postfixDecrement(*number, engine.modes(ctx));
+        postfixDecrement(number, engine.modes(ctx));
     }
 }
 

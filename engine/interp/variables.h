@@ -43,10 +43,10 @@ ErrorCode readArrayOperand(Engine& engine, Context& ctx, const Token& token, Val
 ErrorCode checkStoreTarget(Engine& engine, const Context& ctx, const OperatorRecord& target,
                            const Token& op, ErrorCode notVariable);
 // checkStoreTarget, then makes the target exist (a named slot written through
-// its letter moves its contents away, a store grows to hold the element);
-// 0x2000 naming `op` when it cannot.
+// its letter moves its contents away, a store grows to hold the element) and
+// points `located` at it; 0x2000 naming `op` when it cannot.
 ErrorCode prepareStoreTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
-                             const Token& op);
+                             const Token& op, Number*& located);
 // Stores the value into the record's target: a variable or element takes its
 // first element, a whole array the value itself.
 ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
@@ -56,5 +56,7 @@ ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& ta
 // The deferred update of a postfix ++ (delta 1) or -- (delta -1), on a target
 // prepared when it was queued.
 void applyPostfixUpdate(Engine& engine, Context& ctx, const OperatorRecord& target, int delta);
+// The postfix update itself: the number ± 1 in the current mode.
+void stepByOne(Engine& engine, Context& ctx, Number& number, int delta);
 
 }  // namespace zentrel
