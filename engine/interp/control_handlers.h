@@ -60,5 +60,8 @@ ErrorCode runContinue(Engine&, Context&, const Token&, Value&);
 // func / return
 ErrorCode runFunc(Engine&, Context&, const Token&, Value&);
 ErrorCode runReturn(Engine&, Context&, const Token&, Value&);
+// After `return` read its value: 0 when the value becomes the statement's
+// answer, 4 (after a warning) when the scope cannot give one back.
+ErrorCode deliverReturnValue(Engine& engine, Context& ctx, const Token& keyword);
 
 }  // namespace zentrel

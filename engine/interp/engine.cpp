@@ -214,9 +214,13 @@ ErrorCode Engine::executeStatement(Context& ctx) {
         if (prepared->form() == Form::Expression && nestingBase_ + depth < kMaxNestingDepth) {
             return executePrepared(ctx, *prepared);
         }
-        // The condition sits two operand levels deep: the keyword and its `(`.
+        // The operand of `keyword ( group )` sits two levels deep: the keyword
+        // and its `(`.
         if (prepared->form() == Form::LoopTest && nestingBase_ + 2 + depth < kMaxNestingDepth) {
             return testPreparedLoop(ctx, *prepared);
+        }
+        if (prepared->form() == Form::Return && nestingBase_ + 2 + depth < kMaxNestingDepth) {
+            return returnPrepared(ctx, *prepared);
         }
     }
     if (arrayLiteral_.collecting()) {
@@ -267,7 +271,8 @@ ErrorCode Engine::executePrepared(Context& ctx, const PreparedLine& prepared) {
 // `@v ++` or `@v --` alone: the old value is the answer and the variable steps
 // at once, where the update would otherwise wait for the end of the statement.
 ErrorCode Engine::stepPreparedVariable(Context& ctx, const Token& op) {
-    Number value = readVariable(*this, ctx, currentTokens_->head()->payload.asByte(), false);
+    Number value;
+    readVariable(*this, ctx, currentTokens_->head()->payload.asByte(), false, value);
     resultValue_.setScalar(value);
     Number* target = nullptr;
     if (ErrorCode e = prepareStoreTarget(*this, ctx, record_, op, target)) return e;
@@ -284,23 +289,40 @@ ErrorCode Engine::finishPrepared(Context& ctx, Number& value) {
     return kStatusValue;
 }
 
-// `for ( condition )` or `while ( condition )` with the condition prepared: the
-// keyword's check handler decides whether it runs, then the condition is read
-// inside its parentheses and a false one ends the loop. The answer stays.
-ErrorCode Engine::testPreparedLoop(Context& ctx, const PreparedLine& prepared) {
-    if (ErrorCode checked = precheck(ctx)) return checked;
+// The group of `keyword ( group )`, read inside its parentheses as the
+// keyword's run handler would read its operand.
+ErrorCode Engine::evaluatePreparedOperand(Context& ctx, const PreparedLine& prepared,
+                                          Number& value) {
     ctx.assignmentMark = false;
     ctx.groupDepth = 1;
     nesting_ = nestingBase_;
-    Number value;
     const ErrorCode e = prepared.run(*this, ctx, prepared.statementGroup(), value);
     ctx.groupDepth = 0;
     record_.set(TokenKind::OpenParen);
     resultValue_.setScalar(value);
-    if (e) return e;
-    currentTokens_->setCursor(nullptr);
+    if (!e) currentTokens_->setCursor(nullptr);
+    return e;
+}
+
+// `for ( condition )` or `while ( condition )`: the keyword's check handler
+// decides whether it runs; a false condition ends the loop. The answer stays.
+ErrorCode Engine::testPreparedLoop(Context& ctx, const PreparedLine& prepared) {
+    if (ErrorCode checked = precheck(ctx)) return checked;
+    Number value;
+    if (ErrorCode e = evaluatePreparedOperand(ctx, prepared, value)) return e;
     finishLoopTest(*this, conditionHolds(resultValue_));
     return kStatusDone;
+}
+
+// `return ( value )`: the body ends, with the value as its answer when the
+// scope gives one back.
+ErrorCode Engine::returnPrepared(Context& ctx, const PreparedLine& prepared) {
+    if (ErrorCode checked = precheck(ctx)) return checked;
+    returnRequested = true;
+    Number value;
+    if (ErrorCode e = evaluatePreparedOperand(ctx, prepared, value)) return e;
+    const ErrorCode delivered = deliverReturnValue(*this, ctx, *currentTokens_->head());
+    return delivered == kSuccess ? finishPrepared(ctx, value) : delivered;
 }
 
 // Decides whether the statement runs: 0 run, 4 skip, or a refusal or error.

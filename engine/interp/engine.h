@@ -61,7 +61,7 @@ class PreparedLine;
 void resolveName(Engine& engine, Context& ctx, Token& token);
 
 // The number of a Constant token, in the current representation.
-Number readConstant(const Engine& engine, const Token& token);
+void readConstant(const Engine& engine, const Token& token, Number& out);
 
 // A token that names nothing, for errors raised where no operator applies.
 const Token& noOperator();
@@ -317,7 +317,9 @@ class Engine {
     ErrorCode executePrepared(Context& ctx, const PreparedLine& prepared);
     ErrorCode stepPreparedVariable(Context& ctx, const Token& op);
     ErrorCode finishPrepared(Context& ctx, Number& value);
+    ErrorCode evaluatePreparedOperand(Context& ctx, const PreparedLine& prepared, Number& value);
     ErrorCode testPreparedLoop(Context& ctx, const PreparedLine& prepared);
+    ErrorCode returnPrepared(Context& ctx, const PreparedLine& prepared);
     ErrorCode precheck(Context& ctx);
     bool consultStepper(Context& ctx, bool skipped);
     ErrorCode finishRun(Context& ctx, ErrorCode status);

@@ -33,10 +33,9 @@ ErrorCode misplacedTokenCode(const Token& token, ErrorCode otherwise) {
 
 }  // namespace
 
-Number readConstant(const Engine& engine, const Token& token) {
-    Number number = *token.payload.asNumber();
-    number.syncRepresentation(engine.fractionRepresentation());
-    return number;
+void readConstant(const Engine& engine, const Token& token, Number& out) {
+    out = *token.payload.asNumber();
+    out.syncRepresentation(engine.fractionRepresentation());
 }
 
 // A number word compiled without number parsing, or a word that is a label.
@@ -63,7 +62,8 @@ ErrorCode evaluateNestedGroup(Engine& engine, Context& ctx, const Token&, Value&
 }
 
 ErrorCode copyConstant(Engine& engine, Context&, const Token& token, Value& result) {
-    result.setScalar(readConstant(engine, token));
+    result.shrinkToScalar();
+    readConstant(engine, token, result.first());
     return kSuccess;
 }
 

@@ -67,6 +67,10 @@ ErrorCode runReturn(Engine& engine, Context& ctx, const Token& keyword, Value& r
     engine.returnRequested = true;
     if (!engine.operandFollows()) return kStatusDone;
     if (ErrorCode e = engine.evaluateOperand(ctx, keyword, result)) return e;
+    return deliverReturnValue(engine, ctx, keyword);
+}
+
+ErrorCode deliverReturnValue(Engine& engine, Context& ctx, const Token& keyword) {
     if (ctx.returnValueAllowed && ctx.ansSwitch.isOn()) return kSuccess;
     engine.warn(ctx, kWarnReturnValue, keyword);
     return kStatusDone;

@@ -153,7 +153,7 @@ std::unique_ptr<PreparedLine> PreparedLine::prepare(const TokenLine& line) {
             }
         }
         if (prepared->entries_.empty()) return nullptr;
-        if (isLoopTest(line, *prepared)) prepared->form_ = StatementForm::LoopTest;
+        prepared->form_ = keywordForm(line, *prepared);
         return prepared;
     } catch (const std::bad_alloc&) {
         // Unprepared, the line still runs through the token walk.
@@ -168,16 +168,26 @@ const Token* PreparedLine::findVariableStep() const {
     return link.form == LinkForm::Postfix ? link.op : nullptr;
 }
 
-// `for ( group )` or `while ( group )` with the group prepared first.
-bool PreparedLine::isLoopTest(const TokenLine& line, const PreparedLine& prepared) {
+// `for ( group )`, `while ( group )` or `return ( group )` with the group
+// prepared first; Parts for any other line.
+PreparedLine::StatementForm PreparedLine::keywordForm(const TokenLine& line,
+                                                      const PreparedLine& prepared) {
     const Token* keyword = line.head();
-    if (keyword->kind != TokenKind::Control) return false;
-    const auto id = static_cast<ControlId>(keyword->payload.asByte());
-    if (id != ControlId::For && id != ControlId::While) return false;
     const Token* open = keyword->next();
     const Entry& first = prepared.entries_.front();
-    return open && open->kind == TokenKind::OpenParen && first.first == open->next() &&
-           prepared.groups_[first.group].resume == nullptr;
+    if (keyword->kind != TokenKind::Control || !open || open->kind != TokenKind::OpenParen ||
+        first.first != open->next() || prepared.groups_[first.group].resume != nullptr) {
+        return StatementForm::Parts;
+    }
+    switch (static_cast<ControlId>(keyword->payload.asByte())) {
+        case ControlId::For:
+        case ControlId::While:
+            return StatementForm::LoopTest;
+        case ControlId::Return:
+            return StatementForm::Return;
+        default:
+            return StatementForm::Parts;
+    }
 }
 
 const PreparedLine::Group* PreparedLine::groupAt(const Token* first) const {

@@ -53,11 +53,11 @@ class PreparedLine final : public PreparedForm {
     static std::unique_ptr<PreparedLine> prepare(const TokenLine& line);
 
     // What the line is as a whole: only groups inside it are prepared, the
-    // whole statement is one group, or it is `for ( group )` or
-    // `while ( group )` (the test of a loop).
-    enum class StatementForm : std::uint8_t { Parts, Expression, LoopTest };
+    // whole statement is one group, it is `for ( group )` or `while ( group )`
+    // (the test of a loop), or `return ( group )`.
+    enum class StatementForm : std::uint8_t { Parts, Expression, LoopTest, Return };
     StatementForm form() const { return form_; }
-    // The whole statement, or the condition of a loop test.
+    // The whole statement, or the group after the keyword.
     const Group& statementGroup() const { return groups_[entries_.front().group]; }
     // An expression statement that is only `@v ++` or `@v --`: its operator
     // token, else null. The variable is the statement's first token.
@@ -75,7 +75,7 @@ class PreparedLine final : public PreparedForm {
     class Builder;
     class Runner;
 
-    static bool isLoopTest(const TokenLine& line, const PreparedLine& prepared);
+    static StatementForm keywordForm(const TokenLine& line, const PreparedLine& prepared);
     const Token* findVariableStep() const;
 
     struct Entry {

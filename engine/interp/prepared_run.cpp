@@ -41,11 +41,11 @@ class PreparedLine::Runner {
         const Operand& operand = line_.operands_[index];
         switch (operand.form) {
             case OperandForm::Variable:
-                result = readVariable(engine_, ctx_, operand.token->payload.asByte(), false);
+                readVariable(engine_, ctx_, operand.token->payload.asByte(), false, result);
                 return kSuccess;
             case OperandForm::Constant:
                 engine_.operatorRecord().set(TokenKind::Constant);
-                result = readConstant(engine_, *operand.token);
+                readConstant(engine_, *operand.token, result);
                 return kSuccess;
             case OperandForm::Group:
                 return nestedGroup(line_.groups_[operand.inner], result);

@@ -169,18 +169,18 @@ int findArrayLabel(const Context& ctx, std::string_view name) {
     return ctx.arrays.find(name);
 }
 
-Number readVariable(Engine& engine, Context& ctx, std::uint8_t slot, bool named) {
+void readVariable(Engine& engine, Context& ctx, std::uint8_t slot, bool named, Number& out) {
     engine.operatorRecord().set(TokenKind::Variable, slot, named);
     // Variable 0 has no storage of its own: it is the first element of the answer.
-    Number number = slot == 0 ? ctx.answer().first() : ctx.variables.value(slot);
-    number.syncRepresentation(engine.fractionRepresentation());
-    return number;
+    out = slot == 0 ? ctx.answer().first() : ctx.variables.value(slot);
+    out.syncRepresentation(engine.fractionRepresentation());
 }
 
 ErrorCode readVariableOperand(Engine& engine, Context& ctx, const Token& token, Value& result) {
     std::uint8_t slot = 0;
     if (ErrorCode e = settleSlot(engine, ctx, token, slot)) return e;
-    result.setScalar(readVariable(engine, ctx, slot, isNamed(token)));
+    result.shrinkToScalar();
+    readVariable(engine, ctx, slot, isNamed(token), result.first());
     return kSuccess;
 }
 

@@ -29,7 +29,7 @@ ErrorCode settleSlot(Engine& engine, Context& ctx, const Token& token, std::uint
 
 // The number variable `slot` holds, in the current representation, with the
 // record naming the variable; `named` when it was reached through its label.
-Number readVariable(Engine& engine, Context& ctx, std::uint8_t slot, bool named);
+void readVariable(Engine& engine, Context& ctx, std::uint8_t slot, bool named, Number& out);
 
 // Operand handlers for Variable / NamedVariable and Array / NamedArray tokens.
 // They settle the slot (evaluating the operand after `@:` or `@@:`), read an

@@ -52,19 +52,11 @@ Outcome runScript(const std::vector<std::string>& lines, std::uint8_t prepareOnR
 // them (and the errors that end a loop on its first pass).
 std::vector<std::string> loopsAround(const std::string& mode, const std::string& statement) {
     std::vector<std::string> lines = {
-        mode,
-        "@a = 3; @b = 5; @c = 0.5; @@a 1 = 7",
-        statement,
-        statement,
-        statement,
-        "for @k = 0; @k [<] 3; @k++",
-        statement,
-        "next",
-        "func g x",
-        statement,
-        "return @a + @b",
-        "endfunc",
-        "@c = g 1 + g 2 + g 3",
+        mode, "@a = 3; @b = 5; @c = 0.5; @@a 1 = 7", statement, statement, statement,
+        "for @k = 0; @k [<] 3; @k++", statement, "next", "func g x", statement, "return @a + @b",
+        "endfunc", "@c = g 1 + g 2 + g 3",
+        // A scope that gives no value back warns at its return.
+        "func h; :ans 0; return @b * 2 + ( " + statement + " ) * 0; endfunc", "h; h; h",
         "@k = 0; while @k [<] 3; @k += 1; if @a [!=] 0; " + statement + "; endif; endwhile"};
     // As part of a loop's condition, where the statement is one expression.
     if (statement.find(';') == std::string::npos) {
