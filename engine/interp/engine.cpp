@@ -195,19 +195,10 @@ bool Engine::runStatement(Context& ctx, ProgramLine& line, ErrorCode& status) {
     return (status == kStatusValue || status == kStatusDone) && !returnRequested;
 }
 
-namespace {
-
-const PreparedLine* preparedLine(const TokenLine& tokens) {
-    // Only the interpreter prepares lines, always as a PreparedLine.
-    return static_cast<const PreparedLine*>(tokens.prepared());
-}
-
-}  // namespace
-
 ErrorCode Engine::executeStatement(Context& ctx) {
     // A prepared statement runs as the walk would, without walking; the
     // stepper and an open array literal take the walk.
-    if (const PreparedLine* prepared = preparedLine(*currentTokens_);
+    if (const PreparedLine* prepared = PreparedLine::of(*currentTokens_);
         prepared && !arrayLiteral_.collecting() && !debugSwitch.isOn()) {
         const int depth = prepared->statementGroup().depth;
         using Form = PreparedLine::StatementForm;

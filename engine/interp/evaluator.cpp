@@ -148,13 +148,11 @@ ErrorCode Engine::evaluateOperand(Context& ctx, const Token& applying, Value& re
 }
 
 ErrorCode Engine::evaluateGroup(Context& ctx, Value& result) {
-    if (const PreparedForm* form = currentTokens_->prepared()) {
-        // Only the interpreter prepares lines, always as a PreparedLine.
-        const auto& prepared = static_cast<const PreparedLine&>(*form);
-        const PreparedLine::Group* group = prepared.groupAt(peekToken());
+    if (const PreparedLine* prepared = PreparedLine::of(*currentTokens_)) {
+        const PreparedLine::Group* group = prepared->groupAt(peekToken());
         // Too deep for the nesting left, the walk reports where it runs out.
         if (group && nesting_ + group->depth < kMaxNestingDepth) {
-            const ErrorCode e = prepared.run(*this, ctx, *group, result);
+            const ErrorCode e = prepared->run(*this, ctx, *group, result);
             currentTokens_->setCursor(group->resume);
             return e;
         }

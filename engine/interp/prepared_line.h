@@ -51,6 +51,11 @@ class PreparedLine final : public PreparedForm {
 
     // The prepared form of the line, or null when no group qualifies.
     static std::unique_ptr<PreparedLine> prepare(const TokenLine& line);
+    // The line's prepared form, or null: only the interpreter prepares lines,
+    // always as a PreparedLine.
+    static const PreparedLine* of(const TokenLine& line) {
+        return static_cast<const PreparedLine*>(line.prepared());
+    }
 
     // What the line is as a whole: only groups inside it are prepared, the
     // whole statement is one group, it is `for ( group )` or `while ( group )`
