@@ -225,19 +225,18 @@ ErrorCode combineWith(Engine& engine, Context& ctx, const Token& op, Op base, Va
     if (acc.isScalar() && operand.isScalar()) {
         return combineWith(engine, ctx, op, base, acc.first(), operand.first());
     }
-    const bool fr = engine.fractionRepresentation();
     if (const auto arith = arithmeticOf(base)) {
         return combineArithmetic(engine, ctx, op, *arith, acc, operand);
     }
-    if (const auto bit = bitOf(base)) {
-        acc.setScalar(applyBitOp(acc.first(), operand.first(), *bit, fr));
-    } else if (const auto order = orderOf(base)) {
-        acc.setScalar(truth(compareOrdered(acc.first(), operand.first(), *order), fr));
-    } else {
+    if (base == Op::Equal || base == Op::NotEqual) {
+        const bool fr = engine.fractionRepresentation();
         const bool equal = valuesEqual(acc, operand, fr);
         acc.setScalar(truth(base == Op::Equal ? equal : !equal, fr));
+        return kSuccess;
     }
-    return kSuccess;
+    // Bit operators and orderings read the first elements only.
+    acc.shrinkToScalar();
+    return combineWith(engine, ctx, op, base, acc.first(), operand.first());
 }
 
 void applyUnary(Context& ctx, Op id, Number& acc, bool fr) {
