@@ -154,18 +154,20 @@ bool Engine::recordStatement(ProgramLine& line, ErrorCode& status) {
     return false;
 }
 
+// Replayed statements run one after another here for as long as the replay
+// goes on, rather than one per step: a loop pass is only a few statements.
 bool Engine::stepReplaying(Context& ctx, ErrorCode& status) {
     LoopRecorder& recorder = control_.recorder;
-    if (ProgramLine* line = recorder.next()) {
+    while (ProgramLine* line = recorder.next()) {
         // The `endwhile` or `next` of a pass that runs on does nothing but let
         // the next pass start, which the ring has already done.
         if (recorder.lastRole() == EntryRole::Closer && recorder.activeBlock().passesOn() &&
             !debugSwitch.isOn() && !arrayLiteral_.collecting() && control_.ifs.executes() &&
             control_.switches.executes()) {
-            status = kStatusDone;
-            return true;
+            continue;
         }
-        return runStatement(ctx, *line, status);
+        if (!runStatement(ctx, *line, status)) return false;
+        if (recordMode != 2) return true;
     }
     // The recording has been replayed to its end: the program goes on.
     currentLine_ = nullptr;

@@ -3,12 +3,15 @@
 // What the operators do once their operand is read. The operand reader is left
 // to the caller: the operator handlers read it from the statement's tokens, a
 // prepared line from its plan; both then behave alike by construction.
+#include <optional>
+
 #include "engine/frontend/name_tables.h"
 #include "engine/frontend/token.h"
 #include "engine/interp/context.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/interp/variables.h"
+#include "engine/values/arithmetic.h"
 #include "engine/values/error_code.h"
 #include "engine/values/value.h"
 
@@ -27,11 +30,42 @@ constexpr bool isComparison(OperatorId id) {
 // The binary operator behind a compound assignment.
 OperatorId compoundBase(OperatorId id);
 
+constexpr std::optional<ArithmeticOp> arithmeticOf(OperatorId id) {
+    switch (id) {
+        case OperatorId::Multiply:
+            return ArithmeticOp::Multiply;
+        case OperatorId::Divide:
+            return ArithmeticOp::Divide;
+        case OperatorId::Remainder:
+            return ArithmeticOp::Remainder;
+        case OperatorId::Add:
+            return ArithmeticOp::Add;
+        case OperatorId::Subtract:
+            return ArithmeticOp::Subtract;
+        default:
+            return std::nullopt;
+    }
+}
+
+// combineWith between two scalars for the bit operators and comparisons.
+ErrorCode combineBitsOrComparison(Engine& engine, OperatorId base, Number& acc, Number& operand);
+
 // acc = acc (base) operand, for every binary operator that has a plain value
 // result. Bit operators and comparisons keep only the first elements. The
-// scalar form is the core every other form reduces to between two scalars.
-ErrorCode combineWith(Engine& engine, Context& ctx, const Token& op, OperatorId base, Number& acc,
-                      Number& operand);
+// scalar form is the core every other form reduces to between two scalars;
+// it is inline because loops run it on every pass.
+inline ErrorCode combineWith(Engine& engine, Context& ctx, const Token& op, OperatorId base,
+                             Number& acc, Number& operand) {
+    const auto arith = arithmeticOf(base);
+    if (!arith) return combineBitsOrComparison(engine, base, acc, operand);
+    const bool fr = engine.fractionRepresentation();
+    if ((arith == ArithmeticOp::Divide || arith == ArithmeticOp::Remainder) &&
+        isDivisionByZero(operand, fr)) {
+        engine.warn(ctx, kWarnDivisionByZero, op);
+    }
+    applyScalarArithmetic(acc, operand, *arith, fr);
+    return kSuccess;
+}
 ErrorCode combineWith(Engine& engine, Context& ctx, const Token& op, OperatorId base, Value& acc,
                       Value& operand);
 

@@ -34,23 +34,6 @@ ErrorCode combineArithmetic(Engine& engine, Context& ctx, const Token& op, Arith
     return e ? engine.fail(e, op) : kSuccess;
 }
 
-constexpr std::optional<ArithmeticOp> arithmeticOf(Op id) {
-    switch (id) {
-        case Op::Multiply:
-            return ArithmeticOp::Multiply;
-        case Op::Divide:
-            return ArithmeticOp::Divide;
-        case Op::Remainder:
-            return ArithmeticOp::Remainder;
-        case Op::Add:
-            return ArithmeticOp::Add;
-        case Op::Subtract:
-            return ArithmeticOp::Subtract;
-        default:
-            return std::nullopt;
-    }
-}
-
 constexpr std::optional<BitOp> bitOf(Op id) {
     switch (id) {
         case Op::ShiftLeft:
@@ -200,16 +183,9 @@ OperatorId compoundBase(OperatorId id) {
     }
 }
 
-ErrorCode combineWith(Engine& engine, Context& ctx, const Token& op, Op base, Number& acc,
-                      Number& operand) {
+ErrorCode combineBitsOrComparison(Engine& engine, Op base, Number& acc, Number& operand) {
     const bool fr = engine.fractionRepresentation();
-    if (const auto arith = arithmeticOf(base)) {
-        if ((arith == ArithmeticOp::Divide || arith == ArithmeticOp::Remainder) &&
-            isDivisionByZero(operand, fr)) {
-            engine.warn(ctx, kWarnDivisionByZero, op);
-        }
-        applyScalarArithmetic(acc, operand, *arith, fr);
-    } else if (const auto bit = bitOf(base)) {
+    if (const auto bit = bitOf(base)) {
         acc = applyBitOp(acc, operand, *bit, fr);
     } else if (const auto order = orderOf(base)) {
         acc = truth(compareOrdered(acc, operand, *order), fr);

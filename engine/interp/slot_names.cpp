@@ -86,12 +86,6 @@ ErrorCode SlotNames::moveNamed(std::uint8_t slot) {
     return kSuccess;
 }
 
-ErrorCode SlotNames::claimForLetter(std::uint8_t slot) {
-    if (states_[slot] == LabelState::Allocated) return moveNamed(slot);
-    states_[slot] = LabelState::InUse;
-    return kSuccess;
-}
-
 ErrorCode SlotNames::attachLabel(std::uint8_t slot, std::string_view name) {
     if (ErrorCode e = claimForLetter(slot)) return e;
     return setLabel(slot, name);

@@ -55,7 +55,11 @@ class SlotNames {
     // Before a write through the slot's letter (not its name): a slot allocated
     // for a name first gives its name and contents to a fresh slot, so that the
     // name keeps its value; the slot is then in use.
-    [[nodiscard]] ErrorCode claimForLetter(std::uint8_t slot);
+    [[nodiscard]] ErrorCode claimForLetter(std::uint8_t slot) {
+        if (states_[slot] == LabelState::Allocated) return moveNamed(slot);
+        states_[slot] = LabelState::InUse;
+        return kSuccess;
+    }
     // Labels the slot (:label): an allocated slot moves its named contents away
     // first; the slot is then in use with the new label.
     [[nodiscard]] ErrorCode attachLabel(std::uint8_t slot, std::string_view name);

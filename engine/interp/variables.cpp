@@ -18,9 +18,6 @@ bool isNamed(const Token& token) {
     return token.kind == TokenKind::NamedVariable || token.kind == TokenKind::NamedArray;
 }
 
-bool isVariableRecord(const OperatorRecord& r) {
-    return r.kind == TokenKind::Variable;
-}
 bool isArrayRecord(const OperatorRecord& r) {
     return r.kind == TokenKind::Array;
 }
@@ -99,36 +96,16 @@ ErrorCode locateArrayElement(Context& ctx, const OperatorRecord& r, bool fr, Num
     return locateVectorPath(*root, numbers, PathFit::Grow, out);
 }
 
-// A write through a letter first moves a name's contents out of the slot.
-ErrorCode claimTarget(Context& ctx, const OperatorRecord& r) {
-    if (r.named) return kSuccess;
-    return isVariableRecord(r) ? ctx.variables.claimForLetter(r.slot)
-                               : ctx.arrays.claimForLetter(r.slot);
-}
-
-// The Number the record's target writes, after claiming the slot.
-ErrorCode locateTarget(Context& ctx, const OperatorRecord& r, bool fr, Number*& out) {
-    if (ErrorCode e = claimTarget(ctx, r)) return e;
-    if (isArrayRecord(r)) return locateArrayElement(ctx, r, fr, out);
-    out = &ctx.variables.value(r.slot);
-    return kSuccess;
+// A write through an array's letter first moves a name's contents out of the slot.
+ErrorCode claimArray(Context& ctx, const OperatorRecord& r) {
+    return r.named ? kSuccess : ctx.arrays.claimForLetter(r.slot);
 }
 
 // A whole array takes the value's shape.
 ErrorCode storeWholeArray(Context& ctx, const OperatorRecord& target, const Value& value) {
-    if (ErrorCode e = claimTarget(ctx, target)) return e;
+    if (ErrorCode e = claimArray(ctx, target)) return e;
     Value* matrix = ctx.arrays.writableMatrix(target.slot);
     return matrix ? matrix->assign(value) : kOutOfMemory;
-}
-
-// A variable keeps the number as it is; an array element takes the current
-// representation, as matrix elements do.
-ErrorCode storeNumber(Context& ctx, const OperatorRecord& target, const Number& value, bool fr) {
-    Number* number = nullptr;
-    if (ErrorCode e = locateTarget(ctx, target, fr, number)) return e;
-    *number = value;
-    if (isArrayRecord(target)) number->syncRepresentation(fr);
-    return kSuccess;
 }
 
 }  // namespace
@@ -169,13 +146,6 @@ int findArrayLabel(const Context& ctx, std::string_view name) {
     return ctx.arrays.find(name);
 }
 
-void readVariable(Engine& engine, Context& ctx, std::uint8_t slot, bool named, Number& out) {
-    engine.operatorRecord().set(TokenKind::Variable, slot, named);
-    // Variable 0 has no storage of its own: it is the first element of the answer.
-    out = slot == 0 ? ctx.answer().first() : ctx.variables.value(slot);
-    out.syncRepresentation(engine.fractionRepresentation());
-}
-
 ErrorCode readVariableOperand(Engine& engine, Context& ctx, const Token& token, Value& result) {
     std::uint8_t slot = 0;
     if (ErrorCode e = settleSlot(engine, ctx, token, slot)) return e;
@@ -207,20 +177,9 @@ ErrorCode readArrayOperand(Engine& engine, Context& ctx, const Token& token, Val
     return kSuccess;
 }
 
-ErrorCode checkStoreTarget(Engine& engine, const Context& ctx, const OperatorRecord& target,
-                           const Token& op, ErrorCode notVariable) {
-    if (target.kind == TokenKind::Constant) return engine.fail(kErrAssignToConstant, op);
-    if (isVariableRecord(target)) {
-        // A constant belongs to its name: written through the slot's letter, it
-        // moves to a fresh slot and the write goes to the old one.
-        const bool movesAway =
-            !target.named && ctx.variables.state(target.slot) == LabelState::Allocated;
-        if (ctx.variables.isConstant(target.slot) && !movesAway) {
-            return engine.fail(kErrAssignToConstant, op);
-        }
-        return kSuccess;
-    }
-    return isArrayRecord(target) ? kSuccess : engine.fail(notVariable, op);
+ErrorCode locateArrayTarget(Context& ctx, const OperatorRecord& target, bool fr, Number*& out) {
+    if (ErrorCode e = claimArray(ctx, target)) return e;
+    return locateArrayElement(ctx, target, fr, out);
 }
 
 ErrorCode prepareStoreTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
@@ -238,12 +197,16 @@ ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& ta
     return e ? engine.fail(e, op) : kSuccess;
 }
 
-ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
-                          const Token& op, const Number& number) {
+ErrorCode storeIntoElement(Engine& engine, Context& ctx, const OperatorRecord& target,
+                           const Token& op, const Number& number) {
     if (isWholeArray(target)) return storeIntoTarget(engine, ctx, target, op, Value(number));
     if (ErrorCode e = checkStoreTarget(engine, ctx, target, op, kErrLeftNotVariable)) return e;
-    const ErrorCode e = storeNumber(ctx, target, number, engine.fractionRepresentation());
-    return e ? engine.fail(e, op) : kSuccess;
+    const bool fr = engine.fractionRepresentation();
+    Number* element = nullptr;
+    if (ErrorCode e = locateArrayTarget(ctx, target, fr, element)) return engine.fail(e, op);
+    *element = number;
+    element->syncRepresentation(fr);
+    return kSuccess;
 }
 
 void applyPostfixUpdate(Engine& engine, Context& ctx, const OperatorRecord& target, int delta) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <string_view>
+#include <utility>
 
 #include "engine/frontend/token.h"
 #include "engine/interp/context.h"
+#include "engine/interp/engine.h"
 #include "engine/values/error_code.h"
 #include "engine/values/modes.h"
 #include "engine/values/value.h"
@@ -11,8 +13,6 @@
 namespace zentrel {
 
 class Engine;
-struct OperatorRecord;
-
 // Label lookup: a linear search, exact and case-sensitive; -1 when absent.
 int findVariableLabel(const Context& ctx, std::string_view name);
 int findArrayLabel(const Context& ctx, std::string_view name);
@@ -29,7 +29,14 @@ ErrorCode settleSlot(Engine& engine, Context& ctx, const Token& token, std::uint
 
 // The number variable `slot` holds, in the current representation, with the
 // record naming the variable; `named` when it was reached through its label.
-void readVariable(Engine& engine, Context& ctx, std::uint8_t slot, bool named, Number& out);
+// Inline, as every loop pass reads variables.
+inline void readVariable(Engine& engine, Context& ctx, std::uint8_t slot, bool named,
+                         Number& out) {
+    engine.operatorRecord().set(TokenKind::Variable, slot, named);
+    // Variable 0 has no storage of its own: it is the first element of the answer.
+    out = slot == 0 ? ctx.answer().first() : std::as_const(ctx.variables).value(slot);
+    out.syncRepresentation(engine.fractionRepresentation());
+}
 
 // Operand handlers for Variable / NamedVariable and Array / NamedArray tokens.
 // They settle the slot (evaluating the operand after `@:` or `@@:`), read an
@@ -40,8 +47,36 @@ ErrorCode readArrayOperand(Engine& engine, Context& ctx, const Token& token, Val
 
 // Checks that the record names something a storing operator may write: 0x2104
 // (`notVariable`) when it is not a variable or array, 0x210E when it is a constant.
-ErrorCode checkStoreTarget(Engine& engine, const Context& ctx, const OperatorRecord& target,
-                           const Token& op, ErrorCode notVariable);
+inline ErrorCode checkStoreTarget(Engine& engine, const Context& ctx,
+                                  const OperatorRecord& target, const Token& op,
+                                  ErrorCode notVariable) {
+    if (target.kind == TokenKind::Variable) {
+        // A constant belongs to its name: written through the slot's letter, it
+        // moves to a fresh slot and the write goes to the old one.
+        const bool movesAway =
+            !target.named && ctx.variables.state(target.slot) == LabelState::Allocated;
+        if (ctx.variables.isConstant(target.slot) && !movesAway) {
+            return engine.fail(kErrAssignToConstant, op);
+        }
+        return kSuccess;
+    }
+    if (target.kind == TokenKind::Array) return kSuccess;
+    return engine.fail(target.kind == TokenKind::Constant ? kErrAssignToConstant : notVariable, op);
+}
+
+// The Number the record's target writes, after claiming the slot: a write
+// through the letter first moves a name's contents out of the slot, and an
+// array's store grows to hold the element. `fr` is the representation a grown
+// store starts in.
+ErrorCode locateArrayTarget(Context& ctx, const OperatorRecord& target, bool fr, Number*& out);
+inline ErrorCode locateTarget(Context& ctx, const OperatorRecord& target, bool fr, Number*& out) {
+    if (target.kind != TokenKind::Variable) return locateArrayTarget(ctx, target, fr, out);
+    if (!target.named) {
+        if (ErrorCode e = ctx.variables.claimForLetter(target.slot)) return e;
+    }
+    out = &ctx.variables.value(target.slot);
+    return kSuccess;
+}
 // checkStoreTarget, then makes the target exist (a named slot written through
 // its letter moves its contents away, a store grows to hold the element) and
 // points `located` at it; 0x2000 naming `op` when it cannot.
@@ -51,8 +86,21 @@ ErrorCode prepareStoreTarget(Engine& engine, Context& ctx, const OperatorRecord&
 // first element, a whole array the value itself.
 ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
                           const Token& op, const Value& value);
-ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
-                          const Token& op, const Number& number);
+ErrorCode storeIntoElement(Engine& engine, Context& ctx, const OperatorRecord& target,
+                           const Token& op, const Number& number);
+// A variable keeps the number as it is; an array element takes the current
+// representation, as matrix elements do.
+inline ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
+                                 const Token& op, const Number& number) {
+    if (target.kind != TokenKind::Variable) return storeIntoElement(engine, ctx, target, op, number);
+    if (ErrorCode e = checkStoreTarget(engine, ctx, target, op, kErrLeftNotVariable)) return e;
+    Number* stored = nullptr;
+    if (ErrorCode e = locateTarget(ctx, target, engine.fractionRepresentation(), stored)) {
+        return engine.fail(e, op);
+    }
+    *stored = number;
+    return kSuccess;
+}
 // The deferred update of a postfix ++ (delta 1) or -- (delta -1), on a target
 // prepared when it was queued.
 void applyPostfixUpdate(Engine& engine, Context& ctx, const OperatorRecord& target, int delta);

@@ -121,13 +121,7 @@ ErrorCode Value::assignElements(const Value& source) {
     return kSuccess;
 }
 
-void normalizeToMode(Number& number, NumberMode mode) {
-    if (isRealFamily(mode)) {
-        number.syncRepresentation(false);
-        number.complex.im = 0.0;
-        return;
-    }
-    if (!isIntegerFamily(mode)) return;
+void wrapToIntegerMode(Number& number, NumberMode mode) {
     const auto low = static_cast<std::uint32_t>(number.truncInt());
     double v = 0.0;
     switch (mode) {

@@ -77,7 +77,16 @@ private:
 // Brings every element to the mode: real modes drop the imaginary part, integer
 // modes truncate and wrap to the mode's width; complex and fraction modes keep all.
 void normalizeToMode(Value& value, NumberMode mode);
-// The same for one Number.
-void normalizeToMode(Number& number, NumberMode mode);
+// The same for one Number. The real modes, where most work happens, are
+// handled inline.
+void wrapToIntegerMode(Number& number, NumberMode mode);
+inline void normalizeToMode(Number& number, NumberMode mode) {
+    if (isRealFamily(mode)) {
+        number.syncRepresentation(false);
+        number.complex.im = 0.0;
+    } else if (isIntegerFamily(mode)) {
+        wrapToIntegerMode(number, mode);
+    }
+}
 
 }  // namespace zentrel
