@@ -182,13 +182,6 @@ ErrorCode locateArrayTarget(Context& ctx, const OperatorRecord& target, bool fr,
     return locateArrayElement(ctx, target, fr, out);
 }
 
-ErrorCode prepareStoreTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
-                             const Token& op, Number*& located) {
-    if (ErrorCode e = checkStoreTarget(engine, ctx, target, op, kErrLeftNotVariable)) return e;
-    const ErrorCode e = locateTarget(ctx, target, engine.fractionRepresentation(), located);
-    return e ? engine.fail(e, op) : kSuccess;
-}
-
 ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
                           const Token& op, const Value& value) {
     if (!isWholeArray(target)) return storeIntoTarget(engine, ctx, target, op, value.first());

@@ -77,30 +77,34 @@ inline ErrorCode locateTarget(Context& ctx, const OperatorRecord& target, bool f
     out = &ctx.variables.value(target.slot);
     return kSuccess;
 }
+
 // checkStoreTarget, then makes the target exist (a named slot written through
 // its letter moves its contents away, a store grows to hold the element) and
 // points `located` at it; 0x2000 naming `op` when it cannot.
-ErrorCode prepareStoreTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
-                             const Token& op, Number*& located);
+inline ErrorCode prepareStoreTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
+                                    const Token& op, Number*& located) {
+    if (ErrorCode e = checkStoreTarget(engine, ctx, target, op, kErrLeftNotVariable)) return e;
+    const ErrorCode e = locateTarget(ctx, target, engine.fractionRepresentation(), located);
+    return e ? engine.fail(e, op) : kSuccess;
+}
+
 // Stores the value into the record's target: a variable or element takes its
-// first element, a whole array the value itself.
+// first element, a whole array the value itself. A variable keeps the number
+// as it is; an array element takes the current representation, as matrix
+// elements do.
 ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
                           const Token& op, const Value& value);
 ErrorCode storeIntoElement(Engine& engine, Context& ctx, const OperatorRecord& target,
                            const Token& op, const Number& number);
-// A variable keeps the number as it is; an array element takes the current
-// representation, as matrix elements do.
 inline ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
                                  const Token& op, const Number& number) {
     if (target.kind != TokenKind::Variable) return storeIntoElement(engine, ctx, target, op, number);
-    if (ErrorCode e = checkStoreTarget(engine, ctx, target, op, kErrLeftNotVariable)) return e;
     Number* stored = nullptr;
-    if (ErrorCode e = locateTarget(ctx, target, engine.fractionRepresentation(), stored)) {
-        return engine.fail(e, op);
-    }
+    if (ErrorCode e = prepareStoreTarget(engine, ctx, target, op, stored)) return e;
     *stored = number;
     return kSuccess;
 }
+
 // The deferred update of a postfix ++ (delta 1) or -- (delta -1), on a target
 // prepared when it was queued.
 void applyPostfixUpdate(Engine& engine, Context& ctx, const OperatorRecord& target, int delta);

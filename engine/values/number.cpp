@@ -11,11 +11,6 @@ Number Number::zero(bool fractionRepresentation) {
     return n;
 }
 
-Number Number::fromReal(double x, bool fractionRepresentation) {
-    if (fractionRepresentation) return fromFraction(Fraction::fromReal(x));
-    return fromComplex({x, 0.0});
-}
-
 void Number::convertRepresentation() {
     if (isFraction) {
         complex = {static_cast<double>(fraction.value()), 0.0};
@@ -24,8 +19,6 @@ void Number::convertRepresentation() {
     }
     isFraction = !isFraction;
 }
-
-Extended Number::realValue() const { return isFraction ? fraction.value() : complex.re; }
 
 Complex Number::asComplex() const {
     if (isFraction) return {static_cast<double>(fraction.value()), 0.0};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 #include "engine/values/extended.h"
 #include "engine/values/fraction.h"
@@ -29,10 +30,12 @@ struct Number {
         : complex(other.complex), fraction(other.fraction), isFraction(other.isFraction) {
         fraction.negative &= static_cast<std::uint8_t>(fraction.numerator != 0);
     }
+    // Copied as one block: member by member, the compiler moves each field of
+    // the fraction on its own.
     Number& operator=(const Number& other) {
-        complex = other.complex;
-        fraction = other.fraction;
-        isFraction = other.isFraction;
+        if (this != &other) {
+            std::memcpy(static_cast<void*>(this), static_cast<const void*>(&other), sizeof(Number));
+        }
         fraction.negative &= static_cast<std::uint8_t>(fraction.numerator != 0);
         return *this;
     }
@@ -40,7 +43,10 @@ struct Number {
     // Zero in the given representation.
     static Number zero(bool fractionRepresentation);
     // A real built directly in the given representation.
-    static Number fromReal(double x, bool fractionRepresentation);
+    static Number fromReal(double x, bool fractionRepresentation) {
+        return fractionRepresentation ? fromFraction(Fraction::fromReal(x))
+                                      : fromComplex({x, 0.0});
+    }
     static Number fromComplex(Complex c) { return Number{false, c, {}}; }
     static Number fromFraction(Fraction f) { return Number{true, {}, f}; }
 
@@ -51,7 +57,7 @@ struct Number {
     }
 
     // Reads without converting the stored parts.
-    Extended realValue() const;
+    Extended realValue() const { return isFraction ? fraction.value() : complex.re; }
     Complex asComplex() const;
     Fraction asFraction() const;
     // realValue truncated toward zero; values beyond 64 bits give INT64_MIN.
