@@ -118,5 +118,13 @@ void BM_CallUserFunction(benchmark::State& state) {
 }
 BENCHMARK(BM_CallUserFunction);
 
+// The same call from a scope with named constants and variables, which every
+// call scope takes over.
+void BM_CallUserFunctionFromNamedScope(benchmark::State& state) {
+    runLoop(state, ":define K 2; :var total limit; @s = 0; func f x; return @0 * K; endfunc",
+            "@s += f @i");
+}
+BENCHMARK(BM_CallUserFunctionFromNamedScope);
+
 }  // namespace
 }  // namespace zentrel

@@ -1,5 +1,7 @@
 #include "engine/interp/call_arguments.h"
 
+#include <bitset>
+#include <cstdint>
 #include <new>
 
 #include "engine/interp/array_text.h"
@@ -23,9 +25,7 @@ const Number& variableValue(const Context& ctx, std::uint8_t slot) {
 // A constant of the called scope (copied from a caller's label) keeps its value.
 void setParameter(Context& child, std::uint8_t slot, const Number& number, bool fraction) {
     if (child.variables.isConstant(slot)) return;
-    Number& variable = child.variables.value(slot);
-    variable = number;
-    variable.syncRepresentation(fraction);
+    child.variables.store(slot, number).syncRepresentation(fraction);
 }
 
 // Both stores of an array: its matrix and its vector store.
@@ -141,10 +141,12 @@ ErrorCode bindArguments(Engine& engine, const Context& caller, Context& child,
     }
     setParameter(child, '!', Number::fromReal(args.count(), fraction), fraction);
     // The unused parameters read zero, whatever a caller's label copied there.
-    for (int i = args.count(); i < kParameterCount; ++i) {
-        const std::uint8_t slot = parameterSlot(i);
-        if (!child.variables.isConstant(slot)) child.variables.clear(slot);
-    }
+    // Their slots are consecutive from '0' + count, all below 64.
+    static_assert('0' + kParameterCount <= 64);
+    const unsigned unused = static_cast<unsigned>(kParameterCount - args.count());
+    const std::uint64_t unusedBits = ((std::uint64_t{1} << unused) - 1)
+                                     << parameterSlot(args.count());
+    child.variables.clearUnlessConstant(std::bitset<kSlotCount>(unusedBits));
     return kSuccess;
 }
 

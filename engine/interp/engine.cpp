@@ -30,6 +30,7 @@ Engine::Engine(Engine& caller)
       warnSwitch(caller.warnSwitch),
       updateSwitch(caller.updateSwitch),
       debugSwitch(caller.debugSwitch),
+      tables_(caller.tables_),
       shared_(caller.shared_),
       caller_(&caller),
       nestingBase_(caller.nesting_) {

@@ -2,9 +2,11 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/interp/engine_canvas.h"
 #include "engine/interp/random_generator.h"
+#include "engine/interp/slot_names.h"
 #include "engine/interp/state_only_canvas.h"
 #include "engine/interp/stop_request.h"
 #include "engine/values/modes.h"
@@ -27,6 +29,9 @@ struct EngineShared {
     // Defined as a constant 1 in every called scope that does not define it
     // already, so that a function can tell which host runs it; empty for none.
     std::string hostSymbol;
+    // Label lists of finished call scopes, emptied with their capacity kept:
+    // the next call's scope borrows one instead of allocating its own.
+    std::vector<std::vector<SlotLabel>> spareLabelLists;
     // The compiled external functions, made on first use by the external-
     // function code, which owns the type; a shared pointer frees what this
     // header cannot see.

@@ -1,5 +1,9 @@
 #include "engine/interp/function_call.h"
 
+#include <new>
+#include <utility>
+#include <vector>
+
 #include "engine/interp/called_body.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
@@ -28,12 +32,42 @@ ErrorCode attachParameterLabels(const FunctionEntry& entry, Context& child) {
     return kSuccess;
 }
 
+// Lends a call scope's variables the label list of a call that has ended and
+// takes it back emptied, so that calls in a loop allocate nothing for labels.
+// Calls nest, so the lists are lent last in, first out.
+class LentLabelList {
+  public:
+    LentLabelList(EngineShared& shared, VariableTable& variables)
+        : spares_(shared.spareLabelLists), variables_(variables) {
+        if (spares_.empty()) return;
+        variables_.exchangeLabels(spares_.back());
+        spares_.pop_back();
+    }
+    LentLabelList(const LentLabelList&) = delete;
+    LentLabelList& operator=(const LentLabelList&) = delete;
+    ~LentLabelList() {
+        std::vector<SlotLabel> list;
+        variables_.exchangeLabels(list);
+        list.clear();
+        // Without room to keep it, the list is simply freed.
+        try {
+            spares_.push_back(std::move(list));
+        } catch (const std::bad_alloc&) {
+        }
+    }
+
+  private:
+    std::vector<std::vector<SlotLabel>>& spares_;
+    VariableTable& variables_;
+};
+
 ErrorCode runCall(Engine& engine, Context& ctx, const Token& token, FunctionEntry& entry,
                   const CallArguments& args, Value& result) {
     // The scope lives on the stack: its slots are made on first use, and calls
     // nest no deeper than kMaxCallDepth. Named constants and labelled variables
     // of the caller are visible in the function.
     Context child(ctx.modes);
+    const LentLabelList lent(engine.shared(), child.variables);
     // One allocation holds every label the scope receives: the caller's, the
     // parameters' and the host symbol's.
     ErrorCode e =

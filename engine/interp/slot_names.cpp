@@ -11,7 +11,7 @@ std::vector<SlotLabel>::iterator SlotNames::entry(std::uint8_t slot) {
                             [](const SlotLabel& e, std::uint8_t s) { return e.slot < s; });
 }
 
-int SlotNames::find(std::string_view name) const {
+int SlotNames::findLabelled(std::string_view name) const {
     for (const SlotLabel& e : labels_) {
         if (e.text == name) return e.slot;
     }
@@ -26,6 +26,15 @@ std::string_view SlotNames::label(std::uint8_t slot) const {
 }
 
 ErrorCode SlotNames::setLabel(std::uint8_t slot, std::string_view text) {
+    // A call scope labels its slots mostly in ascending order: those go on the end.
+    if (!text.empty() && (labels_.empty() || labels_.back().slot < slot)) {
+        try {
+            labels_.push_back(SlotLabel{slot, std::string(text)});
+        } catch (const std::bad_alloc&) {
+            return kOutOfMemory;
+        }
+        return kSuccess;
+    }
     auto it = entry(slot);
     const bool present = it != labels_.end() && it->slot == slot;
     if (text.empty()) {
@@ -44,7 +53,7 @@ ErrorCode SlotNames::setLabel(std::uint8_t slot, std::string_view text) {
     return kSuccess;
 }
 
-ErrorCode SlotNames::reserveLabels(std::size_t count) {
+ErrorCode SlotNames::growLabels(std::size_t count) {
     try {
         labels_.reserve(count);
     } catch (const std::bad_alloc&) {
@@ -55,7 +64,7 @@ ErrorCode SlotNames::reserveLabels(std::size_t count) {
 
 int SlotNames::freshSlot() const {
     for (int slot = kSlotCount - 1; slot > 0; --slot) {
-        if (states_[slot] == LabelState::Free) return slot;
+        if (!inUse_[slot] && !allocated_[slot]) return slot;
     }
     return -1;
 }
@@ -65,7 +74,7 @@ ErrorCode SlotNames::allocate(std::string_view name, int& slot) {
     if (slot < 0) return kOutOfMemory;
     const auto s = static_cast<std::uint8_t>(slot);
     if (ErrorCode e = setLabel(s, name)) return e;
-    states_[s] = LabelState::Allocated;
+    setState(s, LabelState::Allocated);
     return kSuccess;
 }
 
@@ -81,8 +90,8 @@ ErrorCode SlotNames::moveNamed(std::uint8_t slot) {
         // One entry out, one in: the list keeps its capacity, so this cannot fail.
         labels_.insert(entry(to), std::move(moved));
     }
-    states_[to] = LabelState::Allocated;
-    states_[slot] = LabelState::InUse;
+    setState(to, LabelState::Allocated);
+    setState(slot, LabelState::InUse);
     return kSuccess;
 }
 

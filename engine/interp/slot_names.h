@@ -1,6 +1,6 @@
 #pragma once
 
-#include <array>
+#include <bitset>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -35,11 +35,17 @@ class SlotNames {
     SlotNames(const SlotNames&) = delete;
     SlotNames& operator=(const SlotNames&) = delete;
 
-    LabelState state(std::uint8_t slot) const { return states_[slot]; }
-    void setState(std::uint8_t slot, LabelState state) { states_[slot] = state; }
+    LabelState state(std::uint8_t slot) const {
+        if (allocated_[slot]) return LabelState::Allocated;
+        return inUse_[slot] ? LabelState::InUse : LabelState::Free;
+    }
+    void setState(std::uint8_t slot, LabelState state) {
+        inUse_[slot] = state == LabelState::InUse;
+        allocated_[slot] = state == LabelState::Allocated;
+    }
 
     // The slot carrying the label (exact, case-sensitive; the lowest slot wins), or -1.
-    int find(std::string_view name) const;
+    int find(std::string_view name) const { return labels_.empty() ? -1 : findLabelled(name); }
     // Empty when the slot has no label.
     std::string_view label(std::uint8_t slot) const;
     // Replaces the slot's label; an empty text removes it.
@@ -56,8 +62,8 @@ class SlotNames {
     // for a name first gives its name and contents to a fresh slot, so that the
     // name keeps its value; the slot is then in use.
     [[nodiscard]] ErrorCode claimForLetter(std::uint8_t slot) {
-        if (states_[slot] == LabelState::Allocated) return moveNamed(slot);
-        states_[slot] = LabelState::InUse;
+        if (allocated_[slot]) return moveNamed(slot);
+        setState(slot, LabelState::InUse);
         return kSuccess;
     }
     // Labels the slot (:label): an allocated slot moves its named contents away
@@ -65,7 +71,13 @@ class SlotNames {
     [[nodiscard]] ErrorCode attachLabel(std::uint8_t slot, std::string_view name);
 
     // Room for `count` labels in all, so that adding them allocates once.
-    [[nodiscard]] ErrorCode reserveLabels(std::size_t count);
+    [[nodiscard]] ErrorCode reserveLabels(std::size_t count) {
+        return count <= labels_.capacity() ? kSuccess : growLabels(count);
+    }
+    // Swaps the label list with `other`, which must be ordered by slot. A call
+    // scope borrows an emptied list that kept its capacity from an earlier call
+    // and gives it back when it ends, so that labelling it does not allocate.
+    void exchangeLabels(std::vector<SlotLabel>& other) noexcept { labels_.swap(other); }
 
   protected:
     ~SlotNames() = default;
@@ -74,10 +86,15 @@ class SlotNames {
     [[nodiscard]] virtual ErrorCode copyContents(std::uint8_t from, std::uint8_t to) = 0;
 
   private:
+    int findLabelled(std::string_view name) const;
+    [[nodiscard]] ErrorCode growLabels(std::size_t count);
     std::vector<SlotLabel>::iterator entry(std::uint8_t slot);
     [[nodiscard]] ErrorCode moveNamed(std::uint8_t slot);
 
-    std::array<LabelState, kSlotCount> states_{};
+    // The label states as two sets of slots (a slot is in one at most): every
+    // call makes a scope, and clearing 64 bytes costs less than 256.
+    std::bitset<kSlotCount> inUse_;
+    std::bitset<kSlotCount> allocated_;
     std::vector<SlotLabel> labels_;  // ordered by slot
 };
 

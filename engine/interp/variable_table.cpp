@@ -7,7 +7,7 @@ namespace zentrel {
 ErrorCode VariableTable::define(std::string_view name, const Number& value, bool constant,
                                 int& slot) {
     if (ErrorCode e = allocate(name, slot)) return e;
-    this->value(static_cast<std::uint8_t>(slot)) = value;
+    store(static_cast<std::uint8_t>(slot), value);
     constants_[slot] = constant;
     return kSuccess;
 }
@@ -20,18 +20,19 @@ void VariableTable::release(std::uint8_t slot) {
 }
 
 ErrorCode VariableTable::copyLabelled(const VariableTable& other) {
+    if (other.labels().empty()) return kSuccess;
     if (ErrorCode e = reserveLabels(labels().size() + other.labels().size())) return e;
     for (const SlotLabel& label : other.labels()) {
         if (ErrorCode e = setLabel(label.slot, label.text)) return e;
         setState(label.slot, other.state(label.slot));
-        value(label.slot) = other.value(label.slot);
+        store(label.slot, other.value(label.slot));
         constants_[label.slot] = other.constants_[label.slot];
     }
     return kSuccess;
 }
 
 ErrorCode VariableTable::copyContents(std::uint8_t from, std::uint8_t to) {
-    value(to) = std::as_const(*this).value(from);
+    store(to, std::as_const(*this).value(from));
     constants_[to] = constants_[from];
     constants_[from] = false;
     return kSuccess;

@@ -23,19 +23,31 @@ class VariableTable final : public SlotNames {
 
     // For writing: a variable never written starts at zero.
     Number& value(std::uint8_t slot) {
-        if (!made_.test(slot)) {
+        if (!made_[slot]) {
             made_.set(slot);
             return *new (number(slot)) Number();
         }
         return *std::launder(number(slot));
     }
+    // Writes the variable; one never written is made as a copy at once.
+    Number& store(std::uint8_t slot, const Number& newValue) {
+        if (!made_[slot]) {
+            made_[slot] = true;
+            return *new (number(slot)) Number(newValue);
+        }
+        return *std::launder(number(slot)) = newValue;
+    }
     const Number& value(std::uint8_t slot) const {
         static const Number zero;
-        return made_.test(slot) ? *std::launder(number(slot)) : zero;
+        return made_[slot] ? *std::launder(number(slot)) : zero;
     }
-    bool isConstant(std::uint8_t slot) const { return constants_.test(slot); }
+    bool isConstant(std::uint8_t slot) const { return constants_[slot]; }
     // The variable reads zero again, as if never written.
-    void clear(std::uint8_t slot) { made_.reset(slot); }
+    void clear(std::uint8_t slot) { made_[slot] = false; }
+    // Clears every variable of the set that is not a constant.
+    void clearUnlessConstant(const std::bitset<kSlotCount>& slots) {
+        made_ &= ~(slots & ~constants_);
+    }
 
     // Gives the name a fresh slot holding the value (:var, :define, :enum).
     [[nodiscard]] ErrorCode define(std::string_view name, const Number& value, bool constant,

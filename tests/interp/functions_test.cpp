@@ -103,6 +103,50 @@ TEST(Calls, TheCalleesModeDoesNotLeakIntoTheCaller) {
     EXPECT_TRUE(host.shared().modes.fractionRepresentation);
 }
 
+// Call scopes reuse the label storage of ended ones: a name made in one call
+// is gone in the next, and the host symbol is there in every call.
+TEST(Calls, NamesMadeInABodyEndWithTheCall) {
+    RecordingHost host;
+    host.registerHostSymbol("HOST");
+    host.run("func make x; :var inner; inner = @0 * 10; return inner + HOST; endfunc");
+    host.run("func look; :var inner; return inner + HOST; endfunc");
+    for (const char* text : {"make 7", "look", "make 8", "look", "make 9; look"}) {
+        SCOPED_TRACE(text);
+        host.run(text);
+    }
+    EXPECT_EQ(host.results, (std::vector<std::string>{"71", "1", "81", "1", "1"}));
+    EXPECT_TRUE(host.shownCodes().empty());
+}
+
+// Gives every called scope a copy of the top-level function `inner`, so that
+// a body can call it.
+class NestingHost : public RecordingHost {
+  protected:
+    ErrorCode runCalledBody(Engine& calling, CalledBody& call) override {
+        const FunctionEntry* inner = ctx.functions.find("inner");
+        FunctionEntry* copy = inner ? call.child.functions.add("inner") : nullptr;
+        if (!copy) return kOutOfMemory;
+        for (const Token* t = inner->parameters.head(); t; t = t->next()) {
+            if (copy->parameters.append(*t) != kSuccess) return kOutOfMemory;
+        }
+        for (const ProgramLine* line = inner->body.head(); line; line = line->next) {
+            if (copy->body.appendCopy(*line) != kSuccess) return kOutOfMemory;
+        }
+        return runCalledBodyInNestedEngine(calling, call);
+    }
+};
+
+// A call inside a body borrows label storage of its own: the caller's names
+// read the caller's values once the inner call is over.
+TEST(Calls, ANestedCallLeavesItsCallersNames) {
+    NestingHost host;
+    host.run("func inner y; :var local; local = y * 10; return local; endfunc");
+    host.run("func outer x; :var kept; kept = x + 1; return inner x + kept + x; endfunc");
+    EXPECT_EQ(host.answerOf("outer 2"), "25");
+    EXPECT_EQ(host.answerOf("outer 3; outer 4"), "49");
+    EXPECT_TRUE(host.shownCodes().empty());
+}
+
 TEST(Calls, NestingIsBoundedAndFailsWithTheFunctionsName) {
     RecursiveHost host;
     host.run("func down n; return down ( @0 + 1 ); endfunc");
