@@ -66,8 +66,17 @@ inline ErrorCode combineWith(Engine& engine, Context& ctx, const Token& op, Oper
     applyScalarArithmetic(acc, operand, *arith, fr);
     return kSuccess;
 }
-ErrorCode combineWith(Engine& engine, Context& ctx, const Token& op, OperatorId base, Value& acc,
-                      Value& operand);
+
+// The same where either side is a matrix.
+ErrorCode combineMatrices(Engine& engine, Context& ctx, const Token& op, OperatorId base,
+                          Value& acc, Value& operand);
+inline ErrorCode combineWith(Engine& engine, Context& ctx, const Token& op, OperatorId base,
+                             Value& acc, Value& operand) {
+    if (acc.isScalar() && operand.isScalar()) {
+        return combineWith(engine, ctx, op, base, acc.first(), operand.first());
+    }
+    return combineMatrices(engine, ctx, op, base, acc, operand);
+}
 
 // [~] [!] [-] [+] and `,` applied to the operand already in acc.
 void applyUnary(Context& ctx, OperatorId id, Number& acc, bool fractionRepresentation);

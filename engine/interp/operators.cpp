@@ -195,12 +195,9 @@ ErrorCode combineBitsOrComparison(Engine& engine, Op base, Number& acc, Number& 
     return kSuccess;
 }
 
-// Between two scalars every operator is the scalar one.
-ErrorCode combineWith(Engine& engine, Context& ctx, const Token& op, Op base, Value& acc,
-                      Value& operand) {
-    if (acc.isScalar() && operand.isScalar()) {
-        return combineWith(engine, ctx, op, base, acc.first(), operand.first());
-    }
+// A matrix on either side: arithmetic and equality take the whole values.
+ErrorCode combineMatrices(Engine& engine, Context& ctx, const Token& op, Op base, Value& acc,
+                          Value& operand) {
     if (const auto arith = arithmeticOf(base)) {
         return combineArithmetic(engine, ctx, op, *arith, acc, operand);
     }

@@ -182,9 +182,9 @@ ErrorCode locateArrayTarget(Context& ctx, const OperatorRecord& target, bool fr,
     return locateArrayElement(ctx, target, fr, out);
 }
 
-ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
-                          const Token& op, const Value& value) {
-    if (!isWholeArray(target)) return storeIntoTarget(engine, ctx, target, op, value.first());
+ErrorCode storeIntoElement(Engine& engine, Context& ctx, const OperatorRecord& target,
+                           const Token& op, const Value& value) {
+    if (!isWholeArray(target)) return storeIntoElement(engine, ctx, target, op, value.first());
     if (ErrorCode e = checkStoreTarget(engine, ctx, target, op, kErrLeftNotVariable)) return e;
     const ErrorCode e = storeWholeArray(ctx, target, value);
     return e ? engine.fail(e, op) : kSuccess;
@@ -192,7 +192,7 @@ ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& ta
 
 ErrorCode storeIntoElement(Engine& engine, Context& ctx, const OperatorRecord& target,
                            const Token& op, const Number& number) {
-    if (isWholeArray(target)) return storeIntoTarget(engine, ctx, target, op, Value(number));
+    if (isWholeArray(target)) return storeIntoElement(engine, ctx, target, op, Value(number));
     if (ErrorCode e = checkStoreTarget(engine, ctx, target, op, kErrLeftNotVariable)) return e;
     const bool fr = engine.fractionRepresentation();
     Number* element = nullptr;

@@ -92,8 +92,9 @@ inline ErrorCode prepareStoreTarget(Engine& engine, Context& ctx, const Operator
 // first element, a whole array the value itself. A variable keeps the number
 // as it is; an array element takes the current representation, as matrix
 // elements do.
-ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
-                          const Token& op, const Value& value);
+// The stores into arrays (and the refusal of any other target) are out of line.
+ErrorCode storeIntoElement(Engine& engine, Context& ctx, const OperatorRecord& target,
+                           const Token& op, const Value& value);
 ErrorCode storeIntoElement(Engine& engine, Context& ctx, const OperatorRecord& target,
                            const Token& op, const Number& number);
 inline ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
@@ -103,6 +104,11 @@ inline ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRec
     if (ErrorCode e = prepareStoreTarget(engine, ctx, target, op, stored)) return e;
     *stored = number;
     return kSuccess;
+}
+inline ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
+                                 const Token& op, const Value& value) {
+    if (target.kind != TokenKind::Variable) return storeIntoElement(engine, ctx, target, op, value);
+    return storeIntoTarget(engine, ctx, target, op, value.first());
 }
 
 // The deferred update of a postfix ++ (delta 1) or -- (delta -1), on a target

@@ -148,7 +148,7 @@ void wrapToIntegerMode(Number& number, NumberMode mode) {
     number.complex = {v, 0.0};
 }
 
-void normalizeToMode(Value& value, NumberMode mode) {
+void normalizeElementsToMode(Value& value, NumberMode mode) {
     if (!isRealFamily(mode) && !isIntegerFamily(mode)) return;
     for (std::int32_t i = 0; i < value.count(); ++i)
         normalizeToMode(value.element(i), mode);

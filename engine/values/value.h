@@ -74,11 +74,9 @@ private:
     std::int32_t heapCapacity_ = 0;  // Numbers in heap_, zero slot included
 };
 
-// Brings every element to the mode: real modes drop the imaginary part, integer
-// modes truncate and wrap to the mode's width; complex and fraction modes keep all.
-void normalizeToMode(Value& value, NumberMode mode);
-// The same for one Number. The real modes, where most work happens, are
-// handled inline.
+// Brings a number to the mode: real modes drop the imaginary part, integer
+// modes truncate and wrap to the mode's width; complex and fraction modes keep
+// all. Inline for the scalars of the real modes, where most work happens.
 void wrapToIntegerMode(Number& number, NumberMode mode);
 inline void normalizeToMode(Number& number, NumberMode mode) {
     if (isRealFamily(mode)) {
@@ -86,6 +84,16 @@ inline void normalizeToMode(Number& number, NumberMode mode) {
         number.complex.im = 0.0;
     } else if (isIntegerFamily(mode)) {
         wrapToIntegerMode(number, mode);
+    }
+}
+
+// The same for every element of a value.
+void normalizeElementsToMode(Value& value, NumberMode mode);
+inline void normalizeToMode(Value& value, NumberMode mode) {
+    if (value.isScalar()) {
+        normalizeToMode(value.first(), mode);
+    } else {
+        normalizeElementsToMode(value, mode);
     }
 }
 
