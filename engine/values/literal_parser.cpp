@@ -107,6 +107,12 @@ Decimal readSpecialValue(std::string_view text, std::size_t start, bool negative
     return {};
 }
 
+// A digit, the point, or the first letter of an infinity or NaN spelling.
+bool canStartDecimal(char c) {
+    const char lower = static_cast<char>(c | 0x20);
+    return (c >= '0' && c <= '9') || c == '.' || lower == 'i' || lower == 'n';
+}
+
 // The longest prefix that is a decimal floating number: optional sign, digits with
 // an optional point, optional exponent, or an infinity or NaN spelling. Hexadecimal
 // floats, which strtod also reads, are not numbers of this language.
@@ -114,6 +120,8 @@ Decimal readDecimal(std::string_view text) {
     DecimalText parts;
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) parts.negative = text[i++] == '-';
+    // Function names are tried as numbers on every call: most words end here.
+    if (i == text.size() || !canStartDecimal(text[i])) return {};
     if (const Decimal special = readSpecialValue(text, i, parts.negative); special.length > 0) {
         return special;
     }
