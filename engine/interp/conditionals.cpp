@@ -11,11 +11,6 @@ namespace zentrel {
 
 namespace {
 
-bool isZero(const Number& n) {
-    if (n.isFraction) return n.fraction.numerator == 0;
-    return n.complex.re == 0 && n.complex.im == 0;
-}
-
 // Both sides are first brought to the current representation.
 bool caseNumbersEqual(Number a, Number b, bool fractionRepresentation) {
     a.syncRepresentation(fractionRepresentation);
@@ -82,10 +77,6 @@ ErrorCode evaluateCondition(Engine& engine, Context& ctx, const Token& keyword, 
     if (ErrorCode e = engine.evaluateOperand(ctx, keyword, scratch)) return e;
     truth = conditionHolds(scratch);
     return kSuccess;
-}
-
-bool conditionHolds(const Value& value) {
-    return value.count() != 1 || !isZero(value.first());
 }
 
 bool replayPassesOver(const Engine& engine) {

@@ -18,8 +18,14 @@ class Context;
 // the value.
 [[nodiscard]] ErrorCode evaluateCondition(Engine& engine, Context& ctx, const Token& keyword,
                                           Value& scratch, bool& truth);
-// The truth rule of a condition's value.
-bool conditionHolds(const Value& value);
+// The truth rule of a condition's value; inline, as every loop pass tests one.
+inline bool isZero(const Number& n) {
+    if (n.isFraction) return n.fraction.numerator == 0;
+    return n.complex.re == 0 && n.complex.im == 0;
+}
+inline bool conditionHolds(const Value& value) {
+    return value.count() != 1 || !isZero(value.first());
+}
 // A loop test with its condition's truth: a false one ends the loop.
 void finishLoopTest(Engine& engine, bool truth);
 // True while a replayed loop block passes over the rest of its pass.

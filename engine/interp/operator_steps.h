@@ -12,6 +12,7 @@
 #include "engine/interp/error_codes.h"
 #include "engine/interp/variables.h"
 #include "engine/values/arithmetic.h"
+#include "engine/values/comparison.h"
 #include "engine/values/error_code.h"
 #include "engine/values/value.h"
 
@@ -47,18 +48,43 @@ constexpr std::optional<ArithmeticOp> arithmeticOf(OperatorId id) {
     }
 }
 
-// combineWith between two scalars for the bit operators and comparisons.
-ErrorCode combineBitsOrComparison(Engine& engine, OperatorId base, Number& acc, Number& operand);
+constexpr std::optional<OrderOp> orderOf(OperatorId id) {
+    switch (id) {
+        case OperatorId::Less:
+            return OrderOp::Less;
+        case OperatorId::LessEqual:
+            return OrderOp::LessEqual;
+        case OperatorId::Greater:
+            return OrderOp::Greater;
+        case OperatorId::GreaterEqual:
+            return OrderOp::GreaterEqual;
+        default:
+            return std::nullopt;
+    }
+}
+
+// The scalar 1 or 0 a comparison gives.
+inline Number truth(bool value, bool fractionRepresentation) {
+    return Number::fromReal(value ? 1.0 : 0.0, fractionRepresentation);
+}
+
+// combineWith between two scalars for the bit operators and [==] [!=].
+ErrorCode combineBitsOrEquality(Engine& engine, OperatorId base, Number& acc, Number& operand);
 
 // acc = acc (base) operand, for every binary operator that has a plain value
 // result. Bit operators and comparisons keep only the first elements. The
 // scalar form is the core every other form reduces to between two scalars;
-// it is inline because loops run it on every pass.
+// its arithmetic and orderings are inline because loops run them on every pass.
 inline ErrorCode combineWith(Engine& engine, Context& ctx, const Token& op, OperatorId base,
                              Number& acc, Number& operand) {
-    const auto arith = arithmeticOf(base);
-    if (!arith) return combineBitsOrComparison(engine, base, acc, operand);
     const bool fr = engine.fractionRepresentation();
+    const auto arith = arithmeticOf(base);
+    if (!arith) {
+        const auto order = orderOf(base);
+        if (!order) return combineBitsOrEquality(engine, base, acc, operand);
+        acc = truth(compareOrdered(acc, operand, *order), fr);
+        return kSuccess;
+    }
     if ((arith == ArithmeticOp::Divide || arith == ArithmeticOp::Remainder) &&
         isDivisionByZero(operand, fr)) {
         engine.warn(ctx, kWarnDivisionByZero, op);

@@ -19,10 +19,6 @@ namespace {
 
 using Op = OperatorId;
 
-Number truth(bool value, bool fractionRepresentation) {
-    return Number::fromReal(value ? 1.0 : 0.0, fractionRepresentation);
-}
-
 ErrorCode combineArithmetic(Engine& engine, Context& ctx, const Token& op, ArithmeticOp arith,
                             Value& acc, Value& operand) {
     const bool fr = engine.fractionRepresentation();
@@ -46,21 +42,6 @@ constexpr std::optional<BitOp> bitOf(Op id) {
             return BitOp::Xor;
         case Op::BitOr:
             return BitOp::Or;
-        default:
-            return std::nullopt;
-    }
-}
-
-constexpr std::optional<OrderOp> orderOf(Op id) {
-    switch (id) {
-        case Op::Less:
-            return OrderOp::Less;
-        case Op::LessEqual:
-            return OrderOp::LessEqual;
-        case Op::Greater:
-            return OrderOp::Greater;
-        case Op::GreaterEqual:
-            return OrderOp::GreaterEqual;
         default:
             return std::nullopt;
     }
@@ -183,12 +164,10 @@ OperatorId compoundBase(OperatorId id) {
     }
 }
 
-ErrorCode combineBitsOrComparison(Engine& engine, Op base, Number& acc, Number& operand) {
+ErrorCode combineBitsOrEquality(Engine& engine, Op base, Number& acc, Number& operand) {
     const bool fr = engine.fractionRepresentation();
     if (const auto bit = bitOf(base)) {
         acc = applyBitOp(acc, operand, *bit, fr);
-    } else if (const auto order = orderOf(base)) {
-        acc = truth(compareOrdered(acc, operand, *order), fr);
     } else {
         acc = truth(numbersEqual(acc, operand, fr) == (base == Op::Equal), fr);
     }

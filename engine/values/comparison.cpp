@@ -10,22 +10,6 @@ bool realsEqual(Extended x, Extended y) {
 
 }  // namespace
 
-bool compareOrdered(const Number& left, const Number& right, OrderOp op) {
-    const Extended a = left.realValue();
-    const Extended b = right.realValue();
-    switch (op) {
-        case OrderOp::Less:
-            return a < b;
-        case OrderOp::LessEqual:
-            return a <= b;
-        case OrderOp::Greater:
-            return !(a <= b);
-        case OrderOp::GreaterEqual:
-            return !(a < b);
-    }
-    return false;
-}
-
 bool numbersEqual(const Number& accumulatorElement, const Number& operandElement,
                   bool fractionRepresentation) {
     Number a = accumulatorElement;

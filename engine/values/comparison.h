@@ -16,7 +16,21 @@ enum class OrderOp : std::uint8_t { Less, LessEqual, Greater, GreaterEqual };
 // complex by re; nothing is converted). With a NaN on either side Less and LessEqual
 // are false while Greater and GreaterEqual are true: the latter are computed as the
 // negation of LessEqual and Less.
-bool compareOrdered(const Number& left, const Number& right, OrderOp op);
+inline bool compareOrdered(const Number& left, const Number& right, OrderOp op) {
+    const Extended a = left.realValue();
+    const Extended b = right.realValue();
+    switch (op) {
+        case OrderOp::Less:
+            return a < b;
+        case OrderOp::LessEqual:
+            return a <= b;
+        case OrderOp::Greater:
+            return !(a <= b);
+        case OrderOp::GreaterEqual:
+            return !(a < b);
+    }
+    return false;
+}
 
 // One element of [==]: the accumulator's element is read in the current
 // representation, the operand's in its own. Fraction against complex compares the
