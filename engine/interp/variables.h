@@ -30,8 +30,7 @@ ErrorCode settleSlot(Engine& engine, Context& ctx, const Token& token, std::uint
 // The number variable `slot` holds, in the current representation, with the
 // record naming the variable; `named` when it was reached through its label.
 // Inline, as every loop pass reads variables.
-inline void readVariable(Engine& engine, Context& ctx, std::uint8_t slot, bool named,
-                         Number& out) {
+inline void readVariable(Engine& engine, Context& ctx, std::uint8_t slot, bool named, Number& out) {
     engine.operatorRecord().set(TokenKind::Variable, slot, named);
     // Variable 0 has no storage of its own: it is the first element of the answer.
     out = slot == 0 ? ctx.answer().first() : std::as_const(ctx.variables).value(slot);
@@ -47,9 +46,8 @@ ErrorCode readArrayOperand(Engine& engine, Context& ctx, const Token& token, Val
 
 // Checks that the record names something a storing operator may write: 0x2104
 // (`notVariable`) when it is not a variable or array, 0x210E when it is a constant.
-inline ErrorCode checkStoreTarget(Engine& engine, const Context& ctx,
-                                  const OperatorRecord& target, const Token& op,
-                                  ErrorCode notVariable) {
+inline ErrorCode checkStoreTarget(Engine& engine, const Context& ctx, const OperatorRecord& target,
+                                  const Token& op, ErrorCode notVariable) {
     if (target.kind == TokenKind::Variable) {
         // A constant belongs to its name: written through the slot's letter, it
         // moves to a fresh slot and the write goes to the old one.
@@ -99,7 +97,8 @@ ErrorCode storeIntoElement(Engine& engine, Context& ctx, const OperatorRecord& t
                            const Token& op, const Number& number);
 inline ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
                                  const Token& op, const Number& number) {
-    if (target.kind != TokenKind::Variable) return storeIntoElement(engine, ctx, target, op, number);
+    if (target.kind != TokenKind::Variable)
+        return storeIntoElement(engine, ctx, target, op, number);
     Number* stored = nullptr;
     if (ErrorCode e = prepareStoreTarget(engine, ctx, target, op, stored)) return e;
     *stored = number;

@@ -44,8 +44,7 @@ struct Number {
     static Number zero(bool fractionRepresentation);
     // A real built directly in the given representation.
     static Number fromReal(double x, bool fractionRepresentation) {
-        return fractionRepresentation ? fromFraction(Fraction::fromReal(x))
-                                      : fromComplex({x, 0.0});
+        return fractionRepresentation ? fromFraction(Fraction::fromReal(x)) : fromComplex({x, 0.0});
     }
     static Number fromComplex(Complex c) { return Number{false, c, {}}; }
     static Number fromFraction(Fraction f) { return Number{true, {}, f}; }

@@ -15,7 +15,7 @@ namespace zentrel {
 // the matrix. A scalar keeps its element and zero slot inline, so making,
 // copying and assigning scalars never allocates.
 class Value {
-public:
+  public:
     Value() = default;  // scalar zero
     explicit Value(const Number& scalar) { inline_[0] = scalar; }
     Value(const Value& other);
@@ -60,7 +60,7 @@ public:
         data()[0] = number;
     }
 
-private:
+  private:
     [[nodiscard]] ErrorCode assignElements(const Value& source);
     Number* data() { return heap_ ? heap_.get() : inline_.data(); }
     const Number* data() const { return heap_ ? heap_.get() : inline_.data(); }
