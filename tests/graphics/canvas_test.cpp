@@ -6,13 +6,14 @@
 #include <string>
 
 #include "graphics/canvas.h"
+#include "tests/graphics/int32_bounds.h"
 #include "tests/graphics/raster_picture.h"
 
 namespace zentrel {
 namespace {
 
-constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
-constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+using test::kMax;
+using test::kMin;
 
 TEST(CanvasRaster, NewCanvasIsEmptyWithIdentityTransform) {
     const Canvas canvas;

@@ -5,12 +5,13 @@
 #include <ostream>
 
 #include "graphics/line_clip.h"
+#include "tests/graphics/int32_bounds.h"
 
 namespace zentrel {
 namespace {
 
-constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
-constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+using test::kMax;
+using test::kMin;
 
 struct ClipCase {
     const char* what;

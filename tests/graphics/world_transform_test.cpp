@@ -5,12 +5,13 @@
 #include <optional>
 
 #include "graphics/world_transform.h"
+#include "tests/graphics/int32_bounds.h"
 
 namespace zentrel {
 namespace {
 
-constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
-constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+using test::kMax;
+using test::kMin;
 
 TEST(WorldTransform, PixelsTruncateTowardZeroAndSaturate) {
     const double nan = std::numeric_limits<double>::quiet_NaN();

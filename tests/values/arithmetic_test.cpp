@@ -10,11 +10,12 @@
 #include <vector>
 
 #include "tests/values/mode_fixture.h"
+#include "tests/values/test_numbers.h"
 
 namespace zentrel {
 namespace {
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
+using test::kInf;
 
 void expectSameNumber(const Number& actual, const Number& expected) {
     ASSERT_EQ(actual.isFraction, expected.isFraction);

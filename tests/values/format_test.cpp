@@ -10,16 +10,18 @@
 #include "engine/values/number_text.h"
 #include "engine/values/value.h"
 #include "tests/values/mode_setup.h"
+#include "tests/values/test_numbers.h"
 
 namespace zentrel {
 namespace {
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+using test::kC;
+using test::kFr;
+using test::kG;
+using test::kInf;
+using test::kNaN;
+using test::real;
 
-Number real(double x) {
-    return Number::fromComplex({x, 0.0});
-}
 Number cx(double re, double im) {
     return Number::fromComplex({re, im});
 }
@@ -61,9 +63,6 @@ TEST_P(TextForm, PrintsInTheStyleOfTheMode) {
 
 constexpr NumberMode kE = NumberMode::EFloat;
 constexpr NumberMode kF = NumberMode::Float;
-constexpr NumberMode kG = NumberMode::GFloat;
-constexpr NumberMode kC = NumberMode::Complex;
-constexpr NumberMode kFr = NumberMode::Fract;
 constexpr NumberMode kMf = NumberMode::MFract;
 
 INSTANTIATE_TEST_SUITE_P(

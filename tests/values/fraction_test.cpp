@@ -73,34 +73,34 @@ TEST(FractionBasics, FromRealExamples) {
     }
 }
 
-enum class Op { Add, Subtract, Multiply, Divide, Remainder };
+enum class FractionOp { Add, Subtract, Multiply, Divide, Remainder };
 
-void apply(Fraction& a, Op op, const Fraction& b) {
+void apply(Fraction& a, FractionOp op, const Fraction& b) {
     switch (op) {
-        case Op::Add:
+        case FractionOp::Add:
             return a.add(b);
-        case Op::Subtract:
+        case FractionOp::Subtract:
             return a.subtract(b);
-        case Op::Multiply:
+        case FractionOp::Multiply:
             return a.multiply(b);
-        case Op::Divide:
+        case FractionOp::Divide:
             return a.divide(b);
-        case Op::Remainder:
+        case FractionOp::Remainder:
             return a.remainder(b);
     }
 }
 
-void apply(Fraction& a, Op op, double x) {
+void apply(Fraction& a, FractionOp op, double x) {
     switch (op) {
-        case Op::Add:
+        case FractionOp::Add:
             return a.add(x);
-        case Op::Subtract:
+        case FractionOp::Subtract:
             return a.subtract(x);
-        case Op::Multiply:
+        case FractionOp::Multiply:
             return a.multiply(x);
-        case Op::Divide:
+        case FractionOp::Divide:
             return a.divide(x);
-        case Op::Remainder:
+        case FractionOp::Remainder:
             return a.remainder(x);
     }
 }
@@ -108,7 +108,7 @@ void apply(Fraction& a, Op op, double x) {
 struct BinaryCase {
     const char* trace;
     Fraction a;
-    Op op;
+    FractionOp op;
     Fraction b;
     const char* expected;
 };
@@ -129,49 +129,49 @@ TEST_P(FractionArithmetic, GivesTheExpectedFraction) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FractionArithmetic,
-    testing::Values(BinaryCase{"1/3 + 1/6", fr(1, 3), Op::Add, fr(1, 6), "1/2"},
-                    BinaryCase{"1/2 - 3/4", fr(1, 2), Op::Subtract, fr(3, 4), "-1/4"},
-                    BinaryCase{"-1/2 - -3/4", fr(-1, 2), Op::Subtract, fr(-3, 4), "1/4"},
-                    BinaryCase{"-1/2 + -1/4", fr(-1, 2), Op::Add, fr(-1, 4), "-3/4"},
-                    BinaryCase{"2/3 * 3/4", fr(2, 3), Op::Multiply, fr(3, 4), "1/2"},
-                    BinaryCase{"-2/3 * 3/4", fr(-2, 3), Op::Multiply, fr(3, 4), "-1/2"},
-                    BinaryCase{"1/2 / 1/4", fr(1, 2), Op::Divide, fr(1, 4), "2/1"},
-                    BinaryCase{"1/2 / -1/4", fr(1, 2), Op::Divide, fr(-1, 4), "-2/1"},
-                    BinaryCase{"7/2 % 1", fr(7, 2), Op::Remainder, fr(1, 1), "1/2"},
-                    BinaryCase{"-7/2 % 2", fr(-7, 2), Op::Remainder, fr(2, 1), "-3/2"},
-                    BinaryCase{"7/2 % -2", fr(7, 2), Op::Remainder, fr(-2, 1), "3/2"},
-                    BinaryCase{"5/6 % 1/4", fr(5, 6), Op::Remainder, fr(1, 4), "1/12"},
-                    // Clamped, never wrapped.
-                    BinaryCase{"65536 * 65536", fr(65536, 1), Op::Multiply, fr(65536, 1), "1/0"},
-                    BinaryCase{"1/4294967295 * 1/2", fr(1, 4294967295u), Op::Multiply, fr(1, 2),
-                               "0/1"},
-                    BinaryCase{"4294967295 + 1", fr(4294967295u, 1), Op::Add, fr(1, 1), "1/0"},
-                    // Division and remainder by zero leave infinite or undefined fractions.
-                    BinaryCase{"3/4 / 0", fr(3, 4), Op::Divide, fr(0, 1), "1/0"},
-                    BinaryCase{"-3/4 / 0", fr(-3, 4), Op::Divide, fr(0, 1), "-1/0"},
-                    BinaryCase{"0 / 0", fr(0, 1), Op::Divide, fr(0, 1), "0/0"},
-                    BinaryCase{"3/4 % 0", fr(3, 4), Op::Remainder, fr(0, 1), "1/0"},
-                    BinaryCase{"3/4 / 1/0", fr(3, 4), Op::Divide, fr(1, 0), "0/1"},
-                    BinaryCase{"1/0 * 0", fr(1, 0), Op::Multiply, fr(0, 1), "0/0"},
-                    BinaryCase{"1/0 + 5", fr(1, 0), Op::Add, fr(5, 1), "1/0"},
-                    BinaryCase{"1/0 % 5", fr(1, 0), Op::Remainder, fr(5, 1), "1/0"},
-                    BinaryCase{"3/4 % 1/0", fr(3, 4), Op::Remainder, fr(1, 0), "1/0"},
-                    // An infinite right operand decides the sign of a sum.
-                    BinaryCase{"1/2 - 1/0", fr(1, 2), Op::Subtract, fr(1, 0), "-1/0"},
-                    BinaryCase{"1/2 + -1/0", fr(1, 2), Op::Add, fr(-1, 0), "-1/0"},
-                    BinaryCase{"-1/2 + 1/0", fr(-1, 2), Op::Add, fr(1, 0), "1/0"},
-                    BinaryCase{"1/0 - 1/0", fr(1, 0), Op::Subtract, fr(1, 0), "0/0"},
-                    BinaryCase{"1/0 + 1/0", fr(1, 0), Op::Add, fr(1, 0), "1/0"},
-                    BinaryCase{"0/0 + 1", fr(0, 0), Op::Add, fr(1, 1), "0/0"},
-                    // Zero results are positive zero.
-                    BinaryCase{"-1/2 + 1/2", fr(-1, 2), Op::Add, fr(1, 2), "0/1"},
-                    BinaryCase{"-1/2 * 0", fr(-1, 2), Op::Multiply, fr(0, 1), "0/1"},
-                    BinaryCase{"-1/2 % 1/2", fr(-1, 2), Op::Remainder, fr(1, 2), "0/1"}));
+    testing::Values(
+        BinaryCase{"1/3 + 1/6", fr(1, 3), FractionOp::Add, fr(1, 6), "1/2"},
+        BinaryCase{"1/2 - 3/4", fr(1, 2), FractionOp::Subtract, fr(3, 4), "-1/4"},
+        BinaryCase{"-1/2 - -3/4", fr(-1, 2), FractionOp::Subtract, fr(-3, 4), "1/4"},
+        BinaryCase{"-1/2 + -1/4", fr(-1, 2), FractionOp::Add, fr(-1, 4), "-3/4"},
+        BinaryCase{"2/3 * 3/4", fr(2, 3), FractionOp::Multiply, fr(3, 4), "1/2"},
+        BinaryCase{"-2/3 * 3/4", fr(-2, 3), FractionOp::Multiply, fr(3, 4), "-1/2"},
+        BinaryCase{"1/2 / 1/4", fr(1, 2), FractionOp::Divide, fr(1, 4), "2/1"},
+        BinaryCase{"1/2 / -1/4", fr(1, 2), FractionOp::Divide, fr(-1, 4), "-2/1"},
+        BinaryCase{"7/2 % 1", fr(7, 2), FractionOp::Remainder, fr(1, 1), "1/2"},
+        BinaryCase{"-7/2 % 2", fr(-7, 2), FractionOp::Remainder, fr(2, 1), "-3/2"},
+        BinaryCase{"7/2 % -2", fr(7, 2), FractionOp::Remainder, fr(-2, 1), "3/2"},
+        BinaryCase{"5/6 % 1/4", fr(5, 6), FractionOp::Remainder, fr(1, 4), "1/12"},
+        // Clamped, never wrapped.
+        BinaryCase{"65536 * 65536", fr(65536, 1), FractionOp::Multiply, fr(65536, 1), "1/0"},
+        BinaryCase{"1/4294967295 * 1/2", fr(1, 4294967295u), FractionOp::Multiply, fr(1, 2), "0/1"},
+        BinaryCase{"4294967295 + 1", fr(4294967295u, 1), FractionOp::Add, fr(1, 1), "1/0"},
+        // Division and remainder by zero leave infinite or undefined fractions.
+        BinaryCase{"3/4 / 0", fr(3, 4), FractionOp::Divide, fr(0, 1), "1/0"},
+        BinaryCase{"-3/4 / 0", fr(-3, 4), FractionOp::Divide, fr(0, 1), "-1/0"},
+        BinaryCase{"0 / 0", fr(0, 1), FractionOp::Divide, fr(0, 1), "0/0"},
+        BinaryCase{"3/4 % 0", fr(3, 4), FractionOp::Remainder, fr(0, 1), "1/0"},
+        BinaryCase{"3/4 / 1/0", fr(3, 4), FractionOp::Divide, fr(1, 0), "0/1"},
+        BinaryCase{"1/0 * 0", fr(1, 0), FractionOp::Multiply, fr(0, 1), "0/0"},
+        BinaryCase{"1/0 + 5", fr(1, 0), FractionOp::Add, fr(5, 1), "1/0"},
+        BinaryCase{"1/0 % 5", fr(1, 0), FractionOp::Remainder, fr(5, 1), "1/0"},
+        BinaryCase{"3/4 % 1/0", fr(3, 4), FractionOp::Remainder, fr(1, 0), "1/0"},
+        // An infinite right operand decides the sign of a sum.
+        BinaryCase{"1/2 - 1/0", fr(1, 2), FractionOp::Subtract, fr(1, 0), "-1/0"},
+        BinaryCase{"1/2 + -1/0", fr(1, 2), FractionOp::Add, fr(-1, 0), "-1/0"},
+        BinaryCase{"-1/2 + 1/0", fr(-1, 2), FractionOp::Add, fr(1, 0), "1/0"},
+        BinaryCase{"1/0 - 1/0", fr(1, 0), FractionOp::Subtract, fr(1, 0), "0/0"},
+        BinaryCase{"1/0 + 1/0", fr(1, 0), FractionOp::Add, fr(1, 0), "1/0"},
+        BinaryCase{"0/0 + 1", fr(0, 0), FractionOp::Add, fr(1, 1), "0/0"},
+        // Zero results are positive zero.
+        BinaryCase{"-1/2 + 1/2", fr(-1, 2), FractionOp::Add, fr(1, 2), "0/1"},
+        BinaryCase{"-1/2 * 0", fr(-1, 2), FractionOp::Multiply, fr(0, 1), "0/1"},
+        BinaryCase{"-1/2 % 1/2", fr(-1, 2), FractionOp::Remainder, fr(1, 2), "0/1"}));
 
 struct RealCase {
     const char* trace;
     Fraction a;
-    Op op;
+    FractionOp op;
     double x;
     const char* expected;
 };
@@ -192,19 +192,19 @@ TEST_P(FractionWithReal, GivesTheExpectedFraction) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FractionWithReal,
-    testing::Values(RealCase{"1/4 + 0.75", fr(1, 4), Op::Add, 0.75, "1/1"},
-                    RealCase{"1/3 + 2", fr(1, 3), Op::Add, 2, "7/3"},
-                    RealCase{"1/3 + -2", fr(1, 3), Op::Add, -2, "-5/3"},
-                    RealCase{"1/3 - 1", fr(1, 3), Op::Subtract, 1, "-2/3"},
-                    RealCase{"-1/3 - -1", fr(-1, 3), Op::Subtract, -1, "2/3"},
-                    RealCase{"1/3 - 0.5", fr(1, 3), Op::Subtract, 0.5, "-1/6"},
-                    RealCase{"2/3 * 1.5", fr(2, 3), Op::Multiply, 1.5, "1/1"},
-                    RealCase{"2/3 / -2", fr(2, 3), Op::Divide, -2, "-1/3"},
-                    RealCase{"7/2 % 1", fr(7, 2), Op::Remainder, 1, "1/2"},
-                    RealCase{"1/0 + 5", fr(1, 0), Op::Add, 5, "1/0"},
-                    RealCase{"1/2 - inf", fr(1, 2), Op::Subtract, INFINITY, "-1/0"},
-                    RealCase{"3 + 4294967295", fr(3, 1), Op::Add, 4294967295.0, "1/0"},
-                    RealCase{"1/2 + 1e10", fr(1, 2), Op::Add, 1e10, "1/0"}));
+    testing::Values(RealCase{"1/4 + 0.75", fr(1, 4), FractionOp::Add, 0.75, "1/1"},
+                    RealCase{"1/3 + 2", fr(1, 3), FractionOp::Add, 2, "7/3"},
+                    RealCase{"1/3 + -2", fr(1, 3), FractionOp::Add, -2, "-5/3"},
+                    RealCase{"1/3 - 1", fr(1, 3), FractionOp::Subtract, 1, "-2/3"},
+                    RealCase{"-1/3 - -1", fr(-1, 3), FractionOp::Subtract, -1, "2/3"},
+                    RealCase{"1/3 - 0.5", fr(1, 3), FractionOp::Subtract, 0.5, "-1/6"},
+                    RealCase{"2/3 * 1.5", fr(2, 3), FractionOp::Multiply, 1.5, "1/1"},
+                    RealCase{"2/3 / -2", fr(2, 3), FractionOp::Divide, -2, "-1/3"},
+                    RealCase{"7/2 % 1", fr(7, 2), FractionOp::Remainder, 1, "1/2"},
+                    RealCase{"1/0 + 5", fr(1, 0), FractionOp::Add, 5, "1/0"},
+                    RealCase{"1/2 - inf", fr(1, 2), FractionOp::Subtract, INFINITY, "-1/0"},
+                    RealCase{"3 + 4294967295", fr(3, 1), FractionOp::Add, 4294967295.0, "1/0"},
+                    RealCase{"1/2 + 1e10", fr(1, 2), FractionOp::Add, 1e10, "1/0"}));
 
 // The integral shortcut of addition and subtraction must agree with the general path.
 TEST(FractionWithRealShortcut, AgreesWithAddingTheIntegerAsAFraction) {

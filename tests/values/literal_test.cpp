@@ -11,13 +11,18 @@
 
 #include "engine/values/number_text.h"
 #include "tests/values/mode_setup.h"
+#include "tests/values/test_numbers.h"
 
 namespace zentrel {
 namespace {
 
+using test::kC;
+using test::kFr;
+using test::kG;
+using test::kInf;
+
 using namespace std::string_view_literals;
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kPi = std::numbers::pi;
 constexpr AngleUnit kRad = AngleUnit::Radian;
 constexpr AngleUnit kDeg = AngleUnit::Degree;
@@ -61,9 +66,6 @@ TEST_P(ComplexLiterals, ReadAsTheExpectedNumber) {
     EXPECT_DOUBLE_EQ(n->complex.re, c.re);
     EXPECT_DOUBLE_EQ(n->complex.im, c.im);
 }
-
-constexpr NumberMode kG = NumberMode::GFloat;
-constexpr NumberMode kC = NumberMode::Complex;
 
 INSTANTIATE_TEST_SUITE_P(
     SignsAndDecimals, ComplexLiterals,
@@ -183,55 +185,57 @@ TEST_P(FractionLiterals, ReadAsTheExpectedFraction) {
     EXPECT_EQ(n->fraction.denominator, c.denominator);
 }
 
-constexpr NumberMode kF = NumberMode::Fract;
 constexpr NumberMode kM = NumberMode::MFract;
 
 INSTANTIATE_TEST_SUITE_P(
     FractionForms, FractionLiterals,
-    testing::Values(FractionCase{kF, "1_2_3", false, 5, 3}, FractionCase{kF, "6_8", false, 3, 4},
-                    FractionCase{kF, "-3_4", true, 3, 4}, FractionCase{kF, "\\-3_4", true, 3, 4},
-                    FractionCase{kF, "1_\\2", false, 1, 2},
-                    FractionCase{kF, "1_\\2_\\3", false, 5, 3},
-                    FractionCase{kF, "2.9_4.7", false, 1, 2},  // parts are truncated
-                    FractionCase{kF, "1_0", false, 1, 0}, FractionCase{kF, "0_0", false, 0, 0},
-                    FractionCase{kF, "1_2_0", false, 1, 0},
-                    FractionCase{kF, "-0_5", false, 0, 1},  // zero is never negative
+    testing::Values(FractionCase{kFr, "1_2_3", false, 5, 3}, FractionCase{kFr, "6_8", false, 3, 4},
+                    FractionCase{kFr, "-3_4", true, 3, 4}, FractionCase{kFr, "\\-3_4", true, 3, 4},
+                    FractionCase{kFr, "1_\\2", false, 1, 2},
+                    FractionCase{kFr, "1_\\2_\\3", false, 5, 3},
+                    FractionCase{kFr, "2.9_4.7", false, 1, 2},  // parts are truncated
+                    FractionCase{kFr, "1_0", false, 1, 0}, FractionCase{kFr, "0_0", false, 0, 0},
+                    FractionCase{kFr, "1_2_0", false, 1, 0},
+                    FractionCase{kFr, "-0_5", false, 0, 1},  // zero is never negative
                     FractionCase{kM, "7_4", false, 7, 4},
                     // A fraction literal is a fraction in every mode.
                     FractionCase{kG, "1_2", false, 1, 2},
-                    FractionCase{kF, "1_2d", false, 1, 2, kDeg}));
+                    FractionCase{kFr, "1_2d", false, 1, 2, kDeg}));
 
 INSTANTIATE_TEST_SUITE_P(
     FractionRepresentation, FractionLiterals,
-    testing::Values(FractionCase{kF, "0.75", false, 3, 4}, FractionCase{kF, "-0.5", true, 1, 2},
-                    FractionCase{kF, "\\x1F", false, 31, 1}, FractionCase{kF, "'A", false, 65, 1},
-                    FractionCase{kF, "-'A", true, 65, 1},
+    testing::Values(FractionCase{kFr, "0.75", false, 3, 4}, FractionCase{kFr, "-0.5", true, 1, 2},
+                    FractionCase{kFr, "\\x1F", false, 31, 1}, FractionCase{kFr, "'A", false, 65, 1},
+                    FractionCase{kFr, "-'A", true, 65, 1},
                     // The binary image of n = 6, d = 8 is reduced as every fraction
                     // is; the signs combine, and zero is 0/1 whatever its signs.
-                    FractionCase{kF, "\\f00000000000018400000000000002040", false, 3, 4},
-                    FractionCase{kF, "\\f000000000000184000000000000020C0", true, 3, 4},
-                    FractionCase{kF, "-\\f000000000000184000000000000020C0", false, 3, 4},
+                    FractionCase{kFr, "\\f00000000000018400000000000002040", false, 3, 4},
+                    FractionCase{kFr, "\\f000000000000184000000000000020C0", true, 3, 4},
+                    FractionCase{kFr, "-\\f000000000000184000000000000020C0", false, 3, 4},
                     FractionCase{kM, "\\f00000000000000000000000000005540", false, 0, 1},
                     FractionCase{kM, "\\f000000000000000000000000000014C0", false, 0, 1},
-                    FractionCase{kF, "\\f0000000000002840", false, 1, 0}));
+                    FractionCase{kFr, "\\f0000000000002840", false, 1, 0}));
 
 // The exact modes write an infinite fraction as inf and an undefined one as
 // nan; read back, these words give the same fractions, not 0.
-INSTANTIATE_TEST_SUITE_P(
-    NonFiniteWords, FractionLiterals,
-    testing::Values(FractionCase{kF, "inf", false, 1, 0}, FractionCase{kM, "-inf", true, 1, 0},
-                    FractionCase{kM, "infinity", false, 1, 0}, FractionCase{kF, "nan", false, 0, 0},
-                    FractionCase{kM, "nan", false, 0, 0}, FractionCase{kM, "-NaN", false, 0, 0},
-                    FractionCase{kM, "nand", false, 0, 0, kDeg},
-                    FractionCase{kF, "nan_5", false, 0, 0}, FractionCase{kF, "5_nan", false, 0, 0},
-                    FractionCase{kG, "1_2_nan", false, 0, 0}));
+INSTANTIATE_TEST_SUITE_P(NonFiniteWords, FractionLiterals,
+                         testing::Values(FractionCase{kFr, "inf", false, 1, 0},
+                                         FractionCase{kM, "-inf", true, 1, 0},
+                                         FractionCase{kM, "infinity", false, 1, 0},
+                                         FractionCase{kFr, "nan", false, 0, 0},
+                                         FractionCase{kM, "nan", false, 0, 0},
+                                         FractionCase{kM, "-NaN", false, 0, 0},
+                                         FractionCase{kM, "nand", false, 0, 0, kDeg},
+                                         FractionCase{kFr, "nan_5", false, 0, 0},
+                                         FractionCase{kFr, "5_nan", false, 0, 0},
+                                         FractionCase{kG, "1_2_nan", false, 0, 0}));
 
 // Any fraction written in an exact mode reads back as the same fraction.
 TEST(FractionLiterals, WrittenFractionsReadBackUnchanged) {
     const Fraction fractions[] = {{0, 0, 1},  {0, 3, 4},           {1, 7, 4},
                                   {0, 12, 1}, {1, 1, 0},           {0, 1, 0},
                                   {0, 0, 0},  {1, 4294967295u, 2}, {0, 1, 4294967295u}};
-    for (NumberMode mode : {kF, kM}) {
+    for (NumberMode mode : {kFr, kM}) {
         const ModeSetup setup(mode);
         for (const Fraction& f : fractions) {
             const std::string written = formatNumber(setup.view(), Number::fromFraction(f));
@@ -279,16 +283,18 @@ INSTANTIATE_TEST_SUITE_P(
                     RejectedCase{kG, "infx"}, RejectedCase{kG, "in"}, RejectedCase{kG, "nana"},
                     RejectedCase{kG, "0x1p3"}, RejectedCase{kG, "0x10"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    EscapesAndFractions, RejectedLiterals,
-    testing::Values(RejectedCase{kG, "\\q"}, RejectedCase{kG, "\\x"}, RejectedCase{kG, "\\b"},
-                    RejectedCase{kG, "\\b102"}, RejectedCase{kG, "\\08"}, RejectedCase{kG, "\\x1G"},
-                    RejectedCase{kG, "\\x 1"}, RejectedCase{kG, "\\x-1"},
-                    RejectedCase{kG, "\\x0x1"}, RejectedCase{kG, "\\-\\-5"},
-                    RejectedCase{kF, "1_-2"}, RejectedCase{kF, "1_2_-3"}, RejectedCase{kF, "-1_-2"},
-                    RejectedCase{kF, "1_2_"}, RejectedCase{kF, "1__2"}, RejectedCase{kF, "1_2_3_4"},
-                    RejectedCase{kF, "1_2x"}, RejectedCase{kF, "1_"}, RejectedCase{kF, "_1"},
-                    RejectedCase{kF, "1_\\"}, RejectedCase{kC, "1_2"}));
+INSTANTIATE_TEST_SUITE_P(EscapesAndFractions, RejectedLiterals,
+                         testing::Values(RejectedCase{kG, "\\q"}, RejectedCase{kG, "\\x"},
+                                         RejectedCase{kG, "\\b"}, RejectedCase{kG, "\\b102"},
+                                         RejectedCase{kG, "\\08"}, RejectedCase{kG, "\\x1G"},
+                                         RejectedCase{kG, "\\x 1"}, RejectedCase{kG, "\\x-1"},
+                                         RejectedCase{kG, "\\x0x1"}, RejectedCase{kG, "\\-\\-5"},
+                                         RejectedCase{kFr, "1_-2"}, RejectedCase{kFr, "1_2_-3"},
+                                         RejectedCase{kFr, "-1_-2"}, RejectedCase{kFr, "1_2_"},
+                                         RejectedCase{kFr, "1__2"}, RejectedCase{kFr, "1_2_3_4"},
+                                         RejectedCase{kFr, "1_2x"}, RejectedCase{kFr, "1_"},
+                                         RejectedCase{kFr, "_1"}, RejectedCase{kFr, "1_\\"},
+                                         RejectedCase{kC, "1_2"}));
 
 INSTANTIATE_TEST_SUITE_P(ComplexFamily, RejectedLiterals,
                          testing::Values(RejectedCase{kC, "3+4"}, RejectedCase{kC, "3+4ii"},
@@ -318,7 +324,7 @@ TEST(LiteralRepresentation, IntegerLiteralsFollowTheRadixRule) {
 }
 
 TEST(LiteralRepresentation, LargeMixedNumbersAreClampedNotWrapped) {
-    const ModeSetup setup(kF);
+    const ModeSetup setup(kFr);
     const std::optional<Number> n = parse(setup, "4000000000_1_2");
     ASSERT_TRUE(n.has_value());
     EXPECT_GE(n->fraction.value(), 4e9L);
@@ -366,7 +372,7 @@ TEST(LongLiterals, AreReadWithoutOverrunningTheText) {
     EXPECT_DOUBLE_EQ(imaged->complex.re, 1);
     EXPECT_DOUBLE_EQ(imaged->complex.im, 2);
     EXPECT_TRUE(parse(complex, image + "i").has_value());
-    const ModeSetup fraction(kF);
+    const ModeSetup fraction(kFr);
     EXPECT_TRUE(parse(fraction, image).has_value());
 }
 

@@ -4,16 +4,18 @@
 #include <limits>
 
 #include "engine/values/value.h"
+#include "tests/values/test_numbers.h"
 
 namespace zentrel {
 namespace {
 
-Number real(double x) { return Number::fromReal(x, false); }
+using test::real;
 
 Value matrix(std::int32_t rows, std::int32_t cols) {
     Value v;
     EXPECT_EQ(v.resize(rows, cols, false), kSuccess);
-    for (std::int32_t i = 0; i < v.count(); ++i) v.element(i) = real(i + 1);
+    for (std::int32_t i = 0; i < v.count(); ++i)
+        v.element(i) = real(i + 1);
     return v;
 }
 
@@ -179,14 +181,14 @@ TEST_P(NormalizeIntegers, WrapsToTheModeWidth) {
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, NormalizeIntegers,
-    testing::Values(NormalizeCase{NumberMode::UChar, 256, 0}, NormalizeCase{NumberMode::UChar, -1, 255},
-                    NormalizeCase{NumberMode::Char, 128, -128}, NormalizeCase{NumberMode::Char, 127, 127},
-                    NormalizeCase{NumberMode::Short, 32768, -32768},
-                    NormalizeCase{NumberMode::UShort, 65537, 1},
-                    NormalizeCase{NumberMode::Long, 2147483648.0, -2147483648.0},
-                    NormalizeCase{NumberMode::ULong, -1, 4294967295.0},
-                    NormalizeCase{NumberMode::Long, 3.5, 3}, NormalizeCase{NumberMode::Long, -3.5, -3},
-                    NormalizeCase{NumberMode::ULong, 1e30, 0}));
+    testing::Values(
+        NormalizeCase{NumberMode::UChar, 256, 0}, NormalizeCase{NumberMode::UChar, -1, 255},
+        NormalizeCase{NumberMode::Char, 128, -128}, NormalizeCase{NumberMode::Char, 127, 127},
+        NormalizeCase{NumberMode::Short, 32768, -32768},
+        NormalizeCase{NumberMode::UShort, 65537, 1},
+        NormalizeCase{NumberMode::Long, 2147483648.0, -2147483648.0},
+        NormalizeCase{NumberMode::ULong, -1, 4294967295.0}, NormalizeCase{NumberMode::Long, 3.5, 3},
+        NormalizeCase{NumberMode::Long, -3.5, -3}, NormalizeCase{NumberMode::ULong, 1e30, 0}));
 
 TEST(Normalize, RealModesDropImaginaryPartsAndFractions) {
     Value v(Number::fromComplex({1.0, 2.0}));
