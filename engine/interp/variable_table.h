@@ -42,6 +42,8 @@ class VariableTable final : public SlotNames {
         return made_[slot] ? *std::launder(number(slot)) : zero;
     }
     bool isConstant(std::uint8_t slot) const { return constants_[slot]; }
+    // The variable reads zero again, as if never written.
+    void clear(std::uint8_t slot) { made_[slot] = false; }
     // Clears every variable of the set that is not a constant.
     void clearUnlessConstant(const std::bitset<kSlotCount>& slots) {
         made_ &= ~(slots & ~constants_);
