@@ -5,28 +5,25 @@
 #include <fstream>
 #include <string>
 
-#include "engine/extfunc/external_functions.h"
-#include "engine/interp/context.h"
-#include "engine/interp/engine.h"
+#include "engine/interpreter.h"
 
 namespace zentrel {
 namespace {
 
 // A host with one folder holding f.vdl, counting how often the folder list is
 // asked for: a call served from the cache must not ask at all.
-class FolderHost : public Engine {
+class FolderHost : public Host {
   public:
     explicit FolderHost(std::string folder) : folder_(std::move(folder)) {}
     mutable std::size_t folderLookups = 0;
 
-  protected:
-    bool searchFolder(std::size_t index, std::string& folder) const override {
+    bool functionFolder(std::size_t index, std::string& folder) const override {
         ++folderLookups;
         if (index > 0) return false;
         folder = folder_;
         return true;
     }
-    std::string fileExtension() const override { return ".vdl"; }
+    std::string functionExtension() const override { return ".vdl"; }
 
   private:
     std::string folder_;
@@ -43,14 +40,14 @@ void callLoop(benchmark::State& state, std::int32_t cacheSize) {
     }
     std::ofstream(folder + "/f.vdl") << "return @0 * @0 + 1\n";
     FolderHost host(folder);
-    externalFunctionCache(host).setCapacity(cacheSize);
-    Context ctx;
+    Interpreter interpreter(host);
+    interpreter.setCacheSize(cacheSize);
     const std::string loop =
         "@s = 0; for @i = 0; @i [<] " + std::to_string(kCalls) + "; @i++; @s += !f @i; next";
-    host.run(ctx, loop);  // warm-up: the first call compiles the file
+    interpreter.run(loop);  // warm-up: the first call compiles the file
     host.folderLookups = 0;
     for (auto _ : state)
-        host.run(ctx, loop);
+        interpreter.run(loop);
     const double calls = static_cast<double>(state.iterations()) * kCalls;
     state.SetItemsProcessed(static_cast<std::int64_t>(calls));
     // CPU seconds per call, shown with an SI prefix (n, u).
@@ -61,7 +58,7 @@ void callLoop(benchmark::State& state, std::int32_t cacheSize) {
 }
 
 void BM_CallCachedExternalFunction(benchmark::State& state) {
-    callLoop(state, ExtFuncCache::kUnlimited);
+    callLoop(state, -1);
 }
 BENCHMARK(BM_CallCachedExternalFunction)->Unit(benchmark::kMillisecond);
 

@@ -4,8 +4,7 @@
 #include <random>
 #include <vector>
 
-#include "engine/interp/context.h"
-#include "engine/interp/engine.h"
+#include "engine/interpreter.h"
 #include "graphics/canvas.h"
 #include "graphics/graph_canvas.h"
 #include "graphics/standard_glyphs.h"
@@ -71,21 +70,21 @@ BENCHMARK(BM_DrawTenDigits);
 
 // A 2000 x 1000 graph of x in [-10, 10], y in [-2, 2], the variable x labelled.
 struct PlotFixture {
-    Engine engine;
-    Context ctx;
+    Host host;
+    Interpreter interpreter{host};
     GraphCanvas canvas;
 
     PlotFixture() {
         canvas.create(kWidth, kHeight, true);
         canvas.setWindow(-10.0, -2.0, 10.0, 2.0);
         defineStandardGlyphs(canvas);
-        engine.attachCanvas(&canvas);
-        (void)ctx.variables.attachLabel('x', "x");
+        interpreter.attachCanvas(&canvas);
+        (void)interpreter.defineVariableLabel("x", 'x');
         canvas.setExpression("sin x * exp ([-] x / 10)");
         canvas.setColour(249);
     }
     bool plotWholeWidth() {
-        return canvas.plot(engine, ctx, canvas.worldX(0), canvas.worldX(kWidth - 1), 0.0);
+        return canvas.plot(interpreter, canvas.worldX(0), canvas.worldX(kWidth - 1), 0.0);
     }
 };
 

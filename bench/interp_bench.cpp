@@ -7,6 +7,7 @@
 #include "engine/frontend/program.h"
 #include "engine/interp/context.h"
 #include "engine/interp/engine.h"
+#include "engine/standard_tables.h"
 
 namespace zentrel {
 namespace {
@@ -14,7 +15,8 @@ namespace {
 // Runs the text through Engine::run (compile and evaluate) and reports the heap
 // allocations of one run and of compiling alone.
 void runStatement(benchmark::State& state, std::string_view setup, std::string_view text) {
-    Engine engine;
+    Host host;
+    Engine engine(host, standardDispatchTables());
     Context ctx;
     engine.run(ctx, setup);
     engine.run(ctx, text);  // warm-up: grows whatever grows once
@@ -56,7 +58,8 @@ BENCHMARK(BM_RunIncrementNamedVariable);
 // What a user-function call pays for its scope: a fresh Context that takes over
 // the caller's labelled variables.
 void BM_MakeCallScope(benchmark::State& state) {
-    Engine engine;
+    Host host;
+    Engine engine(host, standardDispatchTables());
     Context caller;
     engine.run(caller, ":var a b c; :define K 2; @@m { 1 2 3 }");
     for (auto _ : state) {
@@ -83,7 +86,8 @@ void runLoop(benchmark::State& state, std::string_view setup, std::string_view b
                "; next";
     };
     const std::string text = loopText(kIterations);
-    Engine engine;
+    Host host;
+    Engine engine(host, standardDispatchTables());
     Context ctx;
     engine.run(ctx, setup);
     engine.run(ctx, text);  // warm-up

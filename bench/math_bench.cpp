@@ -6,6 +6,7 @@
 #include "engine/frontend/program.h"
 #include "engine/interp/context.h"
 #include "engine/interp/engine.h"
+#include "engine/standard_tables.h"
 
 namespace zentrel {
 namespace {
@@ -20,7 +21,8 @@ double sampleX(int i) {
 }
 
 void BM_PlotCurve(benchmark::State& state) {
-    Engine engine;
+    Host host;
+    Engine engine(host, standardDispatchTables());
     engine.showResult = false;  // a plot reads the answer; nothing is shown
     Context ctx;
     double sum = 0;
@@ -40,7 +42,8 @@ BENCHMARK(BM_PlotCurve)->Unit(benchmark::kMillisecond);
 
 // The compiling share of the above: the same 2000 compilations without running.
 void BM_CompileCurve(benchmark::State& state) {
-    Engine engine;
+    Host host;
+    Engine engine(host, standardDispatchTables());
     Context ctx;
     for (auto _ : state) {
         for (int i = 0; i < kSamples; ++i) {

@@ -3,27 +3,24 @@
 #include <iostream>
 
 #include "app/strings/string_table.h"
-#include "engine/extfunc/external_functions.h"
 #include "engine/interp/error_codes.h"
-#include "engine/values/number_text.h"
 #include "graphics/standard_glyphs.h"
 
 namespace zentrel {
 
 CliHost::CliHost(std::FILE* out, std::FILE* err, NumberMode startMode)
-    : Engine(startMode), out_(out), err_(err) {
-    applyNumberMode(context_.modes, shared().modes, startMode);
+    : out_(out), err_(err), interpreter_(*this, startMode) {
     defineStandardGlyphs(canvas_);
-    attachCanvas(&canvas_);
-    registerHostSymbol("_CONSOLE");
+    interpreter_.attachCanvas(&canvas_);
+    interpreter_.registerHostSymbol("_CONSOLE");
 }
 
 void CliHost::listFunctions() {
     source_.clear();
-    showFunctionList(zentrel::listFunctions(*this, context_));
+    showFunctionList(interpreter_.listFunctions());
 }
 
-void CliHost::showFunctions(const std::vector<FunctionListing>& list) {
+void CliHost::showFunctionList(const std::vector<FunctionListing>& list) {
     for (const FunctionListing& f : list) {
         if (f.description.empty()) {
             std::fprintf(out_, "%s\n", f.name.c_str());
@@ -34,7 +31,7 @@ void CliHost::showFunctions(const std::vector<FunctionListing>& list) {
     std::fflush(out_);
 }
 
-bool CliHost::searchFolder(std::size_t index, std::string& folder) const {
+bool CliHost::functionFolder(std::size_t index, std::string& folder) const {
     if (index >= folders_.size()) return false;
     folder = folders_[index];
     return true;
@@ -43,7 +40,7 @@ bool CliHost::searchFolder(std::size_t index, std::string& folder) const {
 void CliHost::runLine(std::string_view text, std::string_view source, int line) {
     source_ = source;
     line_ = line;
-    run(context_, text);
+    interpreter_.run(text);
     std::fflush(out_);
 }
 
@@ -62,7 +59,7 @@ void CliHost::message(std::string_view text, std::string_view function, std::int
 }
 
 // A failed assertion is a fault in the script: say so and stop the run.
-bool CliHost::onAssertFailed(std::int32_t line, std::string_view fileName) {
+bool CliHost::assertionFailed(std::int32_t line, std::string_view fileName) {
     errorReported_ = true;
     message("assertion failed", fileName, line);
     return true;
@@ -82,13 +79,11 @@ void CliHost::showScalarResult(std::string_view text) {
     std::fputc('\n', out_);
 }
 
-void CliHost::showListResult(const Value& list) {
-    const ModeView view = modes(context_);
-    for (std::int32_t r = 0; r < list.rows(); ++r) {
-        for (std::int32_t c = 0; c < list.cols(); ++c) {
+void CliHost::showListResult(const std::vector<std::vector<std::string>>& rows) {
+    for (const std::vector<std::string>& row : rows) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
             if (c > 0) std::fputc(' ', out_);
-            const std::string text = formatNumber(view, list.elementAt(r, c));
-            std::fwrite(text.data(), 1, text.size(), out_);
+            std::fwrite(row[c].data(), 1, row[c].size(), out_);
         }
         std::fputc('\n', out_);
     }
@@ -119,11 +114,11 @@ bool CliHost::readInput(std::string_view prompt, std::string& line) {
 // A new raster starts cleared with the identity transform, so pixel and world
 // coordinates agree until a :window. A size beyond the canvas bounds is refused
 // before the current picture is dropped.
-bool CliHost::onWorld(EngineCanvas&, std::int32_t width, std::int32_t height) {
+bool CliHost::createWorld(EngineCanvas&, std::int32_t width, std::int32_t height) {
     return Canvas::acceptsSize(width, height) && canvas_.create(width, height, true);
 }
 
-void CliHost::onWindow(EngineCanvas&, double left, double bottom, double right, double top) {
+void CliHost::changeWindow(EngineCanvas&, double left, double bottom, double right, double top) {
     canvas_.setWindow(left, bottom, right, top);
 }
 
@@ -133,25 +128,19 @@ void CliHost::onWindow(EngineCanvas&, double left, double bottom, double right, 
 void CliHost::labelArgumentVariable() {
     PlotSettings& settings = canvas_.plotSettings();
     const char letter = settings.isMode(CoordinateMode::Rectangular) ? 'x' : 't';
-    const std::string_view word(&letter, 1);
-    int slot = context_.variables.find(word);
-    if (slot < 0) {
-        slot = static_cast<unsigned char>(letter);
-        if (context_.variables.attachLabel(static_cast<std::uint8_t>(slot), word) != kSuccess) {
-            return;
-        }
+    if (const auto slot = interpreter_.defineVariableLabel(std::string_view(&letter, 1), letter)) {
+        settings.argVariable = *slot;
     }
-    settings.argVariable = static_cast<std::uint8_t>(slot);
 }
 
-void CliHost::onPlot(EngineCanvas&, double min, double max, double pitch) {
+void CliHost::plot(EngineCanvas&, double min, double max, double pitch) {
     labelArgumentVariable();
-    canvas_.plot(*this, context_, min, max, pitch);
+    canvas_.plot(interpreter_, min, max, pitch);
 }
 
-void CliHost::onReplot(EngineCanvas&, double min, double max, double pitch) {
+void CliHost::replot(EngineCanvas&, double min, double max, double pitch) {
     labelArgumentVariable();
-    canvas_.replot(*this, context_, min, max, pitch);
+    canvas_.replot(interpreter_, min, max, pitch);
 }
 
 }  // namespace zentrel

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/interp/context.h"
-#include "engine/interp/engine.h"
+#include "engine/interp/host.h"
+#include "engine/interpreter.h"
 #include "graphics/graph_canvas.h"
 
 namespace zentrel {
@@ -15,7 +15,7 @@ namespace zentrel {
 // error (prefixed by FILE:LINE: for lines read from a file, then by
 // FUNCTION:LINE: for a message from inside a function). Called bodies see the
 // constant _CONSOLE.
-class CliHost : public Engine {
+class CliHost : public Host {
   public:
     // The scope starts in `startMode`, which is also the mode :ptype returns to.
     CliHost(std::FILE* out, std::FILE* err, NumberMode startMode = NumberMode::GFloat);
@@ -30,32 +30,31 @@ class CliHost : public Engine {
     void listFunctions();
 
     bool errorReported() const { return errorReported_; }
-    Context& context() { return context_; }
+    Interpreter& interpreter() { return interpreter_; }
     // The engine canvas, with real pixels once :gworld has made them.
     const GraphCanvas& canvas() const { return canvas_; }
 
     static constexpr std::string_view kFunctionExtension = ".vdl";
 
-  protected:
-    void showFunctions(const std::vector<FunctionListing>& list) override;
-    bool searchFolder(std::size_t index, std::string& folder) const override;
-    std::string fileExtension() const override { return std::string(kFunctionExtension); }
-    bool onAssertFailed(std::int32_t line, std::string_view fileName) override;
     void reportStatus(ErrorCode code, std::int32_t line, std::string_view fileName,
                       std::string_view tokenText) override;
-    void showScalarResult(std::string_view text) override;
-    void showListResult(const Value& list) override;
+    bool assertionFailed(std::int32_t line, std::string_view fileName) override;
     void showUserWarning(std::string_view text) override;
     void showUserError(std::string_view text) override;
+    void showScalarResult(std::string_view text) override;
+    void showListResult(const std::vector<std::vector<std::string>>& rows) override;
     void consoleOutput(const std::vector<std::string>& pieces, bool lineEnd) override;
     bool readInput(std::string_view prompt, std::string& line) override;
+    bool functionFolder(std::size_t index, std::string& folder) const override;
+    std::string functionExtension() const override { return std::string(kFunctionExtension); }
+    void showFunctionList(const std::vector<FunctionListing>& list) override;
     // The engine canvas as a graphics host shows it: :gworld makes the raster,
     // :window sets the world window, :plot and :replot sample on the top scope.
-    bool onWorld(EngineCanvas& canvas, std::int32_t width, std::int32_t height) override;
-    void onWindow(EngineCanvas& canvas, double left, double bottom, double right,
-                  double top) override;
-    void onPlot(EngineCanvas& canvas, double min, double max, double pitch) override;
-    void onReplot(EngineCanvas& canvas, double min, double max, double pitch) override;
+    bool createWorld(EngineCanvas& canvas, std::int32_t width, std::int32_t height) override;
+    void changeWindow(EngineCanvas& canvas, double left, double bottom, double right,
+                      double top) override;
+    void plot(EngineCanvas& canvas, double min, double max, double pitch) override;
+    void replot(EngineCanvas& canvas, double min, double max, double pitch) override;
 
   private:
     void message(std::string_view text, std::string_view function = {}, std::int32_t line = 0);
@@ -63,9 +62,9 @@ class CliHost : public Engine {
 
     std::FILE* out_;
     std::FILE* err_;
-    Context context_;
     std::vector<std::string> folders_;
     GraphCanvas canvas_;
+    Interpreter interpreter_;
     std::string source_;
     int line_ = 0;
     bool errorReported_ = false;

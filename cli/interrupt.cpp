@@ -5,27 +5,27 @@
 #include <atomic>
 #include <csignal>
 
-#include "engine/interp/engine.h"
+#include "engine/interpreter.h"
 
 namespace zentrel {
 
 namespace {
 
-// A signal handler receives no context, so the engine it stops and the flag it
+// A signal handler receives no context, so the interpreter it stops and the flag it
 // raises must be reachable from file scope; nothing else in the program uses them.
-std::atomic<Engine*> interruptedEngine{nullptr};
+std::atomic<Interpreter*> interruptedInterpreter{nullptr};
 volatile std::sig_atomic_t interruptFlag = 0;
 
 extern "C" void onInterrupt(int) {
     interruptFlag = 1;
-    if (Engine* engine = interruptedEngine.load(std::memory_order_relaxed)) engine->requestStop();
+    if (Interpreter* interpreter = interruptedInterpreter.load(std::memory_order_relaxed)) interpreter->requestStop();
 }
 
 }  // namespace
 
-void installInterruptHandler(Engine& engine, bool restartReads) {
-    static_assert(std::atomic<Engine*>::is_always_lock_free);
-    interruptedEngine.store(&engine, std::memory_order_relaxed);
+void installInterruptHandler(Interpreter& interpreter, bool restartReads) {
+    static_assert(std::atomic<Interpreter*>::is_always_lock_free);
+    interruptedInterpreter.store(&interpreter, std::memory_order_relaxed);
     struct sigaction action {};
     action.sa_handler = onInterrupt;
     sigemptyset(&action.sa_mask);

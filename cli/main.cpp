@@ -19,8 +19,6 @@
 #include "cli/interactive.h"
 #include "cli/interrupt.h"
 #include "cli/png_output.h"
-#include "engine/builtins/mode_commands.h"
-#include "engine/extfunc/external_functions.h"
 
 namespace {
 
@@ -102,7 +100,7 @@ struct Options {
     zentrel::NumberMode mode = zentrel::NumberMode::GFloat;
     std::optional<std::uint32_t> seed;
     std::vector<std::string> folders;
-    std::int32_t cacheSize = zentrel::ExtFuncCache::kUnlimited;
+    std::int32_t cacheSize = -1;
     bool list = false;
     std::string sizeLine;  // the :gworld line of --size
     std::string pngPath;
@@ -126,9 +124,7 @@ int usageError(const std::string& problem) {
 }
 
 std::optional<zentrel::NumberMode> modeByName(const std::string& name) {
-    zentrel::CommandId id{};
-    if (!zentrel::lookupCommand(name, id)) return std::nullopt;
-    return zentrel::numberModeOfCommand(id);
+    return zentrel::numberModeNamed(name);
 }
 
 // A whole decimal number that fits in 64 bits, or nothing.
@@ -156,7 +152,7 @@ std::optional<std::int64_t> stepCountOf(const std::string& text) {
 std::optional<std::int32_t> cacheSizeOf(const std::string& text) {
     const std::optional<long long> n = integerOf(text);
     if (!n || *n > INT32_MAX) return std::nullopt;
-    return *n < 0 ? zentrel::ExtFuncCache::kUnlimited : static_cast<std::int32_t>(*n);
+    return *n < 0 ? -1 : static_cast<std::int32_t>(*n);
 }
 
 // "WxH" with two positive decimal numbers, as the line `:gworld W H`.
@@ -247,14 +243,14 @@ int main(int argc, char** argv) {
     if (const int status = parseOptions(argc, argv, options); status >= 0) return status;
 
     zentrel::CliHost host(stdout, stderr, options.mode);
-    host.shared().selectAngleUnit(options.angleUnit);
-    host.shared().random.seed =
-        options.seed.value_or(static_cast<std::uint32_t>(std::time(nullptr)));
+    zentrel::Interpreter& interpreter = host.interpreter();
+    interpreter.setAngleUnit(options.angleUnit);
+    interpreter.seedRandom(options.seed.value_or(static_cast<std::uint32_t>(std::time(nullptr))));
     if (const char* path = std::getenv("ZENTREL_PATH")) addFolders(path, options.folders);
     host.setSearchPath(options.folders);
-    zentrel::externalFunctionCache(host).setCapacity(options.cacheSize);
+    interpreter.setCacheSize(options.cacheSize);
     if (!options.sizeLine.empty()) host.runLine(options.sizeLine, "", 0);
-    host.setStepBudget(options.maxSteps);
+    interpreter.setStepBudget(options.maxSteps);
     bool inputsOk = true;
     std::vector<Input>& inputs = options.inputs;
     if (options.list) {
@@ -262,11 +258,11 @@ int main(int argc, char** argv) {
         if (inputs.empty()) return host.errorReported() ? 1 : 0;
     }
     if (inputs.empty() && isatty(STDIN_FILENO)) {
-        zentrel::installInterruptHandler(host, true);
+        zentrel::installInterruptHandler(interpreter, true);
         zentrel::runInteractive(host);
     } else {
         // A batch run must also end while it waits for input: reads are not restarted.
-        zentrel::installInterruptHandler(host, false);
+        zentrel::installInterruptHandler(interpreter, false);
         if (inputs.empty()) inputs.push_back({false, "-"});
         for (const Input& input : inputs) {
             if (zentrel::interruptReceived()) break;

@@ -19,9 +19,9 @@ class FuzzHost final : public CliHost {
     explicit FuzzHost(std::FILE* sink) : CliHost(sink, sink) {}
 
   protected:
-    bool onWorld(EngineCanvas& canvas, std::int32_t width, std::int32_t height) override {
+    bool createWorld(EngineCanvas& canvas, std::int32_t width, std::int32_t height) override {
         return width <= kMaxCanvasSide && height <= kMaxCanvasSide &&
-               CliHost::onWorld(canvas, width, height);
+               CliHost::createWorld(canvas, width, height);
     }
     bool readInput(std::string_view, std::string&) override { return false; }
 };

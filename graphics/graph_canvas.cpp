@@ -100,7 +100,7 @@ void GraphCanvas::sampleRun(SamplingSession& session, const SampleRun& run, Curv
     }
 }
 
-bool GraphCanvas::plot(Engine& engine, Context& ctx, double min, double max, double pitch) {
+bool GraphCanvas::plot(Interpreter& interpreter, double min, double max, double pitch) {
     samples_.clear();
     if (!hasValidMode()) return false;
     std::optional<SampleRun> run;
@@ -112,10 +112,10 @@ bool GraphCanvas::plot(Engine& engine, Context& ctx, double min, double max, dou
         run = parameterRun(std::min(min, max), std::max(min, max), std::fabs(pitch));
     }
     if (!run) return false;
-    SamplingSession session(engine, ctx, settings_, compileOnce_);
-    angleScale_ = session.angleScale();
+    SamplingSession session(interpreter, settings_, compileOnce_);
+    angleScale_ = session.sampler().angleScale();
     sampledMode_ = settings_.mode;
-    CurvePen pen{std::nullopt, &session.engine()};
+    CurvePen pen{std::nullopt, &session.sampler()};
     sampleRun(session, *run, pen, samples_);
     return !samples_.empty();
 }
@@ -129,12 +129,12 @@ bool GraphCanvas::redrawSamples() {
 }
 
 // Samples of another coordinate mode mean nothing now: they are plotted afresh.
-bool GraphCanvas::replot(Engine& engine, Context& ctx, double min, double max, double pitch) {
+bool GraphCanvas::replot(Interpreter& interpreter, double min, double max, double pitch) {
     if (sampledMode_ != settings_.mode) samples_.clear();
-    if (samples_.empty()) return plot(engine, ctx, min, max, pitch);
+    if (samples_.empty()) return plot(interpreter, min, max, pitch);
     const bool redrawn = redrawSamples();
-    const bool before = extend(engine, ctx, min, pitch);
-    const bool after = extend(engine, ctx, max, pitch);
+    const bool before = extend(interpreter, min, pitch);
+    const bool after = extend(interpreter, max, pitch);
     return redrawn || before || after;
 }
 
@@ -171,22 +171,22 @@ std::optional<GraphCanvas::SampleRun> GraphCanvas::parameterExtension(double v, 
 
 // A preceding run ends joined to the first kept sample; a continuing run starts
 // from the last.
-bool GraphCanvas::extend(Engine& engine, Context& ctx, double v, double pitch) {
+bool GraphCanvas::extend(Interpreter& interpreter, double v, double pitch) {
     if (samples_.empty() || !hasValidMode()) return false;
     bool preceding = false;
     const std::optional<SampleRun> run = isRectangular() ? rectangularExtension(v, preceding)
                                                          : parameterExtension(v, pitch, preceding);
     if (!run || std::int64_t(samples_.size()) + run->count > kMaxSamples) return false;
-    SamplingSession session(engine, ctx, settings_, compileOnce_);
-    angleScale_ = session.angleScale();
-    CurvePen pen{preceding ? std::nullopt : finitePoint(samples_.back()), &session.engine()};
+    SamplingSession session(interpreter, settings_, compileOnce_);
+    angleScale_ = session.sampler().angleScale();
+    CurvePen pen{preceding ? std::nullopt : finitePoint(samples_.back()), &session.sampler()};
     std::vector<Sample> added;
     sampleRun(session, *run, pen, added);
     if (added.empty()) return false;
     if (preceding) {
         const std::optional<WorldPoint> first = finitePoint(samples_.front());
         if (pen.previous && first && drawCurveSegment(*pen.previous, *first)) {
-            session.engine().requestRefresh();
+            session.sampler().requestRefresh();
         }
         added.insert(added.end(), samples_.begin(), samples_.end());
         samples_ = std::move(added);

@@ -10,6 +10,8 @@
 
 namespace zentrel {
 
+class ExpressionSampler;
+class Interpreter;
 class SamplingSession;
 
 // One kept sample. Rectangular: x, y (c unset); parametric: t, x, y; polar: t, r
@@ -125,15 +127,15 @@ class GraphCanvas final : public Canvas, public EngineCanvas {
     // the log space of a log-scaled axis; pitch unused), else over t = min..max in
     // steps of |pitch|. An evaluation that fails ends the sampling with what was
     // drawn kept. True when samples exist afterwards.
-    bool plot(Engine& engine, Context& ctx, double min, double max, double pitch) override;
+    bool plot(Interpreter& interpreter, double min, double max, double pitch);
     // Redraws the kept samples and extends them towards min and max; without
     // samples, plots. True when anything was drawn or added.
-    bool replot(Engine& engine, Context& ctx, double min, double max, double pitch) override;
+    bool replot(Interpreter& interpreter, double min, double max, double pitch);
     // Draws the kept samples again with the current colour and transform.
     bool redrawSamples();
     // Samples from the kept range out to v (x in transformed space, or t), joined
     // to the kept curve; false when v lies within the range or nothing was added.
-    bool extend(Engine& engine, Context& ctx, double v, double pitch);
+    bool extend(Interpreter& interpreter, double v, double pitch);
 
     // Clears to the background and draws grid lines, axes and scale numbers.
     void drawGrid(const GridStyle& style);
@@ -143,7 +145,7 @@ class GraphCanvas final : public Canvas, public EngineCanvas {
     TraceAnswer traceAt(std::int32_t px, std::int32_t py) const;
     // The values at exactly x (or t): a kept sample's, or evaluated and inserted
     // in order. False, nothing changed, when the evaluation fails.
-    InsertedValues traceInsert(Engine& engine, Context& ctx, double x);
+    InsertedValues traceInsert(Interpreter& interpreter, double x);
     // Index of the kept sample nearest to the world point, -1 without samples.
     std::int32_t nearestSample(double x, double y) const;
     std::int32_t nearestPolarSample(double x, double y) const;
@@ -156,7 +158,7 @@ class GraphCanvas final : public Canvas, public EngineCanvas {
     // engine to ask for a refresh after each segment while sampling.
     struct CurvePen {
         std::optional<WorldPoint> previous;
-        Engine* refresher = nullptr;
+        ExpressionSampler* refresher = nullptr;
     };
     struct SampleRun {
         double first = 0.0;

@@ -79,7 +79,7 @@ std::int32_t GraphCanvas::nearestPolarSample(double x, double y) const {
     return nearestOf(samples_, x, y, [this](const Sample& s) { return polarPoint(s.a, s.b); });
 }
 
-InsertedValues GraphCanvas::traceInsert(Engine& engine, Context& ctx, double x) {
+InsertedValues GraphCanvas::traceInsert(Interpreter& interpreter, double x) {
     if (!hasValidMode() || !std::isfinite(x)) return {};
     const std::optional<Position> at = locate(x);
     if (at && at->u == 0.0) {
@@ -88,7 +88,7 @@ InsertedValues GraphCanvas::traceInsert(Engine& engine, Context& ctx, double x) 
     }
     Sample sample;
     {
-        SamplingSession session(engine, ctx, settings_, compileOnce_);
+        SamplingSession session(interpreter, settings_, compileOnce_);
         if (!session.evaluate(x, sample)) return {};
     }
     std::size_t place = samples_.size();

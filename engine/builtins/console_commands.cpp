@@ -8,7 +8,7 @@
 #include "engine/builtins/scan_command.h"
 #include "engine/builtins/user_text.h"
 #include "engine/frontend/name_tables.h"
-#include "engine/interp/dispatch.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/interp/text_escapes.h"
@@ -24,7 +24,7 @@ template <bool lineEnd>
 ErrorCode print(Engine& engine, Context& ctx, const Token& command, Value&) {
     std::vector<std::string> pieces;
     if (ErrorCode e = collectPieces(engine, ctx, command, pieces)) return e;
-    engine.writeConsole(pieces, lineEnd);
+    engine.host().consoleOutput(pieces, lineEnd);
     return kStatusDone;
 }
 
@@ -32,7 +32,7 @@ ErrorCode print(Engine& engine, Context& ctx, const Token& command, Value&) {
 ErrorCode printFormatted(Engine& engine, Context& ctx, const Token& command, Value&) {
     std::vector<std::string> pieces;
     if (ErrorCode e = formatPieces(engine, ctx, command, pieces)) return e;
-    engine.writeConsole(pieces, false);
+    engine.host().consoleOutput(pieces, false);
     return kStatusDone;
 }
 
@@ -40,7 +40,7 @@ ErrorCode printFormatted(Engine& engine, Context& ctx, const Token& command, Val
 ErrorCode showError(Engine& engine, Context& ctx, const Token& command, Value&) {
     std::string text;
     if (ErrorCode e = readTextArgument(engine, ctx, command, kErrCommandArgument, text)) return e;
-    engine.showErrorText(prepareUserText(text, ctx));
+    engine.host().showUserError(prepareUserText(text, ctx));
     return kStatusDone;
 }
 
@@ -53,6 +53,7 @@ constexpr HandlerRow kConsoleCommands[] = {
     {idByte(Cmd::Printf), printFormatted}, {idByte(Cmd::Scan), scanInput},
     {idByte(Cmd::Error), showError},       {idByte(Cmd::Clear), clear},
 };
+static_assert(distinctIds(kConsoleCommands));
 
 }  // namespace
 

@@ -28,10 +28,8 @@ Complex toComplex(const Number& number) {
     // Adding +0 turns a negative zero imaginary part (left by negating a real)
     // into +0, so that log, arg and the roots of a negative real do not take
     // the other side of their branch cut.
-    if (!number.isFraction) return {number.complex.re, number.complex.im + 0.0};
-    const Fraction& f = number.fraction;
-    const double numerator = static_cast<double>(f.numerator);
-    return {(f.negative ? -numerator : numerator) / static_cast<double>(f.denominator), 0.0};
+    const Complex z = number.asComplex();
+    return {z.re, z.im + 0.0};
 }
 
 Number functionResult(Complex value, bool fractionRepresentation) {

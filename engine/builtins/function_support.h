@@ -20,8 +20,8 @@ ErrorCode evaluateArgument(Engine& engine, Context& ctx, const Token& function, 
 ErrorCode readNumberArgument(Engine& engine, Context& ctx, const Token& function, Number& out);
 ErrorCode readComplexArgument(Engine& engine, Context& ctx, const Token& function, Complex& out);
 
-// A number as a complex pair (a negative zero imaginary part read as zero); a
-// fraction as its signed numerator divided by its denominator in double precision.
+// A number as a function argument: its complex value with a negative zero
+// imaginary part read as zero.
 Complex toComplex(const Number& number);
 
 // The result in the representation in force: the complex pair, or a fraction

@@ -4,7 +4,7 @@
 #include "engine/builtins/array_arguments.h"
 #include "engine/builtins/graphics_arguments.h"
 #include "engine/frontend/name_tables.h"
-#include "engine/interp/dispatch.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/variables.h"
 
@@ -34,7 +34,7 @@ ErrorCode setWorld(Engine& engine, Context& ctx, const Token& command, Value&) {
     CommandNumbers n;
     if (ErrorCode e = readCommandNumbers(engine, ctx, command, 2, n)) return e;
     if (n.count < 2) return wrongArguments(engine, command);
-    if (!engine.requestWorld(pixelArgument(n[0]), pixelArgument(n[1]))) {
+    if (!engine.host().createWorld(engine.canvas(), pixelArgument(n[0]), pixelArgument(n[1]))) {
         return wrongArguments(engine, command);
     }
     return kStatusDone;
@@ -236,7 +236,7 @@ ErrorCode setWindow(Engine& engine, Context& ctx, const Token& command, Value&) 
     CommandNumbers n;
     if (ErrorCode e = readCommandNumbers(engine, ctx, command, 4, n)) return e;
     if (n.count < 4) return wrongArguments(engine, command);
-    engine.requestWindow(n[0], n[1], n[2], n[3]);
+    engine.host().changeWindow(engine.canvas(), n[0], n[1], n[2], n[3]);
     return kStatusDone;
 }
 
@@ -247,6 +247,7 @@ constexpr HandlerRow kGraphicsCommands[] = {
     row<Cmd::Window>(setWindow), row<Cmd::Wfill>(fillWorld),    row<Cmd::Wmove>(moveWorldPen),
     row<Cmd::Wline>(worldLine),  row<Cmd::Wput>(putWorldPixel), row<Cmd::Wget>(getWorldPixel),
 };
+static_assert(distinctIds(kGraphicsCommands));
 
 }  // namespace
 

@@ -4,7 +4,7 @@
 #include "engine/builtins/function_support.h"
 #include "engine/builtins/graphics_arguments.h"
 #include "engine/frontend/name_tables.h"
-#include "engine/interp/dispatch.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 
 namespace zentrel {
@@ -88,6 +88,7 @@ constexpr HandlerRow kGraphicsFunctions[] = {
     row<Fn::Gy>(pixelCoordinate<true>),       row<Fn::Wx>(worldCoordinate<false>),
     row<Fn::Wy>(worldCoordinate<true>),
 };
+static_assert(distinctIds(kGraphicsFunctions));
 
 }  // namespace
 

@@ -3,7 +3,7 @@
 #include "engine/builtins/math_handlers.h"
 #include "engine/builtins/scalar_math.h"
 #include "engine/frontend/name_tables.h"
-#include "engine/interp/dispatch.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 
@@ -83,6 +83,7 @@ constexpr HandlerRow kMathFunctions[] = {
     row(Fn::Num, numFunction),
     row(Fn::Denom, denomFunction),
 };
+static_assert(distinctIds(kMathFunctions));
 // Every id from defined to denom has its row.
 static_assert(std::size(kMathFunctions) == idByte(Fn::Denom) + 1);
 

@@ -5,7 +5,7 @@
 #include "engine/builtins/array_arguments.h"
 #include "engine/builtins/matrix_algorithms.h"
 #include "engine/frontend/name_tables.h"
-#include "engine/interp/dispatch.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/interp/variables.h"
@@ -70,6 +70,7 @@ constexpr HandlerRow kMatrixCommands[] = {
     {idByte(Cmd::Mat), reshape},
     {idByte(Cmd::Trans), transposeInPlace},
 };
+static_assert(distinctIds(kMatrixCommands));
 
 }  // namespace
 

@@ -5,7 +5,7 @@
 #include "engine/builtins/eigen_solvers.h"
 #include "engine/builtins/matrix_algorithms.h"
 #include "engine/frontend/name_tables.h"
-#include "engine/interp/dispatch.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 
@@ -119,6 +119,7 @@ constexpr HandlerRow kMatrixFunctions[] = {
     {idByte(Fn::Jacobi), eigenvalues<EigenMethod::Jacobi>},
     {idByte(Fn::Power), eigenvalues<EigenMethod::Power>},
 };
+static_assert(distinctIds(kMatrixFunctions));
 
 }  // namespace
 

@@ -9,7 +9,7 @@
 #include "engine/builtins/mode_commands.h"
 #include "engine/builtins/user_text.h"
 #include "engine/frontend/name_tables.h"
-#include "engine/interp/dispatch.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/values/angle_units.h"
@@ -125,7 +125,7 @@ ErrorCode warnCommand(Engine& engine, Context& ctx, const Token& token, Value& r
             if (ErrorCode e = readTextArgument(engine, ctx, token, kErrCommandArgument, text)) {
                 return e;
             }
-            if (engine.warnSwitch.isOn()) engine.showWarningText(prepareUserText(text, ctx));
+            if (engine.warnSwitch.isOn()) engine.host().showUserWarning(prepareUserText(text, ctx));
             return kStatusDone;
         }
         default:
@@ -162,6 +162,7 @@ constexpr HandlerRow kModeCommands[] = {
     row<Cmd::Warn>(warnCommand),
     row<Cmd::Debug>(setSwitch<Cmd::Debug>),
 };
+static_assert(distinctIds(kModeCommands));
 
 }  // namespace
 

@@ -3,7 +3,7 @@
 #include "engine/builtins/name_commands.h"
 
 #include "engine/frontend/name_tables.h"
-#include "engine/interp/dispatch.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/interp/variables.h"
@@ -132,6 +132,7 @@ constexpr HandlerRow kNameCommands[] = {
     row<Cmd::Array>(defineNames<Cmd::Array>),
     row<Cmd::Label>(attachLabel),
 };
+static_assert(distinctIds(kNameCommands));
 
 }  // namespace
 

@@ -3,7 +3,7 @@
 #include "engine/builtins/arguments.h"
 #include "engine/builtins/name_commands.h"
 #include "engine/frontend/name_tables.h"
-#include "engine/interp/dispatch.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 
@@ -69,6 +69,7 @@ constexpr HandlerRow kParameterCommands[] = {
     {idByte(CommandId::Param), setParam},
     {idByte(CommandId::Params), setParams},
 };
+static_assert(distinctIds(kParameterCommands));
 
 }  // namespace
 

@@ -5,7 +5,7 @@
 #include "engine/builtins/arguments.h"
 #include "engine/builtins/function_support.h"
 #include "engine/frontend/name_tables.h"
-#include "engine/interp/dispatch.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/interp/variables.h"
@@ -81,6 +81,7 @@ constexpr HandlerRow kPartSetters[] = {
     row(CommandId::Denom, setPart<Part::Denominator>),
     row(CommandId::Srand, seedRandom),
 };
+static_assert(distinctIds(kPartSetters));
 
 }  // namespace
 

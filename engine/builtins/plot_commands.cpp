@@ -7,7 +7,7 @@
 #include "engine/builtins/array_arguments.h"
 #include "engine/builtins/graphics_arguments.h"
 #include "engine/frontend/name_tables.h"
-#include "engine/interp/dispatch.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/values/angle_units.h"
 
@@ -139,7 +139,7 @@ ErrorCode plot(Engine& engine, Context& ctx, const Token& command, Value&) {
     if (ErrorCode e = readExpressions(engine, ctx, command)) return e;
     PlotRange range;
     if (ErrorCode e = readRange(engine, ctx, command, range)) return e;
-    engine.requestPlot(range.min, range.max, range.pitch);
+    engine.host().plot(engine.canvas(), range.min, range.max, range.pitch);
     engine.requestRefresh();
     return kStatusDone;
 }
@@ -147,7 +147,7 @@ ErrorCode plot(Engine& engine, Context& ctx, const Token& command, Value&) {
 ErrorCode replot(Engine& engine, Context& ctx, const Token& command, Value&) {
     PlotRange range;
     if (ErrorCode e = readRange(engine, ctx, command, range)) return e;
-    engine.requestReplot(range.min, range.max, range.pitch);
+    engine.host().replot(engine.canvas(), range.min, range.max, range.pitch);
     engine.requestRefresh();
     return kStatusDone;
 }
@@ -161,6 +161,7 @@ constexpr HandlerRow kPlotCommands[] = {
     row<Cmd::Plot>(plot),
     row<Cmd::Replot>(replot),
 };
+static_assert(distinctIds(kPlotCommands));
 
 }  // namespace
 

@@ -66,21 +66,14 @@ ErrorCode collectEntries(Engine& engine, Context& ctx, const Token& command,
     return refused;
 }
 
-// Runs a typed line on the same scope in a nested engine. Its errors are kept for :scan
-// to fail with; its warnings are reported at once as warnings of :scan.
-class InputEvaluator final : public Engine {
+// The host of a typed line's run: its errors are kept for :scan to fail with,
+// its warnings are reported at once as warnings of :scan, and everything else
+// reaches the caller's host.
+class InputReports final : public HostRelay {
   public:
-    InputEvaluator(Engine& caller, Context& ctx, const Token& command)
-        : Engine(caller), caller_(caller), ctx_(ctx), command_(command) {
-        // A nested engine starts in radians, as a function call does; typed input is
-        // read in the caller's unit.
-        shared().modes.angleUnit = callerAngleUnit;
-        showResult = false;
-    }
+    InputReports(Engine& caller, Context& ctx, const Token& command)
+        : HostRelay(caller.host()), caller_(caller), ctx_(ctx), command_(command) {}
 
-    ErrorCode failure = kSuccess;
-
-  protected:
     void reportStatus(ErrorCode code, std::int32_t, std::string_view, std::string_view) override {
         if (isWarning(code)) {
             caller_.warn(ctx_, code, command_);
@@ -88,6 +81,8 @@ class InputEvaluator final : public Engine {
             failure = code;
         }
     }
+
+    ErrorCode failure = kSuccess;
 
   private:
     Engine& caller_;
@@ -106,9 +101,14 @@ ErrorCode evaluateLine(Engine& engine, Context& ctx, const Token& command, std::
     ErrorCode failure = kSuccess;
     Token failedToken;
     {
-        InputEvaluator nested(engine, ctx, command);
+        InputReports reports(engine, ctx, command);
+        Engine nested(engine, reports);
+        // A nested engine starts in radians, as a function call does; typed
+        // input is read in the caller's unit.
+        nested.shared().selectAngleUnit(nested.callerAngleUnit);
+        nested.showResult = false;
         nested.run(ctx, line);
-        failure = nested.failure;
+        failure = reports.failure;
         failedToken = nested.errorToken();
     }
     const ErrorCode copied = value.assign(ctx.answer());
@@ -145,7 +145,7 @@ ErrorCode scanInput(Engine& engine, Context& ctx, const Token& command, Value&) 
     if (ErrorCode e = collectEntries(engine, ctx, command, entries)) return e;
     for (const ScanEntry& entry : entries) {
         std::string line;
-        if (!engine.readConsoleLine(entry.prompt, line)) break;
+        if (!engine.host().readInput(entry.prompt, line)) break;
         if (ErrorCode e = storeLine(engine, ctx, command, entry, line)) return e;
     }
     return kStatusDone;

@@ -3,7 +3,7 @@
 
 #include "engine/builtins/array_arguments.h"
 #include "engine/frontend/name_tables.h"
-#include "engine/interp/dispatch.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 
@@ -38,6 +38,7 @@ constexpr HandlerRow kStringFunctions[] = {
     {idByte(Fn::Strcmp), compareTexts},
     {idByte(Fn::Strlen), textLength},
 };
+static_assert(distinctIds(kStringFunctions));
 
 }  // namespace
 

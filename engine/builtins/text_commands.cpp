@@ -7,7 +7,7 @@
 #include "engine/builtins/print_pieces.h"
 #include "engine/frontend/name_tables.h"
 #include "engine/interp/array_text.h"
-#include "engine/interp/dispatch.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 
@@ -82,6 +82,7 @@ constexpr HandlerRow kTextCommands[] = {
     {idByte(Cmd::Sprint), printIntoArray<false>},
     {idByte(Cmd::Sprintf), printIntoArray<true>},
 };
+static_assert(distinctIds(kTextCommands));
 
 }  // namespace
 

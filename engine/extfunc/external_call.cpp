@@ -47,7 +47,20 @@ std::shared_ptr<Program> cachedProgram(Engine& engine, Context& ctx, std::string
     return loadIntoCache(engine, ctx, cache, name);
 }
 
-// A cached function runs through hook 6, any other through hook 7.
+// Finds the function's file on the search path and runs it as a called body,
+// compiling one line at a time as the run reaches it. 0x2160 (no token
+// recorded) when no folder has the file.
+ErrorCode runFromFile(Engine& calling, CalledBody& call) {
+    FunctionFileReader reader;
+    std::string path;
+    if (!openFunctionFile(calling, call.name, reader, path)) return kErrExternalOpen;
+    call.lines = &reader;
+    const ErrorCode e = runCalledBodyInNestedEngine(calling, call);
+    call.lines = nullptr;
+    return e;
+}
+
+// A cached function runs its compiled program, any other its file line by line.
 ErrorCode runExternal(Engine& engine, Context& ctx, std::string_view name,
                       const CallArguments& args, Value& result) {
     // The scope lives on the stack, as a user function's does: its slots are
@@ -57,10 +70,8 @@ ErrorCode runExternal(Engine& engine, Context& ctx, std::string_view name,
     Program fileBody(0);
     CalledBody call{cached ? *cached : fileBody, name, 0, ctx, child, args, result};
     const CallDepthCount counted(engine.shared());
-    return cached ? engine.callBody(call) : engine.callFileBody(call);
+    return cached ? engine.callBody(call) : runFromFile(engine, call);
 }
-
-}  // namespace
 
 ErrorCode callExternal(Engine& engine, Context& ctx, const Token& token, Value& result) {
     CallArguments args;
@@ -79,14 +90,12 @@ ErrorCode callExternal(Engine& engine, Context& ctx, const Token& token, Value& 
     return e;
 }
 
-ErrorCode runExternalFileInNestedEngine(Engine& calling, CalledBody& call) {
-    FunctionFileReader reader;
-    std::string path;
-    if (!openFunctionFile(calling, call.name, reader, path)) return kErrExternalOpen;
-    call.lines = &reader;
-    const ErrorCode e = runCalledBodyInNestedEngine(calling, call);
-    call.lines = nullptr;
-    return e;
+constexpr HandlerRow kExternalCallRows[] = {{kindCode(TokenKind::ExternalCall), callExternal}};
+
+}  // namespace
+
+void registerExternalCalls(DispatchBuilder& builder) {
+    builder.add(DispatchTable::OperandKind, kExternalCallRows);
 }
 
 }  // namespace zentrel

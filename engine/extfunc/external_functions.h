@@ -5,12 +5,16 @@
 #include <vector>
 
 #include "engine/extfunc/ext_func_cache.h"
+#include "engine/interp/dispatch.h"
 #include "engine/interp/engine.h"
 
 namespace zentrel {
 
-// What the external functions offer a host. The search path and the file
-// extension come from the host's hooks of the engine.
+// What the external functions offer the engine and its hosts. The search path
+// and the file extension come from the host.
+
+// Adds the operand handler of external calls (`!name`) to the tables.
+void registerExternalCalls(DispatchBuilder& builder);
 
 // The cache of the engine's top-level engine (made on first use).
 ExtFuncCache& externalFunctionCache(Engine& engine);

@@ -52,9 +52,9 @@ std::string functionPath(std::string_view folder, std::string_view name,
 
 bool openFunctionFile(const Engine& engine, std::string_view name, FunctionFileReader& reader,
                       std::string& path) {
-    const std::string extension = engine.functionExtension();
+    const std::string extension = engine.host().functionExtension();
     std::string folder;
-    for (std::size_t i = 0; engine.functionFolder(i, folder); ++i) {
+    for (std::size_t i = 0; engine.host().functionFolder(i, folder); ++i) {
         path = functionPath(folder, name, extension);
         if (reader.open(path)) return true;
     }

@@ -75,10 +75,10 @@ std::string describe(Engine& engine, Context& ctx, std::string_view name) {
 }
 
 std::vector<FunctionListing> listFunctions(Engine& engine, Context& ctx) {
-    const std::string extension = lowerCase(engine.functionExtension());
+    const std::string extension = lowerCase(engine.host().functionExtension());
     std::set<std::string> names;
     std::string folder;
-    for (std::size_t i = 0; engine.functionFolder(i, folder); ++i) {
+    for (std::size_t i = 0; engine.host().functionFolder(i, folder); ++i) {
         addFolderNames(folder, extension, names);
     }
     std::vector<FunctionListing> list;

@@ -46,21 +46,21 @@ ErrorCode defineHostSymbol(const Engine& callee, Context& child) {
 }
 
 // Binds and runs in a nested engine; the nested engine restores the caller's
-// angle unit when it goes.
-ErrorCode runNested(Engine& calling, CalledBody& call) {
+// angle unit when it goes. False when the body failed (it reported already).
+bool runNested(Engine& calling, CalledBody& call) {
     Engine callee(calling);
     ErrorCode e = defineHostSymbol(callee, call.child);
     if (e == kSuccess) e = bindArguments(callee, call.caller, call.child, call.arguments);
     if (e) {
         callee.report(e, callee.currentLineNumber(), call.child, &callee.errorToken());
-        return kStatusAborted;
+        return false;
     }
-    const ErrorCode status = callee.runBody(call.child, call.body, call.lines);
+    const RunResult result = callee.runBody(call.child, call.body, call.lines);
     const AngleUnit unit = callee.shared().modes.angleUnit;
     if (callee.angleResult && unit != callee.callerAngleUnit) {
         convertAnswerAngle(call.child.answer(), unit, callee.callerAngleUnit);
     }
-    return status;
+    return result != RunResult::AbortedInside;
 }
 
 }  // namespace
@@ -70,11 +70,11 @@ ErrorCode runCalledBodyInNestedEngine(Engine& calling, CalledBody& call) {
     child.inFile = true;
     child.fileName = call.name;
     child.lineBase = call.lineBase;
-    const ErrorCode status = runNested(calling, call);
+    const bool ran = runNested(calling, call);
     // Whatever the body did to the mode, the caller's flags come back.
     calling.shared().modes.deriveFrom(call.caller.modes.numberMode);
     const ErrorCode copied = copyBackArguments(calling, call.caller, child, call.arguments);
-    if (status == kStatusAborted) return kStatusAborted;
+    if (!ran) return kStatusAborted;
     if (copied) return copied;
     return deliverAnswer(calling, call);
 }

@@ -14,7 +14,7 @@ namespace zentrel {
 
 class Engine;
 
-// Everything the host hook that runs a called body is given: the body, the
+// Everything the run of a called body is given: the body, the
 // scopes on both sides, the collected arguments and where the value goes.
 struct CalledBody {
     Program& body;
@@ -29,18 +29,11 @@ struct CalledBody {
     LineSource* lines = nullptr;
 };
 
-// What host hook 6 does unless the host overrides it: defines the host symbol,
-// binds the arguments, runs
-// the body in an engine nested in `calling`, restores the caller's mode flags,
+// How a called body usually runs: defines the host symbol, binds the
+// arguments, runs the body in an engine nested in `calling`, restores the caller's mode flags,
 // writes the by-reference arguments back, converts an angle result, and hands
 // the answer to the caller. 0 on success, 1 when the body failed (it reported
 // already), or the error of a failed write-back.
 [[nodiscard]] ErrorCode runCalledBodyInNestedEngine(Engine& calling, CalledBody& call);
-
-// What host hook 7 does unless the host overrides it: finds the external
-// function's file on the search path and runs it as hook 6 does, reading and
-// compiling one line at a time. 0x2160 (no token recorded) when no folder has
-// the file. Defined with the external functions.
-[[nodiscard]] ErrorCode runExternalFileInNestedEngine(Engine& calling, CalledBody& call);
 
 }  // namespace zentrel

@@ -3,7 +3,7 @@
 
 #include "engine/frontend/name_tables.h"
 #include "engine/interp/control_handlers.h"
-#include "engine/interp/dispatch.h"
+#include "engine/interp/core_rows.h"
 
 namespace zentrel {
 

@@ -1,7 +1,6 @@
 #include "engine/interp/dispatch.h"
 
-#include <initializer_list>
-
+#include "engine/interp/core_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 
@@ -21,43 +20,52 @@ ErrorCode refuseOperand(Engine& engine, Context&, const Token& token, Value&) {
     return engine.fail(kErrConstantSyntax, token);
 }
 
-// Every entry refuses until one of the subsystems' row lists provides it.
-template <std::size_t N>
-void fill(std::array<Handler, N>& table, Handler fallback,
-          std::initializer_list<std::span<const HandlerRow>> rowLists) {
-    table.fill(fallback);
-    for (std::span<const HandlerRow> rows : rowLists) {
-        for (const HandlerRow& row : rows) {
-            if (row.id < N) table[row.id] = row.handler;
-        }
+constexpr const char* kTableNames[] = {"operand-kind", "function", "operator",
+                                       "control-check", "control-run", "command"};
+
+std::span<Handler> entriesOf(DispatchTables& t, DispatchTable table) {
+    switch (table) {
+        case DispatchTable::OperandKind: return t.kinds;
+        case DispatchTable::Function: return t.functions;
+        case DispatchTable::Operator: return t.operators;
+        case DispatchTable::ControlCheck: return t.controlCheck;
+        case DispatchTable::ControlRun: return t.controlRun;
+        case DispatchTable::Command: break;
     }
-}
-
-template <std::size_t N>
-void fill(std::array<Handler, N>& table, Handler fallback, std::span<const HandlerRow> rows) {
-    fill(table, fallback, {rows});
-}
-
-DispatchTables buildTables() {
-    DispatchTables t{};
-    fill(t.kinds, refuseOperand, operandKindRows());
-    fill(t.functions, refuseFunction,
-         {mathFunctionRows(), matrixFunctionRows(), stringFunctionRows(), graphicsFunctionRows()});
-    fill(t.operators, refuseOperand, operatorRows());
-    fill(t.controlCheck, refuseCommand, controlCheckRows());
-    fill(t.controlRun, refuseCommand, controlRunRows());
-    fill(t.commands, refuseCommand,
-         {modeCommandRows(), partSetterRows(), nameCommandRows(), parameterCommandRows(),
-          matrixCommandRows(), textCommandRows(), consoleCommandRows(), graphicsCommandRows(),
-          plotCommandRows()});
-    return t;
+    return t.commands;
 }
 
 }  // namespace
 
-const DispatchTables& dispatchTables() {
-    static const DispatchTables tables = buildTables();
-    return tables;
+DispatchBuilder::DispatchBuilder() {
+    tables_.kinds.fill(refuseOperand);
+    tables_.functions.fill(refuseFunction);
+    tables_.operators.fill(refuseOperand);
+    tables_.controlCheck.fill(refuseCommand);
+    tables_.controlRun.fill(refuseCommand);
+    tables_.commands.fill(refuseCommand);
+    add(DispatchTable::OperandKind, operandKindRows());
+    add(DispatchTable::Operator, operatorRows());
+    add(DispatchTable::ControlCheck, controlCheckRows());
+    add(DispatchTable::ControlRun, controlRunRows());
+}
+
+void DispatchBuilder::add(DispatchTable table, std::span<const HandlerRow> rows) {
+    const std::span<Handler> entries = entriesOf(tables_, table);
+    auto& provided = provided_[static_cast<std::size_t>(table)];
+    for (const HandlerRow& row : rows) {
+        if (row.id >= entries.size() || provided[row.id]) {
+            faults_.push_back(std::string(kTableNames[static_cast<std::size_t>(table)]) + " " +
+                              std::to_string(row.id));
+            continue;
+        }
+        provided[row.id] = true;
+        entries[row.id] = row.handler;
+    }
+}
+
+bool DispatchBuilder::provides(DispatchTable table, std::uint8_t id) const {
+    return provided_[static_cast<std::size_t>(table)][id];
 }
 
 }  // namespace zentrel

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "engine/frontend/name_tables.h"
 #include "engine/frontend/token.h"
@@ -42,30 +44,43 @@ struct DispatchTables {
     std::array<Handler, kCommandCount> commands;
 };
 
-// The tables, filled once from the rows of every subsystem; entries no subsystem
-// provides refuse with an error.
-const DispatchTables& dispatchTables();
+// True when no two rows of the list name the same id: every row list checks
+// itself with it at compile time (`static_assert(distinctIds(kRows))`).
+template <std::size_t N>
+constexpr bool distinctIds(const HandlerRow (&rows)[N]) {
+    for (std::size_t i = 0; i < N; ++i) {
+        for (std::size_t j = i + 1; j < N; ++j) {
+            if (rows[i].id == rows[j].id) return false;
+        }
+    }
+    return true;
+}
 
-// The rows each subsystem provides.
-std::span<const HandlerRow> operandKindRows();
-std::span<const HandlerRow> operatorRows();
-std::span<const HandlerRow> modeCommandRows();
-std::span<const HandlerRow> nameCommandRows();
-std::span<const HandlerRow> parameterCommandRows();
-std::span<const HandlerRow> controlCheckRows();
-std::span<const HandlerRow> controlRunRows();
-std::span<const HandlerRow> partSetterRows();
-std::span<const HandlerRow> mathFunctionRows();
-std::span<const HandlerRow> matrixFunctionRows();
-std::span<const HandlerRow> stringFunctionRows();
-std::span<const HandlerRow> matrixCommandRows();
-std::span<const HandlerRow> textCommandRows();
-std::span<const HandlerRow> consoleCommandRows();
-std::span<const HandlerRow> graphicsCommandRows();
-std::span<const HandlerRow> plotCommandRows();
-std::span<const HandlerRow> graphicsFunctionRows();
+// Which table a row goes to.
+enum class DispatchTable : std::uint8_t { OperandKind, Function, Operator, ControlCheck, ControlRun, Command };
 
-// The operand handler for an ExternalCall token, from the external functions.
-ErrorCode callExternal(Engine& engine, Context& ctx, const Token& token, Value& result);
+// Builds the dispatch tables from the rows each layer registers: the
+// interpreter's own rows (operand kinds, operators, control keywords) at once,
+// the built-in functions and commands and the external calls from the layers
+// that provide them. Entries no row provides refuse with an error. Two rows for
+// one entry, or a row past the end of its table, are faults of the program that
+// `faults` lists, so that a test catches them.
+class DispatchBuilder {
+  public:
+    DispatchBuilder();
+
+    void add(DispatchTable table, std::span<const HandlerRow> rows);
+
+    const DispatchTables& tables() const { return tables_; }
+    // "table id" for every entry set twice or out of range, in the order met.
+    const std::vector<std::string>& faults() const { return faults_; }
+    // True when the entry was given a row.
+    bool provides(DispatchTable table, std::uint8_t id) const;
+
+  private:
+    DispatchTables tables_{};
+    std::array<std::array<bool, 256>, 6> provided_{};
+    std::vector<std::string> faults_;
+};
 
 }  // namespace zentrel

@@ -15,14 +15,18 @@
 
 namespace zentrel {
 
-Engine::Engine(NumberMode presetMode)
+Engine::Engine(Host& host, const DispatchTables& tables, NumberMode presetMode)
     : presetMode(presetMode),
+      tables_(tables),
       ownShared_(std::make_unique<EngineShared>()),
-      shared_(ownShared_.get()) {
+      shared_(ownShared_.get()),
+      host_(&host) {
     shared_->modes.deriveFrom(NumberMode::GFloat);
 }
 
-Engine::Engine(Engine& caller)
+Engine::Engine(Engine& caller) : Engine(caller, *caller.host_) {}
+
+Engine::Engine(Engine& caller, Host& host)
     : presetMode(caller.presetMode),
       callerAngleUnit(caller.shared_->modes.angleUnit),
       showResult(false),
@@ -32,6 +36,7 @@ Engine::Engine(Engine& caller)
       debugSwitch(caller.debugSwitch),
       tables_(caller.tables_),
       shared_(caller.shared_),
+      host_(&host),
       caller_(&caller),
       nestingBase_(caller.nesting_) {
     shared_->selectAngleUnit(AngleUnit::Radian);
@@ -56,22 +61,22 @@ ErrorCode withAllocationGuard(Work work) {
 
 }  // namespace
 
-ErrorCode Engine::run(Context& ctx, std::string_view source) {
+RunResult Engine::run(Context& ctx, std::string_view source) {
     if (!caller_) shared_->stop.reset();
     const ErrorCode status = withAllocationGuard([&] {
         program_ = std::make_unique<Program>();
         // Statements recorded for later keep their number words until they run,
         // so that they are read in the mode in force then.
-        ErrorCode e = program_->addSource(modes(ctx), source, recordMode != 1);
+        ErrorCode e = program_->addSource(modes(ctx), source, recordMode != RecordMode::Recording);
         return e == kSuccess ? runStatements(ctx, program_->head()) : e;
     });
     return finishRun(ctx, status);
 }
 
-ErrorCode Engine::runBody(Context& ctx, Program& body, LineSource* lines) {
+RunResult Engine::runBody(Context& ctx, Program& body, LineSource* lines) {
     lineSource_ = lines;
     sourceProgram_ = &body;
-    const ErrorCode status =
+    const RunResult status =
         finishRun(ctx, withAllocationGuard([&] { return runStatements(ctx, body.head()); }));
     lineSource_ = nullptr;
     sourceProgram_ = nullptr;
@@ -94,7 +99,7 @@ bool Engine::step(Context& ctx, ErrorCode& status) {
     static constexpr std::array<NextStatement, 3> kFromLines{
         &Engine::stepFileNormal, &Engine::stepFileRecording, &Engine::stepReplaying};
     const auto& table = lineSource_ ? kFromLines : kFromProgram;
-    return (this->*table[recordMode])(ctx, status);
+    return (this->*table[static_cast<std::size_t>(recordMode)])(ctx, status);
 }
 
 ProgramLine* Engine::takeSourceLine() {
@@ -145,13 +150,13 @@ bool Engine::recordStatement(ProgramLine& line, ErrorCode& status) {
     LoopRecorder& recorder = control_.recorder;
     const ErrorCode recorded = recorder.record(line);
     if (recorded == kRecordGoOn || recorded == kRecordComplete) {
-        if (recorded == kRecordComplete) recordMode = 2;
+        if (recorded == kRecordComplete) recordMode = RecordMode::Replaying;
         status = kStatusDone;
         return true;
     }
     status = fail(recorded, recorder.openerToken());
     recorder.clear();
-    recordMode = 0;
+    recordMode = RecordMode::Normal;
     return false;
 }
 
@@ -168,13 +173,13 @@ bool Engine::stepReplaying(Context& ctx, ErrorCode& status) {
             continue;
         }
         if (!runStatement(ctx, *line, status)) return false;
-        if (recordMode != 2) return true;
+        if (recordMode != RecordMode::Replaying) return true;
     }
     // The recording has been replayed to its end: the program goes on.
     currentLine_ = nullptr;
     currentTokens_ = &placeholderTokens_;
     control_.recorder.clear();
-    recordMode = 0;
+    recordMode = RecordMode::Normal;
     status = kStatusDone;
     return true;
 }
@@ -191,7 +196,7 @@ bool Engine::runStatement(Context& ctx, ProgramLine& line, ErrorCode& status) {
     }
     status = executeStatement(ctx);
     if (!pending_.empty()) applyPostfixUpdates(ctx);
-    const bool lastStatement = !nextLine_ && recordMode == 0;
+    const bool lastStatement = !nextLine_ && recordMode == RecordMode::Normal;
     if (status == kStatusValue && lastStatement && showResult && !ctx.assignmentMark) {
         showAnswer(ctx);
     }
@@ -334,7 +339,7 @@ ErrorCode Engine::precheck(Context& ctx) {
 
 bool Engine::statementsExecute() const {
     if (!control_.ifs.executes() || !control_.switches.executes()) return false;
-    return recordMode != 2 || !control_.recorder.activeBlock().skipping();
+    return recordMode != RecordMode::Replaying || !control_.recorder.activeBlock().skipping();
 }
 
 // The statement stepper: false ends the run without a further report.
@@ -343,17 +348,20 @@ bool Engine::consultStepper(Context& ctx, bool skipped) {
     // Both arms are views: a std::string arm would make the view dangle.
     const std::string_view comment =
         currentLine_->comment ? std::string_view(*currentLine_->comment) : std::string_view();
-    if (stepper.trace) onStepTrace(ctx, *currentTokens_, line, comment, skipped);
+    const StepView step{ctx, *currentTokens_, line, comment, skipped};
+    if (stepper.trace) host_->traceStatement(step);
     const auto& breaks = stepper.breakpoints;
     const bool atBreakpoint = std::find(breaks.begin(), breaks.end(), line) != breaks.end();
-    if (stepper.stepMode == 1 && skipped && !atBreakpoint) return true;
-    if (stepper.stepMode == 3 && !atBreakpoint && line != stepper.targetLine) return true;
-    stepper.stepMode = 0;
+    if (stepper.stepMode == StepMode::OverSkipped && skipped && !atBreakpoint) return true;
+    if (stepper.stepMode == StepMode::ToLine && !atBreakpoint && line != stepper.targetLine) {
+        return true;
+    }
+    stepper.stepMode = StepMode::EveryStatement;
     stepper.targetLine = -1;
-    return onStepStop(ctx, *currentTokens_, line, comment, skipped);
+    return host_->stopAtStatement(step);
 }
 
-ErrorCode Engine::finishRun(Context& ctx, ErrorCode status) {
+RunResult Engine::finishRun(Context& ctx, ErrorCode status) {
     // However an interrupted run unwound (as a failed call, say), the top-level
     // run reports the interruption once and the nested runs stay silent.
     if ((isError(status) || status == kStatusAborted) && shared_->stop.pending()) {
@@ -362,23 +370,25 @@ ErrorCode Engine::finishRun(Context& ctx, ErrorCode status) {
     // Updates queued by a statement that did not finish are dropped with it.
     pending_.clear();
     lastRunStatus_ = status;
-    ErrorCode result = kStatusReported;
+    RunResult result = RunResult::Finished;
     if (status != kStatusAborted) {
-        if (report(status, currentLineNumber(), ctx, &errorToken_)) result = kStatusAborted;
+        if (report(status, currentLineNumber(), ctx, &errorToken_)) {
+            result = RunResult::AbortedInside;
+        }
     } else {
-        result = kStatusAborted;
+        result = RunResult::AbortedInside;
     }
-    if (returnRequested && result != kStatusAborted) result = kStatusValue;
+    if (returnRequested && result != RunResult::AbortedInside) result = RunResult::Returned;
     currentLine_ = nullptr;
     currentTokens_ = &placeholderTokens_;
     // A replay cut short cannot resume in a later run, and the conditionals it
     // opened can no longer close; a recording still open goes on with the
     // statements of the next run.
-    if (recordMode == 2) {
+    if (recordMode == RecordMode::Replaying) {
         control_.recorder.clear();
         control_.ifs.popTo(control_.recordingIfDepth);
         control_.switches.popTo(control_.recordingSwitchDepth);
-        recordMode = 0;
+        recordMode = RecordMode::Normal;
     }
     program_.reset();
     nextLine_ = nullptr;
@@ -387,11 +397,12 @@ ErrorCode Engine::finishRun(Context& ctx, ErrorCode status) {
 
 void Engine::showAnswer(Context& ctx) {
     const Value& answer = ctx.answer();
+    const ModeView view = modes(ctx);
     if (answer.count() == 1) {
-        showScalarResult(formatNumber(modes(ctx), answer.first()));
-    } else {
-        showListResult(answer);
+        host_->showScalarResult(formatNumber(view, answer.first()));
+        return;
     }
+    host_->showListResult(formatNumberRows(view, answer));
 }
 
 std::int32_t Engine::currentLineNumber() const {
@@ -410,7 +421,7 @@ bool Engine::report(ErrorCode code, std::int32_t lineNumber, Context& ctx, const
             tokenText.clear();
         }
     }
-    reportStatus(code, line, ctx.fileName, tokenText);
+    host_->reportStatus(code, line, ctx.fileName, tokenText);
     return isError(code) && ctx.inFile;
 }
 
@@ -434,78 +445,9 @@ void Engine::applyPostfixUpdates(Context& ctx) {
     pending_.clear();
 }
 
-// Default host hooks: a nested engine hands everything to the engine that made
-// it; the top-level engine shows nothing unless the host overrides the hook.
-void Engine::onStepTrace(Context& ctx, const TokenLine& tokens, std::int32_t line,
-                         std::string_view comment, bool skipped) {
-    if (caller_) caller_->onStepTrace(ctx, tokens, line, comment, skipped);
-}
-bool Engine::onStepStop(Context& ctx, const TokenLine& tokens, std::int32_t line,
-                        std::string_view comment, bool skipped) {
-    return !caller_ || caller_->onStepStop(ctx, tokens, line, comment, skipped);
-}
-void Engine::showFunctions(const std::vector<FunctionListing>& list) {
-    if (caller_) caller_->showFunctions(list);
-}
-bool Engine::searchFolder(std::size_t index, std::string& folder) const {
-    return caller_ && caller_->searchFolder(index, folder);
-}
-std::string Engine::fileExtension() const {
-    return caller_ ? caller_->fileExtension() : std::string();
-}
-ErrorCode Engine::runCalledBody(Engine& calling, CalledBody& call) {
-    return caller_ ? caller_->runCalledBody(calling, call)
-                   : runCalledBodyInNestedEngine(calling, call);
-}
-ErrorCode Engine::runExternalFile(Engine& calling, CalledBody& call) {
-    return caller_ ? caller_->runExternalFile(calling, call)
-                   : runExternalFileInNestedEngine(calling, call);
-}
-bool Engine::onAssertFailed(std::int32_t line, std::string_view fileName) {
-    return caller_ && caller_->onAssertFailed(line, fileName);
-}
-void Engine::reportStatus(ErrorCode code, std::int32_t line, std::string_view fileName,
-                          std::string_view tokenText) {
-    if (caller_) caller_->reportStatus(code, line, fileName, tokenText);
-}
-void Engine::showScalarResult(std::string_view text) {
-    if (caller_) caller_->showScalarResult(text);
-}
-void Engine::showListResult(const Value& list) {
-    if (caller_) caller_->showListResult(list);
-}
-void Engine::showUserWarning(std::string_view text) {
-    if (caller_) caller_->showUserWarning(text);
-}
-void Engine::showUserError(std::string_view text) {
-    if (caller_) caller_->showUserError(text);
-}
-void Engine::consoleOutput(const std::vector<std::string>& pieces, bool lineEnd) {
-    if (caller_) caller_->consoleOutput(pieces, lineEnd);
-}
-bool Engine::readInput(std::string_view prompt, std::string& line) {
-    return caller_ && caller_->readInput(prompt, line);
-}
-ErrorCode Engine::runHostCommand(Context& ctx, std::uint8_t commandId) {
-    return caller_ ? caller_->runHostCommand(ctx, commandId) : kErrCommand;
-}
-bool Engine::onWorld(EngineCanvas& canvas, std::int32_t width, std::int32_t height) {
-    return !caller_ || caller_->onWorld(canvas, width, height);
-}
-void Engine::onRefresh(EngineCanvas& canvas) {
-    if (caller_) caller_->onRefresh(canvas);
-}
-void Engine::onRefreshPixel(EngineCanvas& canvas, std::int32_t x, std::int32_t y) {
-    if (caller_) caller_->onRefreshPixel(canvas, x, y);
-}
-void Engine::onWindow(EngineCanvas& canvas, double left, double bottom, double right, double top) {
-    if (caller_) caller_->onWindow(canvas, left, bottom, right, top);
-}
-void Engine::onPlot(EngineCanvas& canvas, double min, double max, double pitch) {
-    if (caller_) caller_->onPlot(canvas, min, max, pitch);
-}
-void Engine::onReplot(EngineCanvas& canvas, double min, double max, double pitch) {
-    if (caller_) caller_->onReplot(canvas, min, max, pitch);
+ErrorCode Engine::callBody(CalledBody& call) {
+    const auto& runner = shared_->callRunner;
+    return runner ? runner(*this, call) : runCalledBodyInNestedEngine(*this, call);
 }
 
 }  // namespace zentrel

@@ -16,6 +16,7 @@
 #include "engine/interp/engine_canvas.h"
 #include "engine/interp/engine_shared.h"
 #include "engine/interp/error_codes.h"
+#include "engine/interp/host.h"
 #include "engine/interp/line_source.h"
 #include "engine/interp/switch_pair.h"
 #include "engine/values/error_code.h"
@@ -66,43 +67,47 @@ void readConstant(const Engine& engine, const Token& token, Number& out);
 // A token that names nothing, for errors raised where no operator applies.
 const Token& noOperator();
 
-// One external function as the host lists it: its name and the first line of
-// its description (empty when it has none).
-struct FunctionListing {
-    std::string name;
-    std::string description;
-};
+// Where the statements of a run come from: the program, the program into the
+// loop recorder (a block is open), or the recorder's replay of a complete block.
+enum class RecordMode : std::uint8_t { Normal = 0, Recording = 1, Replaying = 2 };
+
+// Where the stepper stops next: at every statement; at the next statement that
+// is not passed over; at `targetLine`. A breakpoint always stops it.
+enum class StepMode : std::uint8_t { EveryStatement = 0, OverSkipped = 1, ToLine = 3 };
 
 // What the statement stepper does while the debug switch is on.
 struct Stepper {
-    std::uint8_t stepMode = 0;
+    StepMode stepMode = StepMode::EveryStatement;
     bool trace = false;
     std::int32_t targetLine = -1;
     std::vector<std::int32_t> breakpoints;
 };
 
-// The interpreter. A host derives from it and overrides the host hooks; every
-// token is sent to its handler through fixed dispatch tables. A nested engine's
-// default hooks forward to the engine that made it, so the host sees everything
-// a called body reports or prints.
+// The interpreter, as its handlers see it: every token is sent to its handler
+// through the dispatch tables, and everything the language shows or asks for
+// goes to the host. A nested engine (one function call, one plot) works on the
+// state of the top-level engine and talks to the same host. Hosts use the
+// public face (Interpreter) rather than this class.
 class Engine {
   public:
-    // The top-level engine: owns the process-wide state.
-    explicit Engine(NumberMode presetMode = NumberMode::GFloat);
-    // A nested engine for one function call: shares the caller's process-wide
-    // state, takes over its switches and starts in radians.
+    // The top-level engine: owns the state its nested engines share.
+    Engine(Host& host, const DispatchTables& tables, NumberMode presetMode = NumberMode::GFloat);
+    // A nested engine for one function call: shares the caller's state and host,
+    // takes over its switches and starts in radians.
     explicit Engine(Engine& caller);
+    // The same, with a host that stands in for the caller's (one that keeps the
+    // reports of the nested run, say).
+    Engine(Engine& caller, Host& host);
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
-    virtual ~Engine();  // hook 0: restores the caller's angle unit
+    ~Engine();  // restores the caller's angle unit
 
-    // Compiles and executes the text; returns 1 (an error inside a function or
-    // file), 2 (finished) or 3 (ended by return).
-    ErrorCode run(Context& ctx, std::string_view source);
+    // Compiles and executes the text.
+    RunResult run(Context& ctx, std::string_view source);
     // Executes a compiled body (a called function) on the scope; returns as run
     // does. With `lines`, each time the body runs out the next line of that text
     // is compiled onto its end and its statements run before another is read.
-    ErrorCode runBody(Context& ctx, Program& body, LineSource* lines = nullptr);
+    RunResult runBody(Context& ctx, Program& body, LineSource* lines = nullptr);
     // Executes the next statement of the current program; false when there is
     // none or the run must stop.
     bool step(Context& ctx, ErrorCode& status);
@@ -163,67 +168,35 @@ class Engine {
     // rest of its pass.
     bool statementsExecute() const;
 
-    // Runs a command beyond the command table through the host (hook 24).
-    ErrorCode callHostCommand(Context& ctx, std::uint8_t commandId) {
-        return runHostCommand(ctx, commandId);
-    }
-    // Shows a user warning text through the host (hook 12).
-    void showWarningText(std::string_view text) { showUserWarning(text); }
+    // The host every engine of this run talks to.
+    Host& host() { return *host_; }
+    const Host& host() const { return *host_; }
 
-    // Asks the host whether a failed assert stops the run (hook 8).
+    // Asks the host whether a failed assert stops the run.
     bool assertionFailed(const Context& ctx) {
-        return onAssertFailed(currentLineNumber(), ctx.fileName);
+        return host_->assertionFailed(currentLineNumber(), ctx.fileName);
     }
-    // Runs a called body through the host (hook 6).
-    ErrorCode callBody(CalledBody& call) { return runCalledBody(*this, call); }
-    // Runs an external function from its file through the host (hook 7); the
-    // call's body is an empty program the file's lines are compiled into.
-    ErrorCode callFileBody(CalledBody& call) { return runExternalFile(*this, call); }
-
-    // The external-function search path and file extension, from the host
-    // (hooks 4 and 5); false when the path has fewer folders than `index` + 1.
-    bool functionFolder(std::size_t index, std::string& folder) const {
-        return searchFolder(index, folder);
-    }
-    std::string functionExtension() const { return fileExtension(); }
-    // Shows the external functions through the host (hook 3).
-    void showFunctionList(const std::vector<FunctionListing>& list) { showFunctions(list); }
+    // Runs a called body: binds the arguments and runs it in a nested engine,
+    // or as the call runner of the shared state says. 0 on success; 1 when the
+    // run failed after reporting; another error code (with the token recorded
+    // in `call`) when the call itself failed.
+    ErrorCode callBody(CalledBody& call);
 
     // The name every called scope sees as a constant 1; empty removes it.
     void registerHostSymbol(std::string_view name) { shared_->hostSymbol = name; }
-
-    // The console and user-error hooks, for the commands that print, read and report.
-    void writeConsole(const std::vector<std::string>& pieces, bool lineEnd) {
-        consoleOutput(pieces, lineEnd);
-    }
-    bool readConsoleLine(std::string_view prompt, std::string& line) {
-        return readInput(prompt, line);
-    }
-    void showErrorText(std::string_view text) { showUserError(text); }
 
     // The engine canvas of the top-level engine, shared by every nested engine.
     EngineCanvas& canvas() { return shared_->canvas(); }
     // The host gives the top-level engine its canvas; null returns to the
     // state-only one. The canvas must outlive its use by the engines.
     void attachCanvas(EngineCanvas* canvas) { shared_->hostCanvas = canvas; }
-    // The graphics host operations (hooks 17-22), on the engine canvas. A refresh
-    // reaches the host only while the auto-update switch is on. requestWorld is
-    // false when the host cannot make a raster of that size.
-    bool requestWorld(std::int32_t width, std::int32_t height) {
-        return onWorld(canvas(), width, height);
-    }
+    // A refresh of the engine canvas reaches the host only while the
+    // auto-update switch is on.
     void requestRefresh() {
-        if (updateSwitch.isOn()) onRefresh(canvas());
+        if (updateSwitch.isOn()) host_->refresh(canvas());
     }
     void requestRefreshPixel(std::int32_t x, std::int32_t y) {
-        if (updateSwitch.isOn()) onRefreshPixel(canvas(), x, y);
-    }
-    void requestWindow(double left, double bottom, double right, double top) {
-        onWindow(canvas(), left, bottom, right, top);
-    }
-    void requestPlot(double min, double max, double pitch) { onPlot(canvas(), min, max, pitch); }
-    void requestReplot(double min, double max, double pitch) {
-        onReplot(canvas(), min, max, pitch);
+        if (updateSwitch.isOn()) host_->refreshPixel(canvas(), x, y);
     }
 
     // The status the last run ended with, before it was reported: 3 or 4 when
@@ -244,58 +217,8 @@ class Engine {
     SwitchPair warnSwitch = SwitchPair::on();
     SwitchPair updateSwitch = SwitchPair::on();
     SwitchPair debugSwitch = SwitchPair::off();
-    std::uint8_t recordMode = 0;  // 0 normal, 1 recording a block, 2 replaying
+    RecordMode recordMode = RecordMode::Normal;
     Stepper stepper;
-
-  protected:
-    // Host hooks, in slot order (0 is the destructor).
-    // 1, 2: the statement stepper; hook 2 answers whether to execute the statement.
-    virtual void onStepTrace(Context& ctx, const TokenLine& tokens, std::int32_t line,
-                             std::string_view comment, bool skipped);
-    virtual bool onStepStop(Context& ctx, const TokenLine& tokens, std::int32_t line,
-                            std::string_view comment, bool skipped);
-    // 3: the external functions with their descriptions.
-    virtual void showFunctions(const std::vector<FunctionListing>& list);
-    // 4, 5: the external-function search path, one folder by index, and the
-    // file extension (with its dot). A top-level engine has neither.
-    virtual bool searchFolder(std::size_t index, std::string& folder) const;
-    virtual std::string fileExtension() const;
-    // 6: runs a called body for `calling` (this engine or one nested in it); the
-    // default binds the arguments and runs the body in a nested engine. 0 on
-    // success; 1 when the run failed after reporting; another error code (with
-    // the token recorded in `calling`) when the call itself failed.
-    virtual ErrorCode runCalledBody(Engine& calling, CalledBody& call);
-    // 7: runs an external function that is not cached; the default finds its
-    // file on the search path and runs it line by line in a nested engine.
-    // Returns as hook 6 does, or 0x2160 (no token recorded) when no folder has
-    // the file.
-    virtual ErrorCode runExternalFile(Engine& calling, CalledBody& call);
-    // 8: a failed assert; true stops the run.
-    virtual bool onAssertFailed(std::int32_t line, std::string_view fileName);
-    // 9: shows the message for a code, with the listed offending token.
-    virtual void reportStatus(ErrorCode code, std::int32_t line, std::string_view fileName,
-                              std::string_view tokenText);
-    // 10, 11: the final answer of a run, a scalar as text or a list.
-    virtual void showScalarResult(std::string_view text);
-    virtual void showListResult(const Value& list);
-    // 12, 13: user warning and error texts.
-    virtual void showUserWarning(std::string_view text);
-    virtual void showUserError(std::string_view text);
-    // 15: console output pieces, then a line end when asked.
-    virtual void consoleOutput(const std::vector<std::string>& pieces, bool lineEnd);
-    // 16: one line of input for :scan; false at the end of input.
-    virtual bool readInput(std::string_view prompt, std::string& line);
-    // 24: a run-time command with an id beyond the command table.
-    virtual ErrorCode runHostCommand(Context& ctx, std::uint8_t commandId);
-    // 17-22: the graphics host operations; a nested engine hands them to its
-    // caller, the top-level engine without a host does nothing (onWorld: true).
-    virtual bool onWorld(EngineCanvas& canvas, std::int32_t width, std::int32_t height);
-    virtual void onRefresh(EngineCanvas& canvas);
-    virtual void onRefreshPixel(EngineCanvas& canvas, std::int32_t x, std::int32_t y);
-    virtual void onWindow(EngineCanvas& canvas, double left, double bottom, double right,
-                          double top);
-    virtual void onPlot(EngineCanvas& canvas, double min, double max, double pitch);
-    virtual void onReplot(EngineCanvas& canvas, double min, double max, double pitch);
 
   private:
     // How a run obtains its next statement, by recordMode: from the program,
@@ -322,7 +245,7 @@ class Engine {
     ErrorCode returnPrepared(Context& ctx, const PreparedLine& prepared);
     ErrorCode precheck(Context& ctx);
     bool consultStepper(Context& ctx, bool skipped);
-    ErrorCode finishRun(Context& ctx, ErrorCode status);
+    RunResult finishRun(Context& ctx, ErrorCode status);
     void applyPostfixUpdates(Context& ctx);
     void showAnswer(Context& ctx);
     bool pairOperandFollows() const;
@@ -330,9 +253,10 @@ class Engine {
     ErrorCode evaluateSecondOperands(Context& ctx, Value& result);
     ErrorCode applyOperators(Context& ctx, Value& result);
 
-    const DispatchTables& tables_ = dispatchTables();
+    const DispatchTables& tables_;
     std::unique_ptr<EngineShared> ownShared_;
     EngineShared* shared_;
+    Host* host_;
     Engine* caller_ = nullptr;  // the engine this one was made for, if nested
 
     Value resultValue_;

@@ -7,9 +7,6 @@
 
 namespace zentrel {
 
-class Engine;
-class Context;
-
 // How plotting reads its samples: y = f(x), (x(t), y(t)) or r(t). The byte
 // values are those the language and the settings use.
 enum class CoordinateMode : std::uint8_t { Rectangular = 0, Parametric = 1, Polar = 2 };
@@ -88,13 +85,8 @@ class EngineCanvas {
     virtual bool line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) = 0;
     virtual bool worldLine(double x1, double y1, double x2, double y2) = 0;
 
-    // Plotting: the settings the commands change, and sampling the expressions
-    // through `engine` on `ctx`. min and max are x values (rectangular, in the
-    // log space of a log-scaled axis) or parameter values; pitch is the parameter
-    // step. True when samples exist (plot) or anything was drawn or added (replot).
+    // The plot settings the commands change; the host plots with them.
     virtual PlotSettings& plotSettings() = 0;
-    virtual bool plot(Engine& engine, Context& ctx, double min, double max, double pitch) = 0;
-    virtual bool replot(Engine& engine, Context& ctx, double min, double max, double pitch) = 0;
 };
 
 }  // namespace zentrel

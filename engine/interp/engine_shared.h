@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,15 +10,19 @@
 #include "engine/interp/slot_names.h"
 #include "engine/interp/state_only_canvas.h"
 #include "engine/interp/stop_request.h"
+#include "engine/values/error_code.h"
 #include "engine/values/modes.h"
 
 namespace zentrel {
 
+class Engine;
 class ExtFuncCache;
+struct CalledBody;
 
-// State that belongs to the whole process rather than to one engine: the
-// top-level Engine owns it and every nested engine (made for a function call)
-// works on the same object.
+// The state of one top-level engine that its nested engines (one per function
+// call, plot or :scan line) work on too: the top-level Engine owns it. Change
+// the angle unit and the numeric mode only through the operations that keep
+// their derived state with them (selectAngleUnit, applyNumberMode).
 struct EngineShared {
     EngineModes modes;
     int callDepth = 0;  // called bodies running now, bounded by kMaxCallDepth
@@ -43,6 +48,10 @@ struct EngineShared {
     EngineCanvas& canvas() { return hostCanvas ? *hostCanvas : stateCanvas; }
     // Interruption and the step budget, for every engine of the run.
     StopRequest stop;
+    // Runs a called body in place of binding it and running it in a nested
+    // engine; empty for that usual way. Tests use it to give a body scopes the
+    // language cannot make (a function that sees itself, to reach the depth limit).
+    std::function<ErrorCode(Engine& calling, CalledBody& call)> callRunner;
     // A line is prepared (decoded once) on this run of it: the second, so that
     // lines that run once cost nothing extra; 0 never, 1 at once.
     std::uint8_t prepareOnRun = 2;

@@ -1,7 +1,7 @@
 // Left-to-right evaluation of a compiled statement: groups, operands and the
 // operand handlers of the token-kind table.
 #include "engine/frontend/name_tables.h"
-#include "engine/interp/dispatch.h"
+#include "engine/interp/core_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/interp/function_call.h"
@@ -71,7 +71,7 @@ ErrorCode runCommand(Engine& engine, Context& ctx, const Token& token, Value& re
     const std::uint8_t id = token.payload.asByte();
     const ErrorCode e = id < kCommandCount
                             ? engine.tables().commands[id](engine, ctx, token, result)
-                            : engine.callHostCommand(ctx, id);
+                            : engine.host().runHostCommand(id);
     // A command consumes its arguments; anything left over is a mistake in them.
     if (e == kStatusDone && engine.peekToken()) return engine.fail(kErrCommandArgument, token);
     return e;
@@ -114,9 +114,8 @@ constexpr HandlerRow kOperandKinds[] = {
     {kindCode(TokenKind::Control), runControl},
     {kindCode(TokenKind::Operator), applyUnaryOperator},
     {kindCode(TokenKind::Function), callFunction},
-    {kindCode(TokenKind::ExternalCall), callExternal},
 };
-static_assert(std::size(kOperandKinds) == kOperandKindCount);
+static_assert(distinctIds(kOperandKinds));
 
 }  // namespace
 

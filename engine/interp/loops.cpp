@@ -46,7 +46,7 @@ ErrorCode startRecording(Engine& engine, const Token& keyword) {
         recorder.clear();
         return engine.fail(e, keyword);
     }
-    engine.recordMode = 1;
+    engine.recordMode = RecordMode::Recording;
     ControlState& c = engine.control();
     c.recordingIfDepth = c.ifs.depth();
     c.recordingSwitchDepth = c.switches.depth();
@@ -56,7 +56,7 @@ ErrorCode startRecording(Engine& engine, const Token& keyword) {
 }  // namespace
 
 ErrorCode checkOpener(Engine& engine, Context&, const Token& keyword, Value&) {
-    if (engine.recordMode != 2) return startRecording(engine, keyword);
+    if (engine.recordMode != RecordMode::Replaying) return startRecording(engine, keyword);
     LoopRecorder& recorder = engine.control().recorder;
     // A loop keyword inside a recorded function body is only text of the body.
     if (recorder.lastRole() != EntryRole::Opener) return kStatusDone;
@@ -79,7 +79,7 @@ void finishLoopTest(Engine& engine, bool truth) {
 }
 
 ErrorCode checkBlockEnd(Engine& engine, Context&, const Token& keyword, Value&) {
-    if (engine.recordMode != 2) return unmatchedEnd(engine, keyword);
+    if (engine.recordMode != RecordMode::Replaying) return unmatchedEnd(engine, keyword);
     LoopRecorder& recorder = engine.control().recorder;
     if (recorder.lastRole() != EntryRole::Closer) return kStatusDone;
     RecordedBlock& block = recorder.activeBlock();
@@ -106,13 +106,13 @@ ErrorCode runBlockEnd(Engine& engine, Context&, const Token&, Value&) {
 }
 
 ErrorCode runBreak(Engine& engine, Context&, const Token& keyword, Value&) {
-    if (engine.recordMode != 2) return engine.fail(kErrBreak, keyword);
+    if (engine.recordMode != RecordMode::Replaying) return engine.fail(kErrBreak, keyword);
     engine.control().recorder.activeBlock().requestBreak();
     return kStatusDone;
 }
 
 ErrorCode runContinue(Engine& engine, Context&, const Token& keyword, Value&) {
-    if (engine.recordMode != 2) return engine.fail(kErrContinue, keyword);
+    if (engine.recordMode != RecordMode::Replaying) return engine.fail(kErrContinue, keyword);
     RecordedBlock& block = engine.control().recorder.activeBlock();
     if (!block.breakFlag) block.continueFlag = true;
     return kStatusDone;

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "engine/frontend/name_tables.h"
-#include "engine/interp/dispatch.h"
+#include "engine/interp/core_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/interp/operator_steps.h"
@@ -263,6 +263,7 @@ constexpr HandlerRow kOperators[] = {
     row<Op::XorAssign>(assignment<Op::XorAssign>),
     row<Op::ListSeparator>(unaryOperator<Op::ListSeparator>),
 };
+static_assert(distinctIds(kOperators));
 static_assert(std::size(kOperators) == kOperatorCount);
 
 }  // namespace

@@ -37,8 +37,6 @@ class StateOnlyCanvas final : public EngineCanvas {
     bool worldLine(double, double, double, double) override { return false; }
 
     PlotSettings& plotSettings() override { return settings_; }
-    bool plot(Engine&, Context&, double, double, double) override { return false; }
-    bool replot(Engine&, Context&, double, double, double) override { return false; }
 
   private:
     std::uint8_t colour_ = 0;

@@ -22,7 +22,7 @@ inline constexpr std::size_t kMaxWordLength = kSmallLimits ? 15 : 255;
 // deeper nesting is refused with 0x2000 so that no input can exhaust the stack.
 inline constexpr int kMaxNestingDepth = kSmallLimits ? 12 : 512;
 
-// Calls nest through the host hook that runs a called body; deeper calls are
+// Calls nest through the engine that runs a called body; deeper calls are
 // refused with the call's error (0x2109).
 inline constexpr int kMaxCallDepth = kSmallLimits ? 4 : 100;
 

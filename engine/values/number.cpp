@@ -20,9 +20,13 @@ void Number::convertRepresentation() {
     isFraction = !isFraction;
 }
 
+// Numerator and denominator are exact as doubles, so one division gives the
+// correctly rounded quotient.
 Complex Number::asComplex() const {
-    if (isFraction) return {static_cast<double>(fraction.value()), 0.0};
-    return complex;
+    if (!isFraction) return complex;
+    const double numerator = static_cast<double>(fraction.numerator);
+    return {(fraction.negative ? -numerator : numerator) / static_cast<double>(fraction.denominator),
+            0.0};
 }
 
 Fraction Number::asFraction() const {

@@ -199,4 +199,14 @@ SplitNumberText formatNumberSplit(const ModeView& modes, const Number& number) {
     return formatParts(modes, number, "\xE3\x80\x8D");  // 」 in UTF-8
 }
 
+std::vector<std::vector<std::string>> formatNumberRows(const ModeView& modes, const Value& value) {
+    std::vector<std::vector<std::string>> rows(static_cast<std::size_t>(value.rows()));
+    for (std::int32_t r = 0; r < value.rows(); ++r) {
+        std::vector<std::string>& row = rows[static_cast<std::size_t>(r)];
+        for (std::int32_t c = 0; c < value.cols(); ++c)
+            row.push_back(formatNumber(modes, value.elementAt(r, c)));
+    }
+    return rows;
+}
+
 }  // namespace zentrel

@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/values/modes.h"
 #include "engine/values/number.h"
+#include "engine/values/value.h"
 
 namespace zentrel {
 
@@ -16,6 +18,9 @@ bool parseLiteral(const ModeView& modes, std::string_view text, Number& out);
 
 // Text form: the number in the style of the current mode (printing, listing, windows).
 std::string formatNumber(const ModeView& modes, const Number& number);
+
+// Every element of the value in text form, row by row.
+std::vector<std::vector<std::string>> formatNumberRows(const ModeView& modes, const Value& value);
 
 // Display form: a real text and an imaginary text for the answer display; one may be empty.
 struct SplitNumberText {

@@ -18,22 +18,22 @@ class GraphicsHost : public RecordingHost {
     bool acceptWorld = true;
 
   protected:
-    bool onWorld(EngineCanvas&, std::int32_t w, std::int32_t h) override {
+    bool createWorld(EngineCanvas&, std::int32_t w, std::int32_t h) override {
         calls.push_back("world " + std::to_string(w) + " " + std::to_string(h));
         return acceptWorld;
     }
-    void onRefresh(EngineCanvas&) override { calls.push_back("refresh"); }
-    void onRefreshPixel(EngineCanvas&, std::int32_t x, std::int32_t y) override {
+    void refresh(EngineCanvas&) override { calls.push_back("refresh"); }
+    void refreshPixel(EngineCanvas&, std::int32_t x, std::int32_t y) override {
         calls.push_back("pixel " + std::to_string(x) + " " + std::to_string(y));
     }
-    void onWindow(EngineCanvas&, double l, double b, double r, double t) override {
+    void changeWindow(EngineCanvas&, double l, double b, double r, double t) override {
         calls.push_back("window " + number(l) + " " + number(b) + " " + number(r) + " " +
                         number(t));
     }
-    void onPlot(EngineCanvas&, double min, double max, double pitch) override {
+    void plot(EngineCanvas&, double min, double max, double pitch) override {
         calls.push_back("plot " + number(min) + " " + number(max) + " " + number(pitch));
     }
-    void onReplot(EngineCanvas&, double min, double max, double pitch) override {
+    void replot(EngineCanvas&, double min, double max, double pitch) override {
         calls.push_back("replot " + number(min) + " " + number(max) + " " + number(pitch));
     }
 
@@ -47,7 +47,7 @@ class GraphicsHost : public RecordingHost {
 
 TEST(GraphicsCommands, PenAndColourOnACanvasWithoutPixels) {
     GraphicsHost host;
-    const EngineCanvas& canvas = host.canvas();
+    const EngineCanvas& canvas = host.engine.canvas();
     host.run(":gcolor 300");
     EXPECT_EQ(canvas.colour(), 44);  // the low 8 bits
     host.run(":gmove 3 4");
@@ -72,7 +72,7 @@ TEST(GraphicsCommands, HostOperationsReceiveTheArguments) {
     const std::vector<std::string> expected{"world 320 200", "window -1 -2 3 4", "pixel 5 6",
                                             "pixel 1 2"};
     EXPECT_EQ(host.calls, expected);
-    EXPECT_EQ(host.canvas().colour(), 9);
+    EXPECT_EQ(host.engine.canvas().colour(), 9);
     // A size the host cannot make is an argument error.
     host.acceptWorld = false;
     host.run(":gworld 100000 100000");
@@ -84,17 +84,17 @@ TEST(GraphicsCommands, HostOperationsReceiveTheArguments) {
 TEST(GraphicsCommands, AutoUpdateSwitchesAroundABlock) {
     GraphicsHost host;
     host.run(":gupdate 0");
-    EXPECT_FALSE(host.updateSwitch.isOn());
+    EXPECT_FALSE(host.engine.updateSwitch.isOn());
     host.run(":gclear; :gfill 0 0 1 1; :gupdate \\-1");
-    EXPECT_TRUE(host.updateSwitch.isOn());
+    EXPECT_TRUE(host.engine.updateSwitch.isOn());
     EXPECT_EQ(host.calls, std::vector<std::string>{"refresh"});  // only the one of \-1
     host.calls.clear();
     host.run(":gclear 3");
     EXPECT_EQ(host.calls, std::vector<std::string>{"refresh"});
-    EXPECT_EQ(host.canvas().colour(), 0);  // :gclear leaves the colour alone
+    EXPECT_EQ(host.engine.canvas().colour(), 0);  // :gclear leaves the colour alone
     // Two offs in a row save the off state, so the swap keeps updating off.
     host.run(":gupdate 0; :gupdate 0; :gupdate \\-1");
-    EXPECT_FALSE(host.updateSwitch.isOn());
+    EXPECT_FALSE(host.engine.updateSwitch.isOn());
 }
 
 // Commands inside a user function reach the same canvas and host.
@@ -103,7 +103,7 @@ TEST(GraphicsCommands, FunctionBodiesReachTheTopLevelHost) {
     host.run("func frame a; :window 0 0 a a; :gcolor a; endfunc");
     host.run("frame 5");
     EXPECT_EQ(host.calls, std::vector<std::string>{"window 0 0 5 5"});
-    EXPECT_EQ(host.canvas().colour(), 5);
+    EXPECT_EQ(host.engine.canvas().colour(), 5);
     EXPECT_TRUE(host.shownCodes().empty());
 }
 
@@ -136,7 +136,7 @@ TEST(GraphicsCommands, ArgumentErrors) {
     for (const ErrorCase& c : cases) {
         SCOPED_TRACE(c.text);
         GraphicsHost host;
-        host.warnSwitch.set(0);
+        host.engine.warnSwitch.set(0);
         host.run(c.text);
         ASSERT_EQ(host.shownCodes(), Codes{c.code});
         EXPECT_EQ(host.reports.back().tokenText, c.token);
@@ -153,7 +153,7 @@ TEST(GraphicsFunctions, ConvertWithTheIdentityTransform) {
 
 TEST(LogScaleCommands, SetBaseAndFactorPerAxis) {
     GraphicsHost host;
-    const PlotSettings& settings = host.canvas().plotSettings();
+    const PlotSettings& settings = host.engine.canvas().plotSettings();
     host.run(":logscale xy");
     EXPECT_TRUE(settings.logX.on && settings.logY.on);
     EXPECT_EQ(settings.logY.base, 10.0);
@@ -198,7 +198,7 @@ TEST(PlotCommand, ExpressionsRangeAndColour) {
         host.run(c.setup);
         host.calls.clear();
         host.run(c.text);
-        const PlotSettings& settings = host.canvas().plotSettings();
+        const PlotSettings& settings = host.engine.canvas().plotSettings();
         if (*c.call == '\0') {
             EXPECT_EQ(host.shownCodes(), Codes{kErrCommandArgument});
             EXPECT_TRUE(host.calls.empty());
@@ -208,7 +208,7 @@ TEST(PlotCommand, ExpressionsRangeAndColour) {
         EXPECT_EQ(host.calls, (std::vector<std::string>{c.call, "refresh"}));
         EXPECT_EQ(settings.expr1, c.expr1);
         EXPECT_EQ(settings.expr2, c.expr2);
-        EXPECT_EQ(host.canvas().colour(), c.colour);
+        EXPECT_EQ(host.engine.canvas().colour(), c.colour);
     }
 }
 

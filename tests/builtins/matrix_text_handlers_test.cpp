@@ -40,8 +40,8 @@ class ArgumentErrors : public testing::TestWithParam<ErrorCase> {};
 
 TEST_P(ArgumentErrors, NameTheFunctionOrCommand) {
     RecordingHost host;
-    ASSERT_EQ(host.run("@@a {{1 2}{3 4}}; :define K 1"), kStatusReported);
-    EXPECT_EQ(host.run(GetParam().text), kStatusReported);
+    ASSERT_EQ(host.run("@@a {{1 2}{3 4}}; :define K 1"), RunResult::Finished);
+    EXPECT_EQ(host.run(GetParam().text), RunResult::Finished);
     ASSERT_EQ(host.shownCodes(), Codes{GetParam().code});
     EXPECT_EQ(host.reports.back().tokenText, GetParam().token);
 }

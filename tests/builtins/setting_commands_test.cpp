@@ -19,10 +19,10 @@ TEST(AngleCommands, SetTheConversionStateWithTheUnit) {
     EXPECT_EQ(shared.halfTurn, 180.0);
     host.run(":grad 1");
     EXPECT_EQ(shared.halfTurn, 200.0);
-    EXPECT_TRUE(host.angleResult);
+    EXPECT_TRUE(host.engine.angleResult);
     host.run(":rad");
     EXPECT_TRUE(shared.radianFlag);
-    EXPECT_FALSE(host.angleResult);
+    EXPECT_FALSE(host.engine.angleResult);
 }
 
 // A nested engine computes in radians and gives the caller its unit back.
@@ -30,7 +30,7 @@ TEST(AngleCommands, NestedEngineRunsInRadians) {
     RecordingHost host;
     host.run(":deg");
     {
-        Engine nested(host);
+        Engine nested(host.engine);
         EXPECT_TRUE(host.shared().radianFlag);
         Context child;
         child.variables.value('0') = Number::fromReal(180, false);
@@ -45,11 +45,11 @@ TEST(AngleCommands, NestedEngineRunsInRadians) {
 TEST(SwitchCommands, BitSevenSwapsCurrentAndSaved) {
     RecordingHost host;
     host.run(":assert 1; :assert 0; :assert \\-1");
-    EXPECT_TRUE(host.assertSwitch.isOn());
+    EXPECT_TRUE(host.engine.assertSwitch.isOn());
     host.run(":assert \\-1");
-    EXPECT_FALSE(host.assertSwitch.isOn());
+    EXPECT_FALSE(host.engine.assertSwitch.isOn());
     host.run(":debug 5");
-    EXPECT_EQ(host.debugSwitch.current, 5);
+    EXPECT_EQ(host.engine.debugSwitch.current, 5);
     host.run(":ans 0");
     EXPECT_FALSE(host.ctx.ansSwitch.isOn());
     host.run(":ans 128");
@@ -71,7 +71,7 @@ TEST(SwitchCommands, WarnShowsTextsWhileOn) {
     host.run(":warn [\"in -]");
     host.run(":warn 0; :warn [\"hidden]");
     EXPECT_EQ(host.warnings, std::vector<std::string>{"in f.zen"});
-    EXPECT_FALSE(host.warnSwitch.isOn());
+    EXPECT_FALSE(host.engine.warnSwitch.isOn());
     host.run(":warn");
     EXPECT_EQ(host.shownCodes(), Codes{kErrCommandArgument});
     host.run(":warn 1; :strcpy @@a [\"from an array]; :warn @@a");

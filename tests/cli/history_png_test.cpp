@@ -71,7 +71,7 @@ class HistoryReplay : public ::testing::Test {
         sink.reset(std::fopen("/dev/null", "w"));
         ASSERT_TRUE(sink);
         host = std::make_unique<CliHost>(sink.get(), sink.get());
-        host->shared().random.seed = 1;
+        host->interpreter().seedRandom(1);
     }
     void replay(const std::string& path) {
         std::ifstream in(path);

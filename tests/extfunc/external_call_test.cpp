@@ -55,7 +55,7 @@ TEST(ExternalCall, CachedAndLineByLineRunsAgree) {
         FunctionHost uncached({folder.path()}, 0);
         const std::string expected = transcriptOf(cached, c.call);
         EXPECT_EQ(transcriptOf(uncached, c.call), expected);
-        EXPECT_EQ(externalFunctionCache(cached).size(), 1u);
+        EXPECT_EQ(externalFunctionCache(cached.engine).size(), 1u);
         // A second call of the cached function runs the same program again.
         EXPECT_EQ(transcriptOf(cached, c.call), expected);
     }
@@ -101,15 +101,15 @@ TEST(ExternalCall, ACachedFileIsReadOnceUntilRemoved) {
     EXPECT_EQ(host.answerOf("!f"), "1");
     folder.write("f.vdl", "# second\nreturn 2\n");
     EXPECT_EQ(host.answerOf("!f"), "1");
-    EXPECT_EQ(describe(host, host.ctx, "f"), "first");
-    externalFunctionCache(host).remove("f");
-    EXPECT_EQ(describe(host, host.ctx, "f"), "second");
+    EXPECT_EQ(describe(host.engine, host.ctx, "f"), "first");
+    externalFunctionCache(host.engine).remove("f");
+    EXPECT_EQ(describe(host.engine, host.ctx, "f"), "second");
     EXPECT_EQ(host.answerOf("!f"), "2");
 
-    externalFunctionCache(host).setCapacity(0);
+    externalFunctionCache(host.engine).setCapacity(0);
     folder.write("f.vdl", "return 3\n");
     EXPECT_EQ(host.answerOf("!f"), "3");
-    EXPECT_EQ(externalFunctionCache(host).size(), 0u);
+    EXPECT_EQ(externalFunctionCache(host.engine).size(), 0u);
 }
 
 TEST(ExternalCall, CallsCountUsesAndEvictTheLeastUsed) {
@@ -117,8 +117,8 @@ TEST(ExternalCall, CallsCountUsesAndEvictTheLeastUsed) {
     for (const char* name : {"f", "g", "h"})
         folder.write(std::string(name) + ".vdl", "return 1\n");
     FunctionHost host({folder.path()}, 2);
-    host.run(host.ctx, "!f; !f; !f; !f; !g; !g; !h");
-    const ExtFuncCache& cache = externalFunctionCache(host);
+    host.run("!f; !f; !f; !f; !g; !g; !h");
+    const ExtFuncCache& cache = externalFunctionCache(host.engine);
     ASSERT_EQ(cache.size(), 2u);
     EXPECT_EQ(cache.at(0).name, "h");
     EXPECT_EQ(cache.at(1).name, "f");
@@ -142,12 +142,12 @@ TEST(ExternalCall, TheHostSymbolIsAConstantOneUnlessRemoved) {
     folder.write("f.vdl", "return _WINDOWS\n");
     folder.write("g.vdl", "_WINDOWS = 3\n");
     FunctionHost host({folder.path()});
-    host.registerHostSymbol("_WINDOWS");
+    host.engine.registerHostSymbol("_WINDOWS");
     EXPECT_EQ(host.answerOf("!f"), "1");
     host.answerOf("!g");
     EXPECT_EQ(host.shownCodes(), (Codes{kErrAssignToConstant, kErrExternalCall}));
     host.reports.clear();
-    host.registerHostSymbol("");
+    host.engine.registerHostSymbol("");
     host.answerOf("!f");
     EXPECT_EQ(host.shownCodes(), (Codes{kErrConstantSyntax, kErrExternalCall}));
 }
@@ -162,11 +162,11 @@ TEST(ExternalCall, ListingNamesEveryFunctionOnThePathOnce) {
     second.write("c.vdl.old", "");
     FunctionHost host({first.path(), second.path() + "/"});
     std::string path;
-    EXPECT_TRUE(fileExists(host, "b", path));
+    EXPECT_TRUE(fileExists(host.engine, "b", path));
     EXPECT_EQ(path, first.path() + "/b.vdl");
-    EXPECT_FALSE(fileExists(host, "c", path));
+    EXPECT_FALSE(fileExists(host.engine, "c", path));
 
-    const std::vector<FunctionListing> list = listFunctions(host, host.ctx);
+    const std::vector<FunctionListing> list = listFunctions(host.engine, host.ctx);
     std::vector<std::string> shown;
     for (const FunctionListing& f : list)
         shown.push_back(f.name + "=" + f.description);

@@ -46,19 +46,19 @@ class FunctionHost : public RecordingHost {
   public:
     explicit FunctionHost(std::vector<std::string> folders, std::int32_t cacheSize = -1)
         : folders_(std::move(folders)) {
-        externalFunctionCache(*this).setCapacity(cacheSize);
+        externalFunctionCache(engine).setCapacity(cacheSize);
     }
 
     std::vector<FunctionListing> listed;
 
   protected:
-    bool searchFolder(std::size_t index, std::string& folder) const override {
+    bool functionFolder(std::size_t index, std::string& folder) const override {
         if (index >= folders_.size()) return false;
         folder = folders_[index];
         return true;
     }
-    std::string fileExtension() const override { return ".vdl"; }
-    void showFunctions(const std::vector<FunctionListing>& list) override { listed = list; }
+    std::string functionExtension() const override { return ".vdl"; }
+    void showFunctionList(const std::vector<FunctionListing>& list) override { listed = list; }
 
   private:
     std::vector<std::string> folders_;

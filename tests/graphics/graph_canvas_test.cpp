@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/interp/context.h"
-#include "engine/interp/engine.h"
+#include "engine/interpreter.h"
 #include "graphics/graph_canvas.h"
 #include "graphics/standard_glyphs.h"
 #include "tests/graphics/raster_picture.h"
@@ -13,26 +12,25 @@
 namespace zentrel {
 namespace {
 
-// Counts what the engine reports, and the refreshes asked for while drawing.
-class CountingEngine : public Engine {
+// Counts what the interpreter reports, and the refreshes asked for while drawing.
+class CountingHost : public Host {
   public:
     int errors = 0;
     int refreshes = 0;
 
-  protected:
     void reportStatus(ErrorCode code, std::int32_t, std::string_view, std::string_view) override {
         if (isError(code)) ++errors;
     }
-    void onRefresh(EngineCanvas&) override { ++refreshes; }
+    void refresh(EngineCanvas&) override { ++refreshes; }
 };
 
 // A graph of w x h pixels with the transform given, x and t labelled, drawing in 1.
 class GraphTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(ctx.variables.attachLabel('x', "x"), kSuccess);
-        ASSERT_EQ(ctx.variables.attachLabel('t', "t"), kSuccess);
-        engine.attachCanvas(&canvas);
+        ASSERT_TRUE(interpreter.defineVariableLabel("x", 'x'));
+        ASSERT_TRUE(interpreter.defineVariableLabel("t", 't'));
+        interpreter.attachCanvas(&canvas);
     }
     void makeGraph(std::int32_t w, std::int32_t h, const WorldTransform& transform) {
         ASSERT_TRUE(canvas.create(w, h, true));
@@ -44,7 +42,7 @@ class GraphTest : public ::testing::Test {
         canvas.plotSettings().argVariable = mode == CoordinateMode::Rectangular ? 'x' : 't';
     }
     bool plotColumns(std::int32_t first, std::int32_t last) {
-        return canvas.plot(engine, ctx, canvas.worldX(first), canvas.worldX(last), 0.0);
+        return canvas.plot(interpreter, canvas.worldX(first), canvas.worldX(last), 0.0);
     }
     std::vector<double> firstFields() const {
         std::vector<double> values;
@@ -53,8 +51,15 @@ class GraphTest : public ::testing::Test {
         return values;
     }
 
-    CountingEngine engine;
-    Context ctx;
+    // The value of a variable of the scope.
+    double valueOf(std::string_view variable) {
+        Value value;
+        EXPECT_EQ(interpreter.evaluate(variable, value), kSuccess);
+        return value.first().asComplex().re;
+    }
+
+    CountingHost host;
+    Interpreter interpreter{host};
     GraphCanvas canvas;
 };
 
@@ -109,23 +114,23 @@ TEST_F(GraphTest, EvaluationErrorKeepsWhatWasDrawn) {
     canvas.setExpression("(x [>] 1) ? nothing 0");
     EXPECT_TRUE(plotColumns(0, 10));
     EXPECT_EQ(canvas.sampleCount(), 7);  // x = -5 ... 1
-    EXPECT_EQ(engine.errors, 1);
+    EXPECT_EQ(host.errors, 1);
     EXPECT_EQ(canvas.getPixel(0, 5), 1);
     EXPECT_EQ(canvas.getPixel(6, 5), 1);
     EXPECT_EQ(canvas.getPixel(7, 5), 0);
-    EXPECT_GT(engine.refreshes, 0);  // the curve is shown as it grows
+    EXPECT_GT(host.refreshes, 0);  // the curve is shown as it grows
 }
 
 TEST_F(GraphTest, ParametricRunSwapsLimitsAndStepsByThePitch) {
     makeGraph(11, 11, kUnitGraph);
     useMode(CoordinateMode::Parametric);
     canvas.setExpressions("t", "t * t");
-    ASSERT_TRUE(canvas.plot(engine, ctx, 10.0, 0.0, -1.0));
+    ASSERT_TRUE(canvas.plot(interpreter, 10.0, 0.0, -1.0));
     EXPECT_EQ(firstFields(), (std::vector<double>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(canvas.samples()[3], (Sample{3.0, 3.0, 9.0}));
-    EXPECT_FALSE(canvas.plot(engine, ctx, 0.0, 10.0, 0.0));  // a zero pitch samples nothing
+    EXPECT_FALSE(canvas.plot(interpreter, 0.0, 10.0, 0.0));  // a zero pitch samples nothing
     EXPECT_EQ(canvas.sampleCount(), 0);
-    EXPECT_FALSE(canvas.plot(engine, ctx, 0.0, 1e300, 1e-300));  // beyond the sample bound
+    EXPECT_FALSE(canvas.plot(interpreter, 0.0, 1e300, 1e-300));  // beyond the sample bound
 }
 
 // In degrees t = 90 is straight up: r = 4 at 0, 90, 180, 270 degrees draws a
@@ -133,9 +138,9 @@ TEST_F(GraphTest, ParametricRunSwapsLimitsAndStepsByThePitch) {
 TEST_F(GraphTest, PolarAnglesFollowTheEngineUnit) {
     makeGraph(11, 11, {5.5, 5.5, 1.0, -1.0});  // world points at pixel centres
     useMode(CoordinateMode::Polar);
-    engine.shared().selectAngleUnit(AngleUnit::Degree);
+    interpreter.setAngleUnit(AngleUnit::Degree);
     canvas.setExpression("4");
-    ASSERT_TRUE(canvas.plot(engine, ctx, 0.0, 360.0, 90.0));
+    ASSERT_TRUE(canvas.plot(interpreter, 0.0, 360.0, 90.0));
     EXPECT_EQ(canvas.sampleCount(), 5);
     EXPECT_EQ(picture(canvas),
               "...........\n"
@@ -149,7 +154,7 @@ TEST_F(GraphTest, PolarAnglesFollowTheEngineUnit) {
               "....1.1....\n"
               ".....1.....\n"
               "...........\n");
-    EXPECT_EQ(engine.shared().modes.angleUnit, AngleUnit::Degree);
+    EXPECT_EQ(interpreter.angleUnit(), AngleUnit::Degree);
 }
 
 TEST_F(GraphTest, TraceInterpolatesBetweenRectangularSamples) {
@@ -175,12 +180,12 @@ TEST_F(GraphTest, TraceInsertKeepsTheSamplesInOrder) {
     makeGraph(11, 11, kUnitGraph);
     canvas.setExpression("@n = @n + 1; x * 10");
     ASSERT_TRUE(plotColumns(3, 7));  // x = -2 ... 2
-    const double runs = ctx.variables.value('n').complex.re;
+    const double runs = valueOf("@n");
 
-    const InsertedValues kept = canvas.traceInsert(engine, ctx, 1.0);
+    const InsertedValues kept = canvas.traceInsert(interpreter, 1.0);
     EXPECT_TRUE(kept.ok);
     EXPECT_EQ(kept.y, 10.0);
-    EXPECT_EQ(ctx.variables.value('n').complex.re, runs);  // a kept sample: no evaluation
+    EXPECT_EQ(valueOf("@n"), runs);  // a kept sample: no evaluation
 
     const std::vector<std::pair<double, std::vector<double>>> inserts{
         {0.5, {-2, -1, 0, 0.5, 1, 2}},
@@ -189,13 +194,13 @@ TEST_F(GraphTest, TraceInsertKeepsTheSamplesInOrder) {
     };
     for (const auto& [x, order] : inserts) {
         SCOPED_TRACE(x);
-        const InsertedValues added = canvas.traceInsert(engine, ctx, x);
+        const InsertedValues added = canvas.traceInsert(interpreter, x);
         EXPECT_TRUE(added.ok);
         EXPECT_EQ(added.y, 10 * x);
         EXPECT_EQ(firstFields(), order);
     }
     canvas.setExpression("nothing");
-    EXPECT_FALSE(canvas.traceInsert(engine, ctx, 0.25).ok);
+    EXPECT_FALSE(canvas.traceInsert(interpreter, 0.25).ok);
     EXPECT_EQ(canvas.sampleCount(), 8);
 }
 
@@ -203,7 +208,7 @@ TEST_F(GraphTest, NearestSampleOfParametricAndPolarCurves) {
     makeGraph(11, 11, kUnitGraph);
     useMode(CoordinateMode::Parametric);
     canvas.setExpressions("t", "0");
-    ASSERT_TRUE(canvas.plot(engine, ctx, 0.0, 4.0, 1.0));
+    ASSERT_TRUE(canvas.plot(interpreter, 0.0, 4.0, 1.0));
     EXPECT_EQ(canvas.nearestSample(2.4, 3.0), 2);
     EXPECT_EQ(canvas.nearestSample(2.5, 0.0), 2);  // a tie: the earlier sample
     const TraceAnswer at = canvas.traceAt(8, 5);   // world (3, 0)
@@ -212,7 +217,7 @@ TEST_F(GraphTest, NearestSampleOfParametricAndPolarCurves) {
 
     useMode(CoordinateMode::Polar);
     canvas.setExpression("2");
-    ASSERT_TRUE(canvas.plot(engine, ctx, 0.0, 3.2, 1.5707963267948966));
+    ASSERT_TRUE(canvas.plot(interpreter, 0.0, 3.2, 1.5707963267948966));
     EXPECT_EQ(canvas.nearestPolarSample(0.1, 1.9), 1);  // t = pi/2 is (0, 2)
     EXPECT_EQ(canvas.nearestPolarSample(-2.0, 0.1), 2);
 }
@@ -247,17 +252,17 @@ TEST_F(GraphTest, ReplotExtendsLikeAPlotOfTheWholeRange) {
 
     canvas.clear(0);
     ASSERT_TRUE(plotColumns(4, 6));
-    ASSERT_TRUE(canvas.replot(engine, ctx, canvas.worldX(0), canvas.worldX(10), 0.0));
+    ASSERT_TRUE(canvas.replot(interpreter, canvas.worldX(0), canvas.worldX(10), 0.0));
     EXPECT_EQ(canvas.samples(), whole);
     EXPECT_EQ(picture(canvas), wholePicture);
-    EXPECT_FALSE(canvas.extend(engine, ctx, canvas.worldX(5), 0.0));  // already inside
+    EXPECT_FALSE(canvas.extend(interpreter, canvas.worldX(5), 0.0));  // already inside
 
     useMode(CoordinateMode::Parametric);
     canvas.setExpressions("t - 5", "t / 2");
-    ASSERT_TRUE(canvas.plot(engine, ctx, 0.0, 10.0, 1.0));
+    ASSERT_TRUE(canvas.plot(interpreter, 0.0, 10.0, 1.0));
     const std::vector<Sample> wholeRun = canvas.samples();
-    ASSERT_TRUE(canvas.plot(engine, ctx, 3.0, 6.0, 1.0));
-    ASSERT_TRUE(canvas.replot(engine, ctx, 0.0, 10.0, 1.0));
+    ASSERT_TRUE(canvas.plot(interpreter, 3.0, 6.0, 1.0));
+    ASSERT_TRUE(canvas.replot(interpreter, 0.0, 10.0, 1.0));
     EXPECT_EQ(canvas.samples(), wholeRun);
 }
 
@@ -283,9 +288,8 @@ TEST_F(GraphTest, CompiledOnceAgreesWithCompiledPerSample) {
         SCOPED_TRACE(text);
         std::vector<Sample> results[2];
         for (int once = 0; once < 2; ++once) {
-            ctx.modes = ContextModes{};
-            engine.shared().modes.deriveFrom(NumberMode::GFloat);
-            ctx.variables.clear('k');
+            interpreter.setNumberMode(NumberMode::GFloat);
+            interpreter.run("@k = 0");
             canvas.setCompileOnce(once == 1);
             canvas.setExpression(text);
             plotColumns(0, 20);

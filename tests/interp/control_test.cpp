@@ -28,7 +28,7 @@ TEST_P(ControlErrors, NameTheirKeyword) {
     host.run(GetParam().text);
     ASSERT_EQ(host.shownCodes(), Codes{GetParam().code});
     EXPECT_EQ(host.reports.back().tokenText, GetParam().token);
-    EXPECT_EQ(host.recordMode, 0);
+    EXPECT_EQ(host.engine.recordMode, RecordMode::Normal);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -57,11 +57,11 @@ TEST(Conditionals, FifteenLevelsAndNoMore) {
     for (int i = 0; i < 15; ++i)
         ifs += "if 1; ";
     host.run(ifs);
-    EXPECT_EQ(host.control().ifs.depth(), 15);
+    EXPECT_EQ(host.engine.control().ifs.depth(), 15);
     host.run("if 1");
     EXPECT_EQ(host.shownCodes(), Codes{kErrIfNesting});
     EXPECT_EQ(host.reports.back().tokenText, "if");
-    EXPECT_EQ(host.control().ifs.depth(), 15);
+    EXPECT_EQ(host.engine.control().ifs.depth(), 15);
     // A switch has its own stack.
     host.run("switch 1; case 1; @a = 5; endswi");
     EXPECT_EQ(host.answerOf("@a"), "5");
@@ -74,17 +74,17 @@ TEST(Conditionals, StackStaysOpenAcrossRuns) {
     host.run("else");
     EXPECT_EQ(host.answerOf("6"), "6");
     host.run("endif");
-    EXPECT_EQ(host.control().ifs.depth(), 0);
+    EXPECT_EQ(host.engine.control().ifs.depth(), 0);
 }
 
 TEST(Loops, RecordingSpansRunsAndReplaysWhenItCloses) {
     RecordingHost host;
     host.run("@i = 0; while @i [<] 3");
-    EXPECT_EQ(host.recordMode, 1);
+    EXPECT_EQ(host.engine.recordMode, RecordMode::Recording);
     host.run("@i++");
     EXPECT_EQ(host.answerOf("@i"), "");  // recorded, not run
     host.run("endwhile");
-    EXPECT_EQ(host.recordMode, 0);
+    EXPECT_EQ(host.engine.recordMode, RecordMode::Normal);
     EXPECT_EQ(host.answerOf("@i"), "3");
 }
 
@@ -93,9 +93,9 @@ TEST(Loops, ReplayCutShortClosesTheLevelsItOpened) {
     host.run("if 1");
     host.run("while 1; switch 1; case 1; if 1; nosuch; endif; endswi; endwhile");
     EXPECT_EQ(host.shownCodes(), Codes{kErrConstantSyntax});
-    EXPECT_EQ(host.control().ifs.depth(), 1);
-    EXPECT_EQ(host.control().switches.depth(), 0);
-    EXPECT_EQ(host.recordMode, 0);
+    EXPECT_EQ(host.engine.control().ifs.depth(), 1);
+    EXPECT_EQ(host.engine.control().switches.depth(), 0);
+    EXPECT_EQ(host.engine.recordMode, RecordMode::Normal);
 }
 
 // Stops a run after a number of statements, through the stepper.
@@ -104,19 +104,17 @@ class CountingHost : public RecordingHost {
     int remaining = 0;
 
   protected:
-    bool onStepStop(Context&, const TokenLine&, std::int32_t, std::string_view, bool) override {
-        return --remaining > 0;
-    }
+    bool stopAtStatement(const StepView&) override { return --remaining > 0; }
 };
 
 TEST(Loops, EndlessLoopRunsUntilStoppedAndLeavesTheEngineUsable) {
     CountingHost host;
-    host.debugSwitch.set(1);
+    host.engine.debugSwitch.set(1);
     host.remaining = 100000;
-    EXPECT_EQ(host.run("while 1; endwhile"), kStatusAborted);
+    EXPECT_EQ(host.run("while 1; endwhile"), RunResult::AbortedInside);
     EXPECT_EQ(host.remaining, 0);
-    EXPECT_EQ(host.recordMode, 0);
-    host.debugSwitch.set(0);
+    EXPECT_EQ(host.engine.recordMode, RecordMode::Normal);
+    host.engine.debugSwitch.set(0);
     EXPECT_EQ(host.answerOf("@i = 0; while @i [<] 2; @i++; endwhile; @i"), "2");
 }
 
@@ -126,7 +124,7 @@ TEST(Loops, DeepRecordingsAreFreedWithoutRecursion) {
     for (int i = 0; i < 100000; ++i)
         opened += "do;";
     host.run(opened);
-    EXPECT_EQ(host.recordMode, 1);
+    EXPECT_EQ(host.engine.recordMode, RecordMode::Recording);
     // Destroying the engine frees the open recording.
 }
 
@@ -137,7 +135,7 @@ class AssertingHost : public RecordingHost {
     int failures = 0;
 
   protected:
-    bool onAssertFailed(std::int32_t, std::string_view) override {
+    bool assertionFailed(std::int32_t, std::string_view) override {
         ++failures;
         return stop;
     }

@@ -32,7 +32,7 @@ class EngineErrors : public testing::TestWithParam<ErrorCase> {};
 
 TEST_P(EngineErrors, NameTheOffendingToken) {
     RecordingHost host;
-    EXPECT_EQ(host.run(GetParam().text), kStatusReported);
+    EXPECT_EQ(host.run(GetParam().text), RunResult::Finished);
     ASSERT_EQ(host.shownCodes(), Codes{GetParam().code});
     EXPECT_EQ(host.reports.back().tokenText, GetParam().token);
 }
@@ -82,10 +82,10 @@ TEST(EngineRun, ErrorsInsideAFileAbortTheCaller) {
     host.ctx.inFile = true;
     host.ctx.fileName = "f";
     host.ctx.lineBase = 0;
-    EXPECT_EQ(host.run("3 +"), kStatusAborted);
+    EXPECT_EQ(host.run("3 +"), RunResult::AbortedInside);
     EXPECT_EQ(host.reports.back().line, 1);
     host.ctx.inFile = false;
-    EXPECT_EQ(host.run("3 +"), kStatusReported);
+    EXPECT_EQ(host.run("3 +"), RunResult::Finished);
     EXPECT_EQ(host.reports.back().line, 0);
 }
 
@@ -134,7 +134,7 @@ TEST(EngineRun, NestedEngineSharesModesAndRestoresTheAngleUnit) {
     RecordingHost host;
     host.run(":deg");
     {
-        Engine nested(host);
+        Engine nested(host.engine);
         EXPECT_EQ(host.shared().modes.angleUnit, AngleUnit::Radian);
         EXPECT_EQ(&nested.shared(), &host.shared());
     }

@@ -75,7 +75,7 @@ class FileRecordingHost : public RecordingHost {
 TEST(Calls, ErrorsInsideABodyAreReportedThereThenByTheCall) {
     FileRecordingHost host;
     host.run("func bad x; x +; endfunc");
-    EXPECT_EQ(host.run("bad 1 + 2"), kStatusReported);
+    EXPECT_EQ(host.run("bad 1 + 2"), RunResult::Finished);
     EXPECT_EQ(host.shownCodes(), (Codes{kErrMissingOperand, kErrUserCall}));
     EXPECT_EQ(host.reports.back().tokenText, "bad");
     EXPECT_EQ(host.files, (std::vector<std::string>{"bad", ""}));
@@ -107,7 +107,7 @@ TEST(Calls, TheCalleesModeDoesNotLeakIntoTheCaller) {
 // is gone in the next, and the host symbol is there in every call.
 TEST(Calls, NamesMadeInABodyEndWithTheCall) {
     RecordingHost host;
-    host.registerHostSymbol("HOST");
+    host.engine.registerHostSymbol("HOST");
     host.run("func make x; :var inner; inner = @0 * 10; return inner + HOST; endfunc");
     host.run("func look; :var inner; return inner + HOST; endfunc");
     for (const char* text : {"make 7", "look", "make 8", "look", "make 9; look"}) {
@@ -121,18 +121,25 @@ TEST(Calls, NamesMadeInABodyEndWithTheCall) {
 // Gives every called scope a copy of the top-level function `inner`, so that
 // a body can call it.
 class NestingHost : public RecordingHost {
-  protected:
-    ErrorCode runCalledBody(Engine& calling, CalledBody& call) override {
+  public:
+    NestingHost() {
+        shared().callRunner = [this](Engine& calling, CalledBody& call) {
+            return copyInner(call) ? runCalledBodyInNestedEngine(calling, call) : kOutOfMemory;
+        };
+    }
+
+  private:
+    bool copyInner(CalledBody& call) {
         const FunctionEntry* inner = ctx.functions.find("inner");
         FunctionEntry* copy = inner ? call.child.functions.add("inner") : nullptr;
-        if (!copy) return kOutOfMemory;
+        if (!copy) return false;
         for (const Token* t = inner->parameters.head(); t; t = t->next()) {
-            if (copy->parameters.append(*t) != kSuccess) return kOutOfMemory;
+            if (copy->parameters.append(*t) != kSuccess) return false;
         }
         for (const ProgramLine* line = inner->body.head(); line; line = line->next) {
-            if (copy->body.appendCopy(*line) != kSuccess) return kOutOfMemory;
+            if (copy->body.appendCopy(*line) != kSuccess) return false;
         }
-        return runCalledBodyInNestedEngine(calling, call);
+        return true;
     }
 };
 

@@ -20,19 +20,19 @@ class StoppingHost : public RecordingHost {
 
   protected:
     void consoleOutput(const std::vector<std::string>&, bool) override {
-        if (++printed == stopAfter) requestStop();
+        if (++printed == stopAfter) engine.requestStop();
     }
 };
 
 TEST(Interrupt, EndsTheRunOnceAndKeepsTheState) {
     StoppingHost host;
-    EXPECT_EQ(host.run("@i = 0; while 1; @i++; :print 1; endwhile; @i = 100"), kStatusReported);
+    EXPECT_EQ(host.run("@i = 0; while 1; @i++; :print 1; endwhile; @i = 100"), RunResult::Finished);
     EXPECT_EQ(host.shownCodes(), Codes{kErrInterrupted});
-    EXPECT_TRUE(host.stopRequested());
+    EXPECT_TRUE(host.engine.stopRequested());
     // The request is forgotten by the next run; the variables are as the stop left them.
     host.reports.clear();
     EXPECT_EQ(host.answerOf("@i"), "3");
-    EXPECT_FALSE(host.stopRequested());
+    EXPECT_FALSE(host.engine.stopRequested());
     EXPECT_TRUE(host.shownCodes().empty());
 }
 
@@ -52,7 +52,7 @@ TEST(Interrupt, InsideCallsIsReportedOnceByTheTopLevelRun) {
 
 TEST(Interrupt, RequestBeforeTheRunIsForgotten) {
     RecordingHost host;
-    host.requestStop();
+    host.engine.requestStop();
     EXPECT_EQ(host.answerOf("1 + 1"), "2");
     EXPECT_TRUE(host.shownCodes().empty());
 }
@@ -68,7 +68,7 @@ TEST(Interrupt, FromAnotherThread) {
     std::thread stopper([&host] {
         while (!host.looping.load())
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        host.requestStop();
+        host.engine.requestStop();
     });
     host.run(":print 0; while 1; endwhile");
     stopper.join();
@@ -91,7 +91,7 @@ class StepBudget : public testing::TestWithParam<BudgetCase> {};
 TEST_P(StepBudget, StopsAfterThatManyStatements) {
     RecordingHost host;
     host.run("func twice n; return @0 * 2; endfunc");
-    host.setStepBudget(GetParam().budget);
+    host.engine.setStepBudget(GetParam().budget);
     host.run(GetParam().text);
     EXPECT_EQ(host.shownCodes(), GetParam().stopped ? Codes{kErrInterrupted} : Codes{});
 }
@@ -110,11 +110,11 @@ INSTANTIATE_TEST_SUITE_P(Runs, StepBudget,
 
 TEST(StepBudgetRefill, EachTopLevelRunStartsWithTheWholeBudget) {
     RecordingHost host;
-    host.setStepBudget(2);
+    host.engine.setStepBudget(2);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(host.answerOf("1; 2"), "2");
     EXPECT_TRUE(host.shownCodes().empty());
-    host.setStepBudget(0);  // no limit
+    host.engine.setStepBudget(0);  // no limit
     EXPECT_EQ(host.answerOf("@i = 0; while @i [<] 100; @i++; endwhile; @i"), "100");
 }
 

@@ -28,7 +28,7 @@ void PrintTo(const Outcome& o, std::ostream* os) {
 // Runs the lines with lines prepared on their `prepareOnRun`th run (0: never).
 Outcome runScript(const std::vector<std::string>& lines, std::uint8_t prepareOnRun) {
     RecordingHost host;
-    host.setPrepareOnRun(prepareOnRun);
+    host.engine.setPrepareOnRun(prepareOnRun);
     for (const std::string& line : lines)
         host.run(line);
     // The values in full, in the fraction mode too.

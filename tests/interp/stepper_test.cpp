@@ -15,19 +15,13 @@ class TracingHost : public RecordingHost {
     std::vector<std::string> comments;
 
   protected:
-    void onStepTrace(Context&, const TokenLine&, std::int32_t, std::string_view comment,
-                     bool) override {
-        comments.emplace_back(comment);
-    }
-    bool onStepStop(Context&, const TokenLine&, std::int32_t, std::string_view, bool) override {
-        return true;
-    }
+    void traceStatement(const StepView& step) override { comments.emplace_back(step.comment); }
 };
 
 TEST(Stepper, TraceSeesEachStatementsComment) {
     TracingHost host;
-    host.debugSwitch = SwitchPair::on();
-    host.stepper.trace = true;
+    host.engine.debugSwitch = SwitchPair::on();
+    host.engine.stepper.trace = true;
     // Longer than any short-string buffer, so that a dangling view would show.
     const std::string comment = " a comment long enough to live on the heap of the string";
     host.run("1 + 2 #" + comment);
