@@ -1,5 +1,6 @@
 #include "engine/extfunc/function_file.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <new>
@@ -50,13 +51,55 @@ std::string functionPath(std::string_view folder, std::string_view name,
     return path;
 }
 
+std::string asciiLowerCase(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lower;
+}
+
+std::vector<std::string> regularFileNames(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder.empty() ? "." : folder, error), end;
+         !error && it != end; it.increment(error)) {
+        std::error_code typeError;
+        if (it->is_regular_file(typeError)) names.push_back(it->path().filename().string());
+    }
+    return names;
+}
+
+namespace {
+
+// The folder's files named `fileName` but for ASCII case, in ascending byte
+// order, so that the choice among several does not depend on the order the
+// folder happens to list them in.
+std::vector<std::string> filesIgnoringCase(const std::string& folder, std::string_view fileName) {
+    const std::string wanted = asciiLowerCase(fileName);
+    std::vector<std::string> found = regularFileNames(folder);
+    std::erase_if(found, [&](const std::string& file) {
+        return file.size() != wanted.size() || asciiLowerCase(file) != wanted;
+    });
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+}  // namespace
+
 bool openFunctionFile(const Engine& engine, std::string_view name, FunctionFileReader& reader,
                       std::string& path) {
-    const std::string extension = engine.host().functionExtension();
+    const std::string fileName = std::string(name) + engine.host().functionExtension();
     std::string folder;
     for (std::size_t i = 0; engine.host().functionFolder(i, folder); ++i) {
-        path = functionPath(folder, name, extension);
+        path = functionPath(folder, fileName, {});
         if (reader.open(path)) return true;
+        // The function list lower-cases file names, and Abc.VDL must answer to
+        // the abc it lists where the file system tells cases apart.
+        for (const std::string& file : filesIgnoringCase(folder, fileName)) {
+            path = functionPath(folder, file, {});
+            if (reader.open(path)) return true;
+        }
     }
     return false;
 }

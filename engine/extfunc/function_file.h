@@ -34,8 +34,17 @@ class FunctionFileReader final : public LineSource {
 std::string functionPath(std::string_view folder, std::string_view name,
                          std::string_view extension);
 
+// The text with the letters A to Z made lower-case and every other byte kept.
+std::string asciiLowerCase(std::string_view text);
+
+// The names of the regular files in a folder (the working folder when it is
+// empty), in the order the folder gives them; none when it cannot be read.
+std::vector<std::string> regularFileNames(const std::string& folder);
+
 // Opens the function's file in the first folder of the engine's search path
-// that has it; `path` receives its full name.
+// that has it; `path` receives its full name. In each folder the exact file
+// name comes first, then the entries that differ from it only in the ASCII case
+// of name or extension, in ascending byte order.
 bool openFunctionFile(const Engine& engine, std::string_view name, FunctionFileReader& reader,
                       std::string& path);
 

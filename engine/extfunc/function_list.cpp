@@ -1,10 +1,6 @@
 // What a host shows of the external functions: the cache, the file search, the
 // function list and the descriptions.
-#include <algorithm>
-#include <cctype>
-#include <filesystem>
 #include <set>
-#include <system_error>
 
 #include "engine/extfunc/external_functions.h"
 #include "engine/extfunc/function_file.h"
@@ -14,22 +10,12 @@ namespace zentrel {
 
 namespace {
 
-std::string lowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 // Files whose lower-cased name holds the lower-cased extension anywhere give
 // the function name before it; an unreadable folder gives none.
 void addFolderNames(const std::string& folder, const std::string& extension,
                     std::set<std::string>& names) {
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(folder.empty() ? "." : folder, error), end;
-         !error && it != end; it.increment(error)) {
-        std::error_code typeError;
-        if (!it->is_regular_file(typeError)) continue;
-        const std::string file = lowerCase(it->path().filename().string());
+    for (const std::string& name : regularFileNames(folder)) {
+        const std::string file = asciiLowerCase(name);
         const std::size_t at = file.find(extension);
         if (at != std::string::npos && at > 0) names.insert(file.substr(0, at));
     }
@@ -75,7 +61,7 @@ std::string describe(Engine& engine, Context& ctx, std::string_view name) {
 }
 
 std::vector<FunctionListing> listFunctions(Engine& engine, Context& ctx) {
-    const std::string extension = lowerCase(engine.host().functionExtension());
+    const std::string extension = asciiLowerCase(engine.host().functionExtension());
     std::set<std::string> names;
     std::string folder;
     for (std::size_t i = 0; engine.host().functionFolder(i, folder); ++i) {

@@ -377,9 +377,20 @@ bool parseComplexNumber(const ModeView& modes, bool negative, std::string_view t
     return true;
 }
 
-// Integer family: digits of the radix only; a '-' negates the unsigned value.
+// strtoul in radix 16 reads an optional 0x or 0X before the digits. The digits
+// must follow: without them strtoul stops at the x, and the word is not read whole.
+std::string_view withoutHexPrefix(std::string_view text, int radix) {
+    if (radix == 16 && text.size() >= 2 && text[0] == '0' && (text[1] | 0x20) == 'x') {
+        return text.substr(2);
+    }
+    return text;
+}
+
+// Integer family: digits of the radix only, after the radix 16 prefix; a '-'
+// negates the unsigned value.
 bool parseIntegerNumber(const ModeView& modes, bool negative, std::string_view text, Number& out) {
-    const std::optional<std::uint32_t> value = readUnsigned(text, clampRadix(modes.radix()));
+    const int radix = clampRadix(modes.radix());
+    const std::optional<std::uint32_t> value = readUnsigned(withoutHexPrefix(text, radix), radix);
     if (!value) return false;
     const auto magnitude = static_cast<double>(*value);
     out = Number::fromReal(negative ? -magnitude : magnitude, modes.fractionRepresentation());

@@ -79,6 +79,13 @@ make_fuzz_seeds() {
             printf "\\$(printf '%03o' "$mode")\\012%s" "$word" >"$seeds/literal_parser_fuzz/$n.$mode"
         done
     done
+    # The 0x prefix of radix 16 (radix byte 14) in the integer modes.
+    for word in 0x1f 0XFF -0x10 0x 0xg 0x0x1 0xffffffffff; do
+        n=$((n + 1))
+        for mode in 8 11 12 13; do
+            printf "\\$(printf '%03o' "$mode")\\016%s" "$word" >"$seeds/literal_parser_fuzz/$n.$mode"
+        done
+    done
 }
 
 # Runs every fuzz target for the given seconds on its corpus (kept in

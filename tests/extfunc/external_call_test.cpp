@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -171,8 +172,57 @@ TEST(ExternalCall, ListingNamesEveryFunctionOnThePathOnce) {
     for (const FunctionListing& f : list)
         shown.push_back(f.name + "=" + f.description);
     EXPECT_EQ(shown, (std::vector<std::string>{"a=", "b=b x: from the first folder", "c="}));
-    // On a file system that tells cases apart A.VDL is no a.vdl; c has no file.
-    EXPECT_EQ(host.shownCodes(), (Codes{kErrExternalOpen, kErrExternalOpen}));
+    // Only c, listed from c.vdl.old, has no file to open.
+    EXPECT_EQ(host.shownCodes(), (Codes{kErrExternalOpen}));
+}
+
+// The list lower-cases file names; every name it shows must be callable and
+// described, on a file system that tells cases apart too.
+TEST(ExternalCall, FilesAreFoundWhateverTheCaseOfNameAndExtension) {
+    FunctionFolder folder;
+    folder.write("Abc.VDL", "# - doubles\nreturn @0 * 2\n");
+    for (std::int32_t size : {-1, 0}) {
+        SCOPED_TRACE(size);
+        FunctionHost host({folder.path()}, size);
+        const std::vector<FunctionListing> list = listFunctions(host, host.ctx);
+        ASSERT_EQ(list.size(), 1u);
+        EXPECT_EQ(list[0].name, "abc");
+        EXPECT_EQ(list[0].description, "abc doubles");
+        EXPECT_EQ(host.answerOf("!abc 4"), "8");
+        EXPECT_EQ(host.answerOf("!ABC 5"), "10");
+        EXPECT_EQ(describe(host, host.ctx, "aBc"), "aBc doubles");
+        std::string path;
+        EXPECT_TRUE(fileExists(host, "abc", path));
+        EXPECT_EQ(path, folder.path() + "/Abc.VDL");
+        EXPECT_FALSE(fileExists(host, "ab", path));
+        EXPECT_TRUE(host.shownCodes().empty());
+    }
+}
+
+// The exact name wins in its folder; among names that differ only in case
+// the first in byte order is taken, files only; an earlier folder comes first.
+TEST(ExternalCall, CaseMatchesAreChosenInAFixedOrder) {
+    FunctionFolder first;
+    FunctionFolder second;
+    first.write("f.vdl", "return 1\n");
+    first.write("F.VDL", "return 2\n");
+    first.write("g.VDL", "return 3\n");
+    first.write("G.vdl", "return 4\n");
+    first.write("G.VDL", "return 5\n");
+    std::filesystem::create_directory(first.path() + "/H.VDL");
+    first.write("h.Vdl", "return 6\n");
+    second.write("g.vdl", "return 7\n");
+    second.write("k.vdl", "return 8\n");
+    for (std::int32_t size : {-1, 0}) {
+        SCOPED_TRACE(size);
+        FunctionHost host({first.path(), second.path()}, size);
+        EXPECT_EQ(host.answerOf("!f"), "1");
+        EXPECT_EQ(host.answerOf("!F"), "2");
+        EXPECT_EQ(host.answerOf("!g"), "5");
+        EXPECT_EQ(host.answerOf("!h"), "6");
+        EXPECT_EQ(host.answerOf("!K"), "8");
+        EXPECT_TRUE(host.shownCodes().empty());
+    }
 }
 
 }  // namespace

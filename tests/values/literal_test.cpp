@@ -147,6 +147,19 @@ INSTANTIATE_TEST_SUITE_P(
                     ComplexCase{NumberMode::Long, "2147483648", 2147483648.0},
                     ComplexCase{NumberMode::Char, "0377", 377}));
 
+// Radix 16 takes strtoul's optional 0x or 0X; in radices 34 to 36 the x is a digit.
+INSTANTIATE_TEST_SUITE_P(HexPrefix, ComplexLiterals,
+                         testing::Values(ComplexCase{NumberMode::Long, "0x1f", 31, 0, 16},
+                                         ComplexCase{NumberMode::ULong, "0XFF", 255, 0, 16},
+                                         ComplexCase{NumberMode::Short, "0x0", 0, 0, 16},
+                                         ComplexCase{NumberMode::Short, "-0x10", -16, 0, 16},
+                                         ComplexCase{NumberMode::Short, "\\-0X10", -16, 0, 16},
+                                         ComplexCase{NumberMode::UChar, "0x00ff", 255, 0, 16},
+                                         ComplexCase{NumberMode::ULong, "0xffffffffff",
+                                                     4294967295.0, 0, 16},
+                                         ComplexCase{NumberMode::ULong, "0x1f", 42819, 0, 36},
+                                         ComplexCase{NumberMode::Long, "0X", 33, 0, 36}));
+
 // Binary images give the stored bytes of binary64 values, little-endian.
 INSTANTIATE_TEST_SUITE_P(
     BinaryImages, ComplexLiterals,
@@ -305,15 +318,33 @@ INSTANTIATE_TEST_SUITE_P(ComplexFamily, RejectedLiterals,
                                          RejectedCase{kC, "+"}, RejectedCase{kC, ""},
                                          RejectedCase{kC, "+4i+"}, RejectedCase{kC, "3x"}));
 
+INSTANTIATE_TEST_SUITE_P(IntegerFamily, RejectedLiterals,
+                         testing::Values(RejectedCase{NumberMode::Short, "1.5", 16},
+                                         RejectedCase{NumberMode::Short, "g", 16},
+                                         RejectedCase{NumberMode::Short, "", 16},
+                                         RejectedCase{NumberMode::Short, "-", 16},
+                                         RejectedCase{NumberMode::Short, " 1", 16},
+                                         RejectedCase{NumberMode::Short, "1 ", 16},
+                                         RejectedCase{NumberMode::Short, "f_f", 16},
+                                         RejectedCase{NumberMode::Short, "--1", 16},
+                                         RejectedCase{NumberMode::Long, "102", 2},
+                                         RejectedCase{NumberMode::Long, "1e3"},
+                                         RejectedCase{NumberMode::Long, "180d"}));
+
+// The prefix needs digits after it and belongs to radix 16 alone; the sign and
+// blanks strtoul would also take stay outside integer words.
 INSTANTIATE_TEST_SUITE_P(
-    IntegerFamily, RejectedLiterals,
+    HexPrefix, RejectedLiterals,
     testing::Values(
-        RejectedCase{NumberMode::Short, "1.5", 16}, RejectedCase{NumberMode::Short, "g", 16},
-        RejectedCase{NumberMode::Short, "0x1f", 16}, RejectedCase{NumberMode::Short, "", 16},
-        RejectedCase{NumberMode::Short, "-", 16}, RejectedCase{NumberMode::Short, " 1", 16},
-        RejectedCase{NumberMode::Short, "1 ", 16}, RejectedCase{NumberMode::Short, "f_f", 16},
-        RejectedCase{NumberMode::Short, "--1", 16}, RejectedCase{NumberMode::Long, "102", 2},
-        RejectedCase{NumberMode::Long, "1e3"}, RejectedCase{NumberMode::Long, "180d"}));
+        RejectedCase{NumberMode::Long, "0x", 16}, RejectedCase{NumberMode::Long, "0X", 16},
+        RejectedCase{NumberMode::Long, "0xg", 16}, RejectedCase{NumberMode::Long, "0x 1", 16},
+        RejectedCase{NumberMode::Long, "0x-1", 16}, RejectedCase{NumberMode::Long, "0x+1", 16},
+        RejectedCase{NumberMode::Long, "0x0x1", 16}, RejectedCase{NumberMode::Long, "00x1", 16},
+        RejectedCase{NumberMode::Long, "x1", 16}, RejectedCase{NumberMode::Long, " 0x1", 16},
+        RejectedCase{NumberMode::Long, "-0x-1", 16}, RejectedCase{NumberMode::Long, "0x1.5", 16},
+        RejectedCase{NumberMode::Long, "0x1f"}, RejectedCase{NumberMode::Long, "0x1", 15},
+        RejectedCase{NumberMode::Long, "0x1", 17}, RejectedCase{NumberMode::Long, "0x1", 33},
+        RejectedCase{kG, "0x1f", 16}, RejectedCase{kC, "0x1f", 16}));
 
 TEST(LiteralRepresentation, IntegerLiteralsFollowTheRadixRule) {
     // A radix outside 2..36 reads as the mode commands would set it.
@@ -321,6 +352,18 @@ TEST(LiteralRepresentation, IntegerLiteralsFollowTheRadixRule) {
     EXPECT_DOUBLE_EQ(parse(tooSmall, "19")->complex.re, 19);
     const ModeSetup tooLarge(NumberMode::Long, 99);
     EXPECT_DOUBLE_EQ(parse(tooLarge, "z")->complex.re, 35);
+}
+
+// A constant read with the prefix is written without it, in a form that reads back.
+TEST(LiteralRepresentation, PrefixedIntegersWriteAsPlainDigits) {
+    const ModeSetup setup(NumberMode::ULong, 16);
+    const std::optional<Number> n = parse(setup, "0x1f");
+    ASSERT_TRUE(n.has_value());
+    const std::string written = formatNumber(setup.view(), *n);
+    EXPECT_EQ(written, "1F");
+    const std::optional<Number> again = parse(setup, written);
+    ASSERT_TRUE(again.has_value());
+    EXPECT_DOUBLE_EQ(again->complex.re, 31);
 }
 
 TEST(LiteralRepresentation, LargeMixedNumbersAreClampedNotWrapped) {
