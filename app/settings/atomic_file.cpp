@@ -38,9 +38,13 @@ std::error_code createTemporary(const std::filesystem::path& target, std::string
                                 FileDescriptor& file) {
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string unique = "." + target.filename().string() + "." +
-                                   std::to_string(::getpid()) + "." +
-                                   std::to_string(stamp + attempt) + ".tmp";
+        std::string unique(1, '.');
+        unique += target.filename().string();
+        unique += '.';
+        unique += std::to_string(::getpid());
+        unique += '.';
+        unique += std::to_string(stamp + attempt);
+        unique += ".tmp";
         name = (target.parent_path() / unique).string();
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {

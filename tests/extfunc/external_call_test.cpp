@@ -184,17 +184,17 @@ TEST(ExternalCall, FilesAreFoundWhateverTheCaseOfNameAndExtension) {
     for (std::int32_t size : {-1, 0}) {
         SCOPED_TRACE(size);
         FunctionHost host({folder.path()}, size);
-        const std::vector<FunctionListing> list = listFunctions(host, host.ctx);
+        const std::vector<FunctionListing> list = listFunctions(host.engine, host.ctx);
         ASSERT_EQ(list.size(), 1u);
         EXPECT_EQ(list[0].name, "abc");
         EXPECT_EQ(list[0].description, "abc doubles");
         EXPECT_EQ(host.answerOf("!abc 4"), "8");
         EXPECT_EQ(host.answerOf("!ABC 5"), "10");
-        EXPECT_EQ(describe(host, host.ctx, "aBc"), "aBc doubles");
+        EXPECT_EQ(describe(host.engine, host.ctx, "aBc"), "aBc doubles");
         std::string path;
-        EXPECT_TRUE(fileExists(host, "abc", path));
+        EXPECT_TRUE(fileExists(host.engine, "abc", path));
         EXPECT_EQ(path, folder.path() + "/Abc.VDL");
-        EXPECT_FALSE(fileExists(host, "ab", path));
+        EXPECT_FALSE(fileExists(host.engine, "ab", path));
         EXPECT_TRUE(host.shownCodes().empty());
     }
 }
