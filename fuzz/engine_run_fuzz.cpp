@@ -19,8 +19,8 @@ constexpr int kMaxLines = 64;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view text(reinterpret_cast<const char*>(data), size);
     zentrel::FuzzHost host(zentrel::nullSink());
-    host.shared().random.seed = 1;  // the same input always runs the same way
-    host.setStepBudget(kStepBudget);
+    host.interpreter().seedRandom(1);  // the same input always runs the same way
+    host.interpreter().setStepBudget(kStepBudget);
     for (int line = 1; line <= kMaxLines && !text.empty(); ++line) {
         const std::size_t end = text.find('\n');
         host.runLine(text.substr(0, end), "fuzz", line);

@@ -9,7 +9,6 @@
 #include <fstream>
 #include <string>
 
-#include "engine/extfunc/external_functions.h"
 #include "fuzz/fuzz_host.h"
 
 namespace {
@@ -27,10 +26,10 @@ const std::string& functionFolder() {
 
 void callOnce(std::int32_t cacheCapacity) {
     zentrel::FuzzHost host(zentrel::nullSink());
-    host.shared().random.seed = 1;
-    host.setStepBudget(kStepBudget);
+    host.interpreter().seedRandom(1);
+    host.interpreter().setStepBudget(kStepBudget);
     host.setSearchPath({functionFolder()});
-    zentrel::externalFunctionCache(host).setCapacity(cacheCapacity);
+    host.interpreter().setCacheSize(cacheCapacity);
     host.runLine("!fz 1 @a @@b [\"text]", "fuzz", 1);
     host.runLine("!fz", "fuzz", 2);
     host.listFunctions();
@@ -44,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::ofstream file(path, std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
-    callOnce(zentrel::ExtFuncCache::kUnlimited);
+    callOnce(-1);
     callOnce(0);
     return 0;
 }

@@ -133,7 +133,13 @@ ErrorCode warnCommand(Engine& engine, Context& ctx, const Token& token, Value& r
     }
 }
 
+// A colon with no command name after it.
+ErrorCode bareColon(Engine& engine, Context&, const Token& command, Value&) {
+    return engine.fail(kErrCommand, command);
+}
+
 constexpr HandlerRow kModeCommands[] = {
+    row<Cmd::None>(bareColon),
     row<Cmd::Efloat>(setNumberMode<Cmd::Efloat>),
     row<Cmd::Float>(setNumberMode<Cmd::Float>),
     row<Cmd::Gfloat>(setNumberMode<Cmd::Gfloat>),

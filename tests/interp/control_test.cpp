@@ -128,7 +128,7 @@ TEST(Loops, DeepRecordingsAreFreedWithoutRecursion) {
     // Destroying the engine frees the open recording.
 }
 
-// The host's hook 8 decides whether a failed assert stops the run.
+// The host decides whether a failed assert stops the run.
 class AssertingHost : public RecordingHost {
   public:
     bool stop = false;
