@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/reference/reference_lines.h"
 #include "cli/cli_host.h"
 #include "cli/interactive.h"
 #include "cli/interrupt.h"
@@ -46,6 +47,9 @@ constexpr const char* kUsage =
     "               8-bit indexed PNG\n"
     "  --max-steps N  stop an input line after N statements with the message of\n"
     "               an interrupted run\n"
+    "  --functions  print every built-in function: its arguments, what it does,\n"
+    "               the numeric modes it works in and its help text\n"
+    "  --commands   print every colon command likewise\n"
     "  --help       show this help\n"
     "  --version    show the version\n"
     "\n"
@@ -56,7 +60,10 @@ constexpr const char* kUsage =
     "Ctrl-C stops the running input line: at the prompt it returns to the\n"
     "prompt, otherwise the program ends with status 130.\n"
     "Exit status: 0 without errors, 1 after an error, 2 for bad usage,\n"
-    "130 when ended by Ctrl-C.\n";
+    "130 when ended by Ctrl-C.\n"
+    "\n"
+    "The language is taught in docs/guide.md; docs/reference.md lists every\n"
+    "operator, function, control keyword, command and message.\n";
 
 // The shell's status for a program ended by SIGINT.
 constexpr int kInterruptedStatus = 130;
@@ -209,6 +216,14 @@ int parseOptions(int argc, char** argv, Options& options) {
         const std::string arg = argv[i];
         if (arg == "--help") {
             std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg == "--functions" || arg == "--commands") {
+            std::fputs(zentrel::terminalReference(arg == "--functions"
+                                                      ? zentrel::ReferenceSection::Functions
+                                                      : zentrel::ReferenceSection::Commands)
+                           .c_str(),
+                       stdout);
             return 0;
         }
         if (arg == "--version") {

@@ -7,7 +7,9 @@
 
 namespace zentrel {
 
-// The application's numbered texts (1001-1014 warnings, 2001-2044 errors, ...).
+// The application's numbered texts (1001-1014 warnings, 2001-2045 errors,
+// 3001-3035 the help texts of functions: a usage line, a line break and what the
+// function gives).
 // Returns the empty text for a number that has no entry.
 std::string_view lookupString(int id);
 
