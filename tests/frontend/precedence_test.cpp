@@ -149,26 +149,32 @@ void referencePass(TokenLine& line) {
 // from every level, assignments twice as often. Each line mixes the kinds in
 // its own proportions, so that lines rich in parentheses or in control
 // keywords come up as well.
+// The payload of a random token of the kind; the i-th word of a line is a letter.
+TokenPayload randomPayload(std::mt19937& random, TokenKind kind, int i) {
+    const std::uint8_t operators[] = {0,  4,  6,  8,  11, 12, 13, 15, 19, 21, 22,
+                                      23, 24, 25, 26, 27, 28, 31, 38, 27, 31};
+    switch (kind) {
+        case TokenKind::Operator:
+            return TokenPayload::byte(operators[random() % std::size(operators)]);
+        case TokenKind::Control:
+            return TokenPayload::byte(20);
+        case TokenKind::Name:
+            return TokenPayload::text(std::string(1, static_cast<char>('a' + i % 26)));
+        default:
+            return TokenPayload();
+    }
+}
+
 void appendRandomLine(std::mt19937& random, TokenLine& line) {
     const TokenKind kinds[] = {TokenKind::OpenParen, TokenKind::CloseParen, TokenKind::Control,
                                TokenKind::Name, TokenKind::Operator};
-    const std::uint8_t operators[] = {0,  4,  6,  8,  11, 12, 13, 15, 19, 21, 22,
-                                      23, 24, 25, 26, 27, 28, 31, 38, 27, 31};
     std::discrete_distribution<int> pickKind({double(random() % 4), double(random() % 4),
                                               double(random() % 3), double(1 + random() % 3),
                                               double(1 + random() % 4)});
     const int length = static_cast<int>(random() % 40);
     for (int i = 0; i < length; ++i) {
         const TokenKind kind = kinds[pickKind(random)];
-        TokenPayload payload;
-        if (kind == TokenKind::Operator) {
-            payload = TokenPayload::byte(operators[random() % std::size(operators)]);
-        } else if (kind == TokenKind::Control) {
-            payload = TokenPayload::byte(20);
-        } else if (kind == TokenKind::Name) {
-            payload = TokenPayload::text(std::string(1, static_cast<char>('a' + i % 26)));
-        }
-        ASSERT_EQ(line.append(kind, payload), kSuccess);
+        ASSERT_EQ(line.append(kind, randomPayload(random, kind, i)), kSuccess);
     }
 }
 
