@@ -18,7 +18,8 @@ volatile std::sig_atomic_t interruptFlag = 0;
 
 extern "C" void onInterrupt(int) {
     interruptFlag = 1;
-    if (Interpreter* interpreter = interruptedInterpreter.load(std::memory_order_relaxed)) interpreter->requestStop();
+    if (Interpreter* interpreter = interruptedInterpreter.load(std::memory_order_relaxed))
+        interpreter->requestStop();
 }
 
 }  // namespace

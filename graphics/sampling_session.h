@@ -14,7 +14,8 @@ class SamplingSession {
   public:
     SamplingSession(Interpreter& interpreter, const PlotSettings& settings, bool compileOnce)
         : settings_(settings),
-          sampler_(interpreter, settings.argVariable, settings.expr1, settings.expr2, compileOnce) {}
+          sampler_(interpreter, settings.argVariable, settings.expr1, settings.expr2, compileOnce) {
+    }
 
     // Gives the argument variable the value and evaluates the sample at it:
     // rectangular (x, f(x)), parametric (t, x(t), y(t)), polar (t, r(t)). False

@@ -3,8 +3,8 @@
 namespace zentrel {
 
 void registerBuiltins(DispatchBuilder& builder) {
-    for (std::span<const HandlerRow> rows : {mathFunctionRows(), matrixFunctionRows(),
-                                             stringFunctionRows(), graphicsFunctionRows()}) {
+    for (std::span<const HandlerRow> rows :
+         {mathFunctionRows(), matrixFunctionRows(), stringFunctionRows(), graphicsFunctionRows()}) {
         builder.add(DispatchTable::Function, rows);
     }
     for (std::span<const HandlerRow> rows :

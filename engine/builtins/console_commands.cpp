@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "engine/builtins/array_arguments.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/builtins/print_pieces.h"
 #include "engine/builtins/scan_command.h"
 #include "engine/builtins/user_text.h"
 #include "engine/frontend/name_tables.h"
-#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/interp/text_escapes.h"

@@ -2,9 +2,9 @@
 // engine canvas and ask the host to show the result.
 #include "engine/builtins/arguments.h"
 #include "engine/builtins/array_arguments.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/builtins/graphics_arguments.h"
 #include "engine/frontend/name_tables.h"
-#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/variables.h"
 

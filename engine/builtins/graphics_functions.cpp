@@ -1,10 +1,10 @@
 // The graphics functions of the language: queries of the engine canvas.
 #include <optional>
 
+#include "engine/builtins/builtin_rows.h"
 #include "engine/builtins/function_support.h"
 #include "engine/builtins/graphics_arguments.h"
 #include "engine/frontend/name_tables.h"
-#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 
 namespace zentrel {

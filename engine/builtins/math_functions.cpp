@@ -1,9 +1,9 @@
 // The function-table rows of the mathematical functions (ids defined ... denom).
+#include "engine/builtins/builtin_rows.h"
 #include "engine/builtins/function_support.h"
 #include "engine/builtins/math_handlers.h"
 #include "engine/builtins/scalar_math.h"
 #include "engine/frontend/name_tables.h"
-#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 

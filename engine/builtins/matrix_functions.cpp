@@ -2,10 +2,10 @@
 #include <cstdint>
 
 #include "engine/builtins/array_arguments.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/builtins/eigen_solvers.h"
 #include "engine/builtins/matrix_algorithms.h"
 #include "engine/frontend/name_tables.h"
-#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 

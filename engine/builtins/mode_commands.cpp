@@ -4,12 +4,12 @@
 
 #include "engine/builtins/arguments.h"
 #include "engine/builtins/array_arguments.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/builtins/function_support.h"
 #include "engine/builtins/math_scope.h"
 #include "engine/builtins/mode_commands.h"
 #include "engine/builtins/user_text.h"
 #include "engine/frontend/name_tables.h"
-#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/values/angle_units.h"

@@ -2,8 +2,8 @@
 // :label, :define, :enum and :undef.
 #include "engine/builtins/name_commands.h"
 
-#include "engine/frontend/name_tables.h"
 #include "engine/builtins/builtin_rows.h"
+#include "engine/frontend/name_tables.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/interp/variables.h"

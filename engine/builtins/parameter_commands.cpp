@@ -1,9 +1,9 @@
 // :param and :params: how the parameters of the function being called are
 // passed (by value or by reference) and what they are called.
 #include "engine/builtins/arguments.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/builtins/name_commands.h"
 #include "engine/frontend/name_tables.h"
-#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 

@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "engine/builtins/arguments.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/builtins/function_support.h"
 #include "engine/frontend/name_tables.h"
-#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/interp/variables.h"

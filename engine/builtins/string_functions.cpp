@@ -2,8 +2,8 @@
 #include <string>
 
 #include "engine/builtins/array_arguments.h"
-#include "engine/frontend/name_tables.h"
 #include "engine/builtins/builtin_rows.h"
+#include "engine/frontend/name_tables.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 

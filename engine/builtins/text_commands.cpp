@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "engine/builtins/array_arguments.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/builtins/print_pieces.h"
 #include "engine/frontend/name_tables.h"
 #include "engine/interp/array_text.h"
-#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 

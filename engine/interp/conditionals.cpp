@@ -80,7 +80,8 @@ ErrorCode evaluateCondition(Engine& engine, Context& ctx, const Token& keyword, 
 }
 
 bool replayPassesOver(const Engine& engine) {
-    return engine.recordMode == RecordMode::Replaying && engine.control().recorder.activeBlock().skipping();
+    return engine.recordMode == RecordMode::Replaying &&
+           engine.control().recorder.activeBlock().skipping();
 }
 
 ErrorCode checkExecuting(Engine& engine, Context&, const Token&, Value&) {

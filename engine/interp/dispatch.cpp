@@ -20,17 +20,23 @@ ErrorCode refuseOperand(Engine& engine, Context&, const Token& token, Value&) {
     return engine.fail(kErrConstantSyntax, token);
 }
 
-constexpr const char* kTableNames[] = {"operand-kind", "function", "operator",
+constexpr const char* kTableNames[] = {"operand-kind",  "function",    "operator",
                                        "control-check", "control-run", "command"};
 
 std::span<Handler> entriesOf(DispatchTables& t, DispatchTable table) {
     switch (table) {
-        case DispatchTable::OperandKind: return t.kinds;
-        case DispatchTable::Function: return t.functions;
-        case DispatchTable::Operator: return t.operators;
-        case DispatchTable::ControlCheck: return t.controlCheck;
-        case DispatchTable::ControlRun: return t.controlRun;
-        case DispatchTable::Command: break;
+        case DispatchTable::OperandKind:
+            return t.kinds;
+        case DispatchTable::Function:
+            return t.functions;
+        case DispatchTable::Operator:
+            return t.operators;
+        case DispatchTable::ControlCheck:
+            return t.controlCheck;
+        case DispatchTable::ControlRun:
+            return t.controlRun;
+        case DispatchTable::Command:
+            break;
     }
     return t.commands;
 }

@@ -57,7 +57,14 @@ constexpr bool distinctIds(const HandlerRow (&rows)[N]) {
 }
 
 // Which table a row goes to.
-enum class DispatchTable : std::uint8_t { OperandKind, Function, Operator, ControlCheck, ControlRun, Command };
+enum class DispatchTable : std::uint8_t {
+    OperandKind,
+    Function,
+    Operator,
+    ControlCheck,
+    ControlRun,
+    Command
+};
 
 // Builds the dispatch tables from the rows each layer registers: the
 // interpreter's own rows (operand kinds, operators, control keywords) at once,

@@ -25,8 +25,9 @@ void Number::convertRepresentation() {
 Complex Number::asComplex() const {
     if (!isFraction) return complex;
     const double numerator = static_cast<double>(fraction.numerator);
-    return {(fraction.negative ? -numerator : numerator) / static_cast<double>(fraction.denominator),
-            0.0};
+    return {
+        (fraction.negative ? -numerator : numerator) / static_cast<double>(fraction.denominator),
+        0.0};
 }
 
 Fraction Number::asFraction() const {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/app/temp_folder.h"
+#include "tests/common/temp_folder.h"
 
 namespace zentrel {
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/settings/settings_paths.h"
-#include "tests/app/temp_folder.h"
+#include "tests/common/temp_folder.h"
 
 namespace zentrel {
 namespace {

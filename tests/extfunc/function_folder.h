@@ -12,32 +12,17 @@
 #include "engine/interp/context.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
+#include "tests/common/temp_folder.h"
 #include "tests/interp/recording_host.h"
 
 namespace zentrel {
 
 // A folder of function files made for one test and removed after it.
-class FunctionFolder {
+class FunctionFolder : public test::TempFolder {
   public:
-    FunctionFolder() {
-        std::string name = (std::filesystem::temp_directory_path() / "zentrel-extfunc-XXXXXX");
-        if (::mkdtemp(name.data())) path_ = name;
+    void write(std::string_view name, std::string_view text) const {
+        test::writeFile(file(name), text);
     }
-    FunctionFolder(const FunctionFolder&) = delete;
-    FunctionFolder& operator=(const FunctionFolder&) = delete;
-    ~FunctionFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-
-    void write(std::string_view file, std::string_view text) const {
-        std::ofstream out(path_ / file, std::ios::binary | std::ios::trunc);
-        out << text;
-    }
-    std::string path() const { return path_.string(); }
-
-  private:
-    std::filesystem::path path_;
 };
 
 // A recording host that searches the given folders for ".vdl" files and keeps

@@ -44,8 +44,8 @@ TEST(DispatchTables, ASecondRowForAnEntryIsAFault) {
     const Handler sin = builder.tables().functions[0];
     const HandlerRow rows[] = {{0, answerOne}, {kFunctionCount, answerOne}};
     builder.add(DispatchTable::Function, rows);
-    EXPECT_EQ(builder.faults(),
-              (std::vector<std::string>{"function 0", "function " + std::to_string(kFunctionCount)}));
+    EXPECT_EQ(builder.faults(), (std::vector<std::string>{
+                                    "function 0", "function " + std::to_string(kFunctionCount)}));
     EXPECT_EQ(builder.tables().functions[0], sin);
 }
 

@@ -18,7 +18,7 @@ namespace zentrel::test {
 class TempFolder {
   public:
     TempFolder() {
-        std::string name = (std::filesystem::temp_directory_path() / "zentrel-app-XXXXXX");
+        std::string name = (std::filesystem::temp_directory_path() / "zentrel-test-XXXXXX");
         if (::mkdtemp(name.data())) path_ = name;
     }
     TempFolder(const TempFolder&) = delete;
