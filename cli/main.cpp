@@ -13,9 +13,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "app/install/program_paths.h"
 #include "app/reference/reference_lines.h"
+#include "app/settings/settings_paths.h"
 #include "cli/cli_host.h"
 #include "cli/interactive.h"
 #include "cli/interrupt.h"
@@ -36,7 +39,10 @@ constexpr const char* kUsage =
     "               fract, complex, uchar); :ptype returns to it\n"
     "  --seed N     seed the random generator with N instead of the clock\n"
     "  --path DIRS  search external functions (!name runs DIR/name.vdl) in the\n"
-    "               folders DIRS, separated by ':', before those of ZENTREL_PATH\n"
+    "               folders DIRS, separated by ':', before those of ZENTREL_PATH,\n"
+    "               your own folder ($XDG_DATA_HOME/zentrel/extfunc) and the\n"
+    "               library installed with the program\n"
+    "  --no-default-path  search only the folders of --path and ZENTREL_PATH\n"
     "  --cache N    keep at most N external functions compiled (-1, the\n"
     "               default: no limit; 0: read the file at every call)\n"
     "  --list       print every external function with the first line of its\n"
@@ -62,8 +68,10 @@ constexpr const char* kUsage =
     "Exit status: 0 without errors, 1 after an error, 2 for bad usage,\n"
     "130 when ended by Ctrl-C.\n"
     "\n"
-    "The language is taught in docs/guide.md; docs/reference.md lists every\n"
-    "operator, function, control keyword, command and message.\n";
+    "The language is taught in the guide, guide.md; reference.md lists every\n"
+    "operator, function, control keyword, command and message. Both are in\n"
+    "docs/ in the sources and in share/doc/zentrel once installed; the manual\n"
+    "page is zentrel-cli(1).\n";
 
 // The shell's status for a program ended by SIGINT.
 constexpr int kInterruptedStatus = 130;
@@ -107,6 +115,7 @@ struct Options {
     zentrel::NumberMode mode = zentrel::NumberMode::GFloat;
     std::optional<std::uint32_t> seed;
     std::vector<std::string> folders;
+    bool defaultFolders = true;  // the user's function folder and the library
     std::int32_t cacheSize = -1;
     bool list = false;
     std::string sizeLine;  // the :gworld line of --size
@@ -122,6 +131,16 @@ void addFolders(std::string_view text, std::vector<std::string>& folders) {
         if (!folder.empty()) folders.emplace_back(folder);
         if (colon == std::string_view::npos) break;
         text.remove_prefix(colon + 1);
+    }
+}
+
+// The user's own function folder, then the library installed with the program.
+void addDefaultFolders(std::vector<std::string>& folders) {
+    const zentrel::EnvironmentPaths environment =
+        zentrel::EnvironmentPaths::from([](const char* name) { return std::getenv(name); });
+    for (std::string& folder : zentrel::functionFolders(
+             zentrel::defaultFunctionPath(environment, zentrel::functionLibraryFolder()))) {
+        folders.push_back(std::move(folder));
     }
 }
 
@@ -236,6 +255,8 @@ int parseOptions(int argc, char** argv, Options& options) {
                                                  : zentrel::AngleUnit::Grad;
         } else if (arg == "--list") {
             options.list = true;
+        } else if (arg == "--no-default-path") {
+            options.defaultFolders = false;
         } else if (arg == "-e" || arg == "--mode" || arg == "--seed" || arg == "--path" ||
                    arg == "--cache" || arg == "--size" || arg == "--png" || arg == "--max-steps") {
             const char* value = valueOf(argc, argv, i);
@@ -262,6 +283,7 @@ int main(int argc, char** argv) {
     interpreter.setAngleUnit(options.angleUnit);
     interpreter.seedRandom(options.seed.value_or(static_cast<std::uint32_t>(std::time(nullptr))));
     if (const char* path = std::getenv("ZENTREL_PATH")) addFolders(path, options.folders);
+    if (options.defaultFolders) addDefaultFolders(options.folders);
     host.setSearchPath(options.folders);
     interpreter.setCacheSize(options.cacheSize);
     if (!options.sizeLine.empty()) host.runLine(options.sizeLine, "", 0);

@@ -9,6 +9,9 @@ ZENTREL_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libedit-dev libpng-dev
     clang libclang-rt-14-dev
+    # The install test: validators of the desktop files, the manual-page
+    # checker, the Debian package tools and the icon renderer.
+    desktop-file-utils appstream libxml2-utils shared-mime-info man-db dpkg-dev librsvg2-bin
 )
 
 # Installs the packages that are not installed yet; does nothing when all are.

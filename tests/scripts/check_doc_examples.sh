@@ -15,7 +15,8 @@
 #   ```LANG NAME    a file the examples use (a function file, a script): its
 #                   lines are written to NAME before the next example runs.
 # Any other block fails the test: every example has to be checked.
-# The examples run in one scratch folder, in which share/ is the project's.
+# The examples run in one scratch folder, in which share/ is the project's, as a
+# new user would: with no function folder of their own and no ZENTREL_PATH.
 set -u
 cli=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 doc=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
@@ -27,6 +28,7 @@ trap 'rm -rf "$work"' EXIT
 ln -s "$root/share" "$work/share"
 cd "$work" || exit 2
 unset ZENTREL_PATH
+export XDG_DATA_HOME=$work/.local/share
 
 failures=0
 runs=0

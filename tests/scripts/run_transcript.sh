@@ -3,7 +3,7 @@
 # standard output and standard error must equal NAME.out and NAME.err (a missing
 # file means the stream must be empty). NAME.in, if present, is the standard
 # input; NAME.args, if present, holds start options (ARGS, split at blanks; paths
-# in it are relative to this folder).
+# in it are relative to this folder). --no-default-path comes first.
 set -u
 cli=$1
 name=$2
@@ -15,11 +15,12 @@ trap 'rm -f "$actual_out" "$actual_err"' EXIT
 
 input=/dev/null
 [ -f "$name.in" ] && input="$name.in"
-# Only the folders a test names are searched for external functions.
+# Only the folders a test names are searched for external functions: not those
+# of the environment, the user's function folder or the library of the program.
 unset ZENTREL_PATH
 args=()
 [ -f "$name.args" ] && read -r -a args <"$name.args"
-"$cli" "${args[@]}" "$name.zen" >"$actual_out" 2>"$actual_err" <"$input"
+"$cli" --no-default-path "${args[@]}" "$name.zen" >"$actual_out" 2>"$actual_err" <"$input"
 status=$?
 # A crash (signal) or a sanitizer abort is always a failure, whatever the transcript.
 if [ $status -gt 2 ]; then
