@@ -9,6 +9,8 @@ ZENTREL_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libedit-dev libpng-dev
     clang libclang-rt-14-dev
+    qt6-base-dev libgl-dev fonts-noto-cjk
+    xvfb xauth xdotool
 )
 
 # Installs the packages that are not installed yet; does nothing when all are.
