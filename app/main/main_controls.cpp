@@ -56,7 +56,7 @@ constexpr auto kControls = std::to_array<ControlRow>({
     {C::ArgumentEdit, K::Edit, {86, 123, 76, 12}, "", "argumentEdit", 0, true},
     {C::FirstValueLabel, K::Label, {78, 137, 8, 8}, "y=", "firstValueLabel", 0, true},
     {C::FirstValueEdit, K::ReadOnlyEdit, {86, 135, 76, 12}, "", "firstValueEdit", 0, true},
-    {C::SecondValueLabel, K::Label, {78, 149, 8, 8}, "", "secondValueLabel", 0, true},
+    {C::SecondValueLabel, K::Label, {78, 149, 8, 8}, "y=", "secondValueLabel", 0, true},
     {C::SecondValueEdit, K::ReadOnlyEdit, {86, 147, 76, 12}, "", "secondValueEdit", 0, true},
     {C::ShowTableButton, K::ImageButton, {182, 127, 14, 14}, "", "showTableButton", 9002, false},
     {C::RegisterButton, K::ImageButton, {164, 137, 14, 14}, "", "registerButton", 9003, false},
@@ -65,7 +65,7 @@ constexpr auto kControls = std::to_array<ControlRow>({
     {C::UpperSeparator, K::Separator, {0, 160, 196, 1}, "", "upperSeparator", 0, true},
     {C::FirstExpressionLabel, K::Label, {1, 164, 8, 8}, "y=", "firstExpressionLabel", 0, true},
     {C::FirstExpression, K::Edit, {9, 162, 186, 12}, "", "firstExpression", 0, true},
-    {C::SecondExpressionLabel, K::Label, {1, 176, 8, 8}, "", "secondExpressionLabel", 0, true},
+    {C::SecondExpressionLabel, K::Label, {1, 176, 8, 8}, "y=", "secondExpressionLabel", 0, true},
     {C::SecondExpression, K::Edit, {9, 174, 186, 12}, "", "secondExpression", 0, true},
     {C::KeypadSeparator, K::Separator, {0, 186, 196, 1}, "", "keypadSeparator", 0, true},
     keyRow(C::KeyClearField, key(0, 0), "AC", "keyClearField"),
@@ -134,7 +134,27 @@ constexpr std::array<std::pair<ControlId, ControlId>, 8> kEditLabels{{
     {C::SecondExpression, C::SecondExpressionLabel},
 }};
 
+constexpr std::array<std::string_view, 6> kCoordinateSystemNames{
+    "直交座標", "片対数 (x)", "片対数 (y)", "両対数", "媒介変数", "極座標"};
+constexpr std::array<std::string_view, 16> kColourNames{
+    "黒", "暗い赤", "赤",       "緑",   "ライム", "オリーブ", "黄",   "紺",
+    "青", "紫",     "マゼンタ", "青緑", "水色",   "灰色",     "銀色", "白"};
+
+std::string_view nameAt(std::span<const std::string_view> names, std::int32_t index) {
+    return index >= 0 && static_cast<std::size_t>(index) < names.size()
+               ? names[static_cast<std::size_t>(index)]
+               : std::string_view{};
+}
+
 }  // namespace
+
+std::string_view coordinateSystemName(std::int32_t index) {
+    return nameAt(kCoordinateSystemNames, index);
+}
+
+std::string_view colourName(std::int32_t choice) {
+    return nameAt(kColourNames, choice);
+}
 
 std::span<const ControlRow> mainWindowControls() {
     return kControls;

@@ -142,8 +142,14 @@ std::string_view controlTip(const ControlRow& row);
 
 // The name screen readers and automation tools know a control by: its text,
 // else its tip (without the help line's '#' mark); an edit takes the text of
-// its label, which `labelOf` names (None for an edit without one).
+// its label, which `labelOf` names (None for an edit without one). A label's
+// text in the table is its name for the edit; the window sets what it shows.
 std::string_view accessibleName(const ControlRow& row);
 ControlId labelOf(ControlId edit);
+
+// The names the two picture lists give their entries (for reading aloud and
+// in the opened list): the coordinate systems and the colour choices.
+std::string_view coordinateSystemName(std::int32_t index);
+std::string_view colourName(std::int32_t choice);
 
 }  // namespace zentrel
