@@ -4,7 +4,8 @@
 # presses Enter with synthetic X input (xdotool), ends the program with SIGTERM,
 # then checks the settings file and the history file, and replays the history
 # with zentrel-cli --png.
-# Usage: xvfb_end_to_end.sh ZENTREL ZENTREL_CLI. Exit 77 (skipped) without Xvfb or xdotool.
+# Usage: xvfb_end_to_end.sh ZENTREL ZENTREL_CLI. Exit 77 (skipped) without Xvfb or xdotool;
+# KEEP_WORK=1 keeps the temporary folder (logs, settings, history) for a look.
 set -euo pipefail
 zentrel=$1
 cli=$2
@@ -21,7 +22,7 @@ program=
 cleanup() {
     [ -n "$program" ] && kill -KILL "$program" 2>/dev/null || true
     [ -n "$server" ] && kill "$server" 2>/dev/null || true
-    rm -rf "$work"
+    [ -n "${KEEP_WORK:-}" ] && echo "kept $work" || rm -rf "$work"
 }
 trap cleanup EXIT
 fail() {
