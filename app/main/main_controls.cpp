@@ -35,7 +35,7 @@ constexpr ControlRow functionRow(int slot, std::string_view name) {
 }
 
 constexpr auto kControls = std::to_array<ControlRow>({
-    {C::GraphArea, K::GraphArea, {0, 0, 180, 121}, "", "graphArea", 0, true},
+    {C::GraphArea, K::GraphArea, {0, 0, 180, 121}, "グラフ画面", "graphArea", 0, true},
     {C::TraceTool, K::ToolButton, {182, 1, 14, 14}, "", "traceTool", 9004, false},
     {C::HandTool, K::ToolButton, {182, 15, 14, 14}, "", "handTool", 9005, false},
     {C::BoxZoomTool, K::ToolButton, {182, 29, 14, 14}, "", "boxZoomTool", 9006, false},
@@ -98,7 +98,7 @@ constexpr auto kControls = std::to_array<ControlRow>({
     {C::ClearKey, K::ImageButton, {81, 260, 19, 13}, "", "clearKey", 9011, true},
     {C::KeyCall, K::Button, {101, 187, 15, 13}, "!", "keyCall", 0, false},
     {C::KeyCallWrap, K::Button, {117, 187, 17, 13}, "!()", "keyCallWrap", 0, false},
-    {C::FunctionList, K::FunctionList, {135, 187, 60, 13}, "", "functionList", 0, false},
+    {C::FunctionList, K::FunctionList, {135, 187, 60, 13}, "外部関数", "functionList", 0, false},
     functionRow(0, "functionButton1"),
     functionRow(1, "functionButton2"),
     functionRow(2, "functionButton3"),

@@ -144,6 +144,7 @@ std::string_view controlTip(const ControlRow& row);
 // else its tip (without the help line's '#' mark); an edit takes the text of
 // its label, which `labelOf` names (None for an edit without one). A label's
 // text in the table is its name for the edit; the window sets what it shows.
+// The graph area and the function list show no text: theirs is only a name.
 std::string_view accessibleName(const ControlRow& row);
 ControlId labelOf(ControlId edit);
 

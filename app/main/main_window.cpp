@@ -314,7 +314,10 @@ void MainWindow::showFrame() {
 void MainWindow::showReports() {
     StatusReports reports = host_.takeReports();
     if (reports.message) view_.setText(C::MessageLine, *reports.message);
-    if (reports.functionChain) view_.setText(C::HelpLine, *reports.functionChain);
+    if (reports.functionChain) {
+        view_.setText(C::HelpLine, *reports.functionChain);
+        chainShown_ = true;
+    }
 }
 
 PlotLine::Range MainWindow::drawRange() {
@@ -352,6 +355,8 @@ void MainWindow::draw() {
     }
     applyGraphColour();
     view_.setText(C::MessageLine, "");
+    // A chain of functions belongs to the message it came with.
+    if (std::exchange(chainShown_, false)) view_.setText(C::HelpLine, "");
     view_.setBusy(true);
     const PlotLine::Range range = drawRange();
     const bool resample =

@@ -108,6 +108,7 @@ class MainWindow {
     double lastPitch_ = 0.0;
     bool drawn_ = false;  // written by the draw's work
     bool stopRequested_ = false;
+    bool chainShown_ = false;          // the help line shows the functions of an error
     bool expressionsPending_ = false;  // the next :plot line must name the expressions
     bool angleMark_ = false;
     bool windowMark_ = false;

@@ -249,6 +249,9 @@ TEST_F(MainWindowTest, ExternalFunctionsComeFromThePathAndShowTheirChainAtAnErro
     drawExpression("!outer");
     EXPECT_EQ(view.texts[C::MessageLine], "外部関数outerの実行が中断されました");
     EXPECT_EQ(view.texts[C::HelpLine], "bad\nouter");
+    drawExpression("!win");
+    EXPECT_EQ(view.texts[C::MessageLine], "");
+    EXPECT_EQ(view.texts[C::HelpLine], "");
 }
 
 TEST_F(MainWindowTest, AnExpressionNoHistoryLineCanHoldIsDrawnButNotRecorded) {

@@ -10,12 +10,14 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 #include <fstream>
 #include <memory>
 #include <sstream>
 
 #include "app/qt/dialog_font.h"
 #include "app/qt/main_dialog.h"
+#include "app/qt/shutdown_signals.h"
 #include "graphics/palette.h"
 
 namespace zentrel {
@@ -31,6 +33,7 @@ class MainDialogTest : public QObject {
     void escStopsADrawThatNeverEnds();
     void closingWritesTheSettingsAndTheHistory();
     void everyControlIsNamedAndInPlace();
+    void shutDownSignalsReachTheWindowThread();
 
   private:
     template <typename T>
@@ -232,6 +235,16 @@ void MainDialogTest::everyControlIsNamedAndInPlace() {
     QCOMPARE(find<QLineEdit>("pitchEdit")->accessibleName(), QString("ptch"));
     QVERIFY(!find<QAbstractButton>("key7")->isEnabled());
     QVERIFY(find<QAbstractButton>("drawButton")->isEnabled());
+}
+
+void MainDialogTest::shutDownSignalsReachTheWindowThread() {
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        int calls = 0;
+        const ShutdownSignals handlers([&] { ++calls; });
+        QVERIFY(handlers.installed());
+        QCOMPARE(::raise(signal), 0);
+        QTRY_COMPARE(calls, 1);
+    }
 }
 
 }  // namespace zentrel
