@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/main/program_folders.h"
+#include "app/main/program_info.h"
 #include "app/qt/dialog_font.h"
 #include "app/qt/main_dialog.h"
 #include "app/qt/shutdown_signals.h"
@@ -86,7 +87,8 @@ int main(int argc, char** argv) {
         return options.bad ? 2 : 0;
     }
     if (options.version) {
-        std::printf("zentrel %s\n", ZENTREL_VERSION);
+        std::printf("zentrel %.*s\n", static_cast<int>(zentrel::kProgramVersion.size()),
+                    zentrel::kProgramVersion.data());
         return 0;
     }
     zentrel::useDialogFont(application);

@@ -16,6 +16,7 @@
 #include <QShortcut>
 #include <QToolButton>
 
+#include "app/main/program_info.h"
 #include "app/qt/button_pictures.h"
 #include "app/qt/picture_combo.h"
 #include "app/strings/string_table.h"
@@ -23,9 +24,7 @@
 namespace zentrel {
 namespace {
 
-// The About box's program name and version, and the entry that opens it.
-constexpr std::string_view kProgramName = "Zentrel 関数グラフ";
-constexpr std::string_view kProgramVersion = "2.3";
+// The entry of the context menu that opens the About box.
 constexpr int kAboutEntryString = 101;
 
 QString qText(std::string_view text) {

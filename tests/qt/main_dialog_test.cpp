@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -34,6 +35,7 @@ class MainDialogTest : public QObject {
     void closingWritesTheSettingsAndTheHistory();
     void everyControlIsNamedAndInPlace();
     void shutDownSignalsReachTheWindowThread();
+    void f1ShowsTheProgramAndItsVersion();
 
   private:
     template <typename T>
@@ -245,6 +247,18 @@ void MainDialogTest::shutDownSignalsReachTheWindowThread() {
         QCOMPARE(::raise(signal), 0);
         QTRY_COMPARE(calls, 1);
     }
+}
+
+void MainDialogTest::f1ShowsTheProgramAndItsVersion() {
+    QString shown;
+    QTimer::singleShot(200, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    QTest::keyClick(find<QLineEdit>("firstExpression"), Qt::Key_F1);
+    QCOMPARE(shown, QString("Zentrel 関数グラフ\nバージョン 2.3"));
 }
 
 }  // namespace zentrel
