@@ -52,15 +52,16 @@ constexpr bool isInputField(ControlId id) {
     }
 }
 
+// A picture, or for the "=" key its text, on a small tool button.
 QToolButton* imageButton(const ControlRow& row, QWidget* parent) {
     auto* button = new QToolButton(parent);
     if (row.text.empty()) {
         button->setIcon(controlPicture(row.id));
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     } else {
         button->setText(qText(row.text));
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     }
-    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    if (!row.text.empty()) button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     return button;
 }
 
