@@ -119,6 +119,10 @@ void Interpreter::requestStop() noexcept {
     engine_->requestStop();
 }
 
+void Interpreter::clearStopRequest() noexcept {
+    engine_->shared().stop.reset();
+}
+
 std::optional<NumberMode> numberModeNamed(std::string_view commandName) {
     CommandId id{};
     if (!lookupCommand(commandName, id)) return std::nullopt;

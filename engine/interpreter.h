@@ -73,6 +73,10 @@ class Interpreter {
     // Ends the current run before its next statement; the run reports 0x2003.
     // Async-signal-safe and callable from any thread.
     void requestStop() noexcept;
+    // Forgets a stop asked for earlier and refills the step budget, as every
+    // run does when it starts: for a host that evaluates outside a run (a plot
+    // of its own canvas), before it starts.
+    void clearStopRequest() noexcept;
 
   private:
     friend class ExpressionSampler;

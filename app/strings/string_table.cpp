@@ -15,6 +15,8 @@ struct StringRow {
 
 // Sorted by id.
 constexpr std::array kStrings = {
+    StringRow{101, "バージョン情報(&A)..."},
+    StringRow{201, "関数グラフの設定"},
     StringRow{1001, "警告:"},
     StringRow{1002, "警告:配列の要素番号が負の値です"},
     StringRow{1003, "警告:ゼロで除算しました"},
@@ -106,6 +108,20 @@ constexpr std::array kStrings = {
     StringRow{3033, "norm <x>\n絶対値の自乗"},
     StringRow{3034, "conjg <x>\n共役複素数"},
     StringRow{3035, "polar <rho> <theta>\n絶対値<rho>,位相角度<theta>の複素数値"},
+    StringRow{7001, "#座標系："},
+    StringRow{7002, "グラフ描画色"},
+    StringRow{9001, "関数グラフの設定"},
+    StringRow{9002, "数表の表示"},
+    StringRow{9003, "数表に登録する"},
+    StringRow{9004, "トレースツール：座標を読み取る"},
+    StringRow{9005, "手のひらツール：グラフ画面のスクロール"},
+    StringRow{9006, "ボックスズームツール：グラフ画面のトリミング"},
+    StringRow{9007, "ズームイン：グラフ画面の拡大"},
+    StringRow{9008, "ズームアウト：グラフ画面の縮小"},
+    StringRow{9009, "ウィンドウの設定"},
+    StringRow{9010, "グラフの描画"},
+    StringRow{9011, "グラフの消去"},
+    StringRow{11001, "この計算式は履歴ファイルに記録できません"},
 };
 
 static_assert(std::is_sorted(kStrings.begin(), kStrings.end(),

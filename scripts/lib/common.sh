@@ -12,6 +12,8 @@ ZENTREL_PACKAGES=(
     # The install test: validators of the desktop files, the manual-page
     # checker, the Debian package tools and the icon renderer.
     desktop-file-utils appstream libxml2-utils shared-mime-info man-db dpkg-dev librsvg2-bin
+    qt6-base-dev libgl-dev fonts-noto-cjk
+    xvfb xauth xdotool
 )
 
 # Installs the packages that are not installed yet; does nothing when all are.

@@ -1,0 +1,120 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/main/coordinate_systems.h"
+#include "app/main/draw_runner.h"
+#include "app/main/frame_pacer.h"
+#include "app/main/history_lines.h"
+#include "app/main/main_window_view.h"
+#include "app/main/window_host.h"
+#include "app/settings/history_file.h"
+#include "app/settings/settings.h"
+#include "graphics/graph_canvas.h"
+
+namespace zentrel {
+
+// What the main window is started with besides its view: the settings file,
+// the defaults that do not come from the window itself, the clock of the
+// history file and the seed of the random numbers.
+struct MainWindowSetup {
+    std::string settingsFile;
+    ScreenSize desktop;
+    std::string historyFile;   // the default history file
+    std::string functionPath;  // the default function folders
+    LocalClock clock = currentLocalTime;
+    std::uint32_t randomSeed = 0;
+    FramePacer::Clock frameClock = std::chrono::steady_clock::now;
+};
+
+// The calculator window's logic: its settings, the graph canvas with its
+// bitmap, the interpreter's host, the history, and what each control does.
+// Every call comes from the window's thread; draws run through the runner,
+// and while one runs nothing else touches the interpreter or the canvas.
+class MainWindow {
+  public:
+    // Longest expression text a field holds.
+    static constexpr std::size_t kExpressionLength = 256;
+
+    MainWindow(MainWindowView& view, DrawRunner& runner, MainWindowSetup setup);
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // Reads the settings and sets the window up: the start-up sequence.
+    void start();
+    // Writes the settings and completes the history, stopping a draw first.
+    // Later calls do nothing.
+    void shutDown();
+
+    // The controls. A choice made while a draw runs is refused and the
+    // control shows the current state again.
+    void selectCoordinateSystem(std::int32_t index);
+    void selectAngleUnit(AngleUnit unit);
+    void selectGraphColour(std::int32_t choice);
+    void draw();
+    void clearGraph();
+    // The "=" key, and Enter in a field.
+    void pressEquals();
+    void fieldFocused(ControlId field);
+    // Esc: stops a running draw, keeping what it drew.
+    void stopDraw();
+    // The window lost the activation to another program.
+    void deactivated();
+
+    bool drawing() const { return runner_.running(); }
+    const Settings& settings() const { return settings_; }
+    const GraphCanvas& canvas() const { return canvas_; }
+    const std::vector<std::string>& historyLines() const { return history_.lines(); }
+    ControlId focusField() const { return focusField_; }
+
+  private:
+    CoordinateMode mode() const { return static_cast<CoordinateMode>(canvas_.plotSettings().mode); }
+    Interpreter& interpreter() { return host_.interpreter(); }
+
+    void createBitmap();
+    void applyCoordinateSystem(std::int32_t index, bool startUp);
+    void enterMode(CoordinateMode mode);
+    void labelArgumentVariable(CoordinateMode mode);
+    void showRange();
+    void readRange();
+    PlotLine::Range drawRange();
+    void redrawGrid();
+    void applyGraphColour();
+    void showFrame();
+    void showReports();
+    void finishDraw(bool changed, PlotLine::Range range);
+    void recordDraw(bool changed, const PlotLine::Range& range);
+    std::vector<std::string> markLines();
+    void restoreChoices();
+
+    MainWindowView& view_;
+    DrawRunner& runner_;
+    MainWindowSetup setup_;
+    Settings settings_;
+    WindowHost host_;
+    GraphCanvas canvas_;
+    std::vector<std::uint8_t> bitmap_;
+    HistoryFile history_;
+    FramePacer pacer_;
+    DrawRunner::Task showFrameTask_;
+    ControlId focusField_ = ControlId::FirstExpression;
+    // The interpreter's unit as the window set it, readable while a draw runs.
+    AngleUnit angleUnit_ = AngleUnit::Radian;
+    // The range texts last shown, so that reading back an untouched field
+    // keeps the setting exactly rather than its rounded text.
+    std::string shownRange_[3];
+    double lastPitch_ = 0.0;
+    bool drawn_ = false;  // written by the draw's work
+    bool stopRequested_ = false;
+    bool chainShown_ = false;          // the help line shows the functions of an error
+    bool expressionsPending_ = false;  // the next :plot line must name the expressions
+    bool angleMark_ = false;
+    bool windowMark_ = false;
+    bool modeMark_ = false;
+    bool colourMark_ = false;
+    bool shutDown_ = false;
+};
+
+}  // namespace zentrel

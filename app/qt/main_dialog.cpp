@@ -1,0 +1,364 @@
+#include "app/qt/main_dialog.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QToolButton>
+
+#include "app/main/program_info.h"
+#include "app/qt/button_pictures.h"
+#include "app/qt/picture_combo.h"
+#include "app/strings/string_table.h"
+
+namespace zentrel {
+namespace {
+
+// The entry of the context menu that opens the About box.
+constexpr int kAboutEntryString = 101;
+
+QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+DialogUnits unitsOf(const QFont& font) {
+    const QFontMetrics metrics(font);
+    return DialogUnits::fromFont(
+        metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"),
+        metrics.height());
+}
+
+constexpr bool isInputField(ControlId id) {
+    switch (id) {
+        case ControlId::FirstExpression:
+        case ControlId::SecondExpression:
+        case ControlId::ArgumentEdit:
+        case ControlId::MinEdit:
+        case ControlId::MaxEdit:
+        case ControlId::PitchEdit:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// A picture, or for the "=" key its text, on a small tool button.
+QToolButton* imageButton(const ControlRow& row, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    if (row.text.empty()) {
+        button->setIcon(controlPicture(row.id));
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    } else {
+        button->setText(qText(row.text));
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    }
+    return button;
+}
+
+PictureCombo* pictureList(ControlKind kind, QWidget* parent) {
+    auto* list = new PictureCombo(parent);
+    list->setIconSize(QSize(32, 16));
+    const bool colours = kind == ControlKind::ColourList;
+    const std::int32_t count = colours ? kColourChoices : kCoordinateChoices;
+    for (std::int32_t i = 0; i < count; ++i) {
+        list->addItem(colours ? colourSwatch(i) : coordinatePicture(i),
+                      qText(colours ? colourName(i) : coordinateSystemName(i)));
+    }
+    list->view()->setMinimumWidth(150);
+    return list;
+}
+
+QFrame* separator(QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+}  // namespace
+
+MainDialog::MainDialog(MainWindowSetup setup, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      units_(unitsOf(font())),
+      runner_([this](DrawRunner::Task task) {
+          QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+      }) {
+    setObjectName("mainDialog");
+    setWindowTitle("関数グラフ");
+    setAccessibleName("関数グラフ");
+    tools_.setExclusive(true);
+    angles_.setExclusive(true);
+    for (const ControlRow& row : mainWindowControls()) {
+        QWidget* control = createControl(row);
+        const PixelRect place = units_.toPixels(row.rect);
+        control->setGeometry(place.x, place.y, place.width, place.height);
+        control->setObjectName(qText(row.objectName));
+        if (row.id != ControlId::None) widgets_[row.id] = control;
+        control->setEnabled(row.working);
+        const std::string_view tip = controlTip(row);
+        if (!tip.empty() && !tip.starts_with('#')) control->setToolTip(qText(tip));
+        control->setAccessibleName(qText(zentrel::accessibleName(row)));
+    }
+    for (const ControlRow& row : mainWindowControls()) {
+        const ControlId label = labelOf(row.id);
+        if (label != ControlId::None) {
+            static_cast<QLabel*>(widget(label))->setBuddy(widget(row.id));
+            widget(row.id)->setAccessibleName(qText(findControl(label)->text));
+        }
+        connectControl(row, widget(row.id));
+    }
+    addShortcuts();
+    setWindowHeight(true);
+    // Where the window starts when no position was saved: the desktop's middle.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    graphArea_ = static_cast<GraphArea*>(widget(ControlId::GraphArea));
+    window_ = std::make_unique<MainWindow>(*this, runner_, std::move(setup));
+    window_->start();
+}
+
+MainDialog::~MainDialog() {
+    window_->shutDown();
+}
+
+QWidget* MainDialog::createControl(const ControlRow& row) {
+    switch (row.kind) {
+        case ControlKind::GraphArea:
+            return new GraphArea(this);
+        case ControlKind::ToolButton: {
+            QToolButton* button = imageButton(row, this);
+            button->setCheckable(true);
+            tools_.addButton(button);
+            return button;
+        }
+        case ControlKind::Button:
+            return new QPushButton(qText(row.text), this);
+        case ControlKind::ImageButton:
+            return imageButton(row, this);
+        case ControlKind::ColourList:
+        case ControlKind::CoordinateList:
+            return pictureList(row.kind, this);
+        case ControlKind::FunctionList:
+            return new QComboBox(this);
+        case ControlKind::Edit:
+        case ControlKind::ReadOnlyEdit: {
+            auto* edit = new QLineEdit(this);
+            edit->setReadOnly(row.kind == ControlKind::ReadOnlyEdit);
+            edit->setMaxLength(static_cast<int>(MainWindow::kExpressionLength));
+            return edit;
+        }
+        case ControlKind::Label:
+        case ControlKind::StatusText:
+            return new QLabel(qText(row.text), this);
+        case ControlKind::RadioButton: {
+            auto* radio = new QRadioButton(qText(row.text), this);
+            angles_.addButton(radio);
+            return radio;
+        }
+        case ControlKind::HiddenList: {
+            auto* list = new QListWidget(this);
+            list->hide();
+            return list;
+        }
+        case ControlKind::Separator:
+            break;
+    }
+    return separator(this);
+}
+
+// Buttons and fields tell the window's logic what the user did; buttons
+// take no focus from a click, so that typing goes on in the field it was in.
+void MainDialog::connectControl(const ControlRow& row, QWidget* control) {
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setFocusPolicy(Qt::TabFocus);
+        connectButton(row.id, button);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(control); edit && isInputField(row.id)) {
+        edit->installEventFilter(this);
+        connect(edit, &QLineEdit::returnPressed, this, [this] { window_->pressEquals(); });
+    } else if (row.kind == ControlKind::CoordinateList) {
+        connect(static_cast<QComboBox*>(control), &QComboBox::currentIndexChanged, this,
+                [this](int index) { window_->selectCoordinateSystem(index); });
+    } else if (row.kind == ControlKind::ColourList) {
+        connect(static_cast<QComboBox*>(control), &QComboBox::currentIndexChanged, this,
+                [this](int index) { window_->selectGraphColour(index); });
+    }
+}
+
+void MainDialog::connectButton(ControlId id, QWidget* control) {
+    auto* button = static_cast<QAbstractButton*>(control);
+    switch (id) {
+        case ControlId::DrawButton:
+            connect(button, &QAbstractButton::clicked, this, [this] { window_->draw(); });
+            break;
+        case ControlId::EqualsKey:
+            connect(button, &QAbstractButton::clicked, this, [this] { window_->pressEquals(); });
+            break;
+        case ControlId::ClearButton:
+        case ControlId::ClearKey:
+            connect(button, &QAbstractButton::clicked, this, [this] { window_->clearGraph(); });
+            break;
+        case ControlId::DegRadio:
+        case ControlId::RadRadio:
+        case ControlId::GradRadio: {
+            const AngleUnit unit = id == ControlId::DegRadio   ? AngleUnit::Degree
+                                   : id == ControlId::RadRadio ? AngleUnit::Radian
+                                                               : AngleUnit::Grad;
+            connect(button, &QAbstractButton::toggled, this, [this, unit](bool on) {
+                if (on) window_->selectAngleUnit(unit);
+            });
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+// Esc stops a draw (and never closes the window); F1 and the context menu
+// open the About box, as the system menu would.
+void MainDialog::addShortcuts() {
+    auto* stop = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(stop, &QShortcut::activated, this, [this] { window_->stopDraw(); });
+    auto* about = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(about, &QShortcut::activated, this, &MainDialog::showAbout);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu(this);
+        menu.addAction(qText(lookupString(kAboutEntryString)), this, &MainDialog::showAbout);
+        menu.exec(mapToGlobal(at));
+    });
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state != Qt::ApplicationActive) window_->deactivated();
+            });
+}
+
+void MainDialog::showAbout() {
+    QMessageBox::about(this, "バージョン情報",
+                       qText(kProgramName) + "\nバージョン " + qText(kProgramVersion));
+}
+
+void MainDialog::setWindowHeight(bool withHelpLine) {
+    const std::int16_t height = kMainWindowRect.height - (withHelpLine ? 0 : kHelpLineDrop);
+    setFixedSize(units_.toPixelsX(kMainWindowRect.width), units_.toPixelsY(height));
+}
+
+void MainDialog::closeEvent(QCloseEvent* event) {
+    window_->shutDown();
+    event->accept();
+}
+
+void MainDialog::shutDownAndQuit() {
+    window_->shutDown();
+    QCoreApplication::exit(0);
+}
+
+bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && window_) {
+        for (const auto& [id, control] : widgets_) {
+            if (control == watched) window_->fieldFocused(id);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QWidget* MainDialog::widget(ControlId id) const {
+    const auto found = widgets_.find(id);
+    return found == widgets_.end() ? nullptr : found->second;
+}
+
+std::string MainDialog::text(ControlId id) const {
+    QWidget* control = widget(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text().toStdString();
+    if (auto* label = qobject_cast<QLabel*>(control)) return label->text().toStdString();
+    return {};
+}
+
+// A label names the edit beside it for screen readers; an emptied label
+// leaves the edit its last name.
+void MainDialog::setText(ControlId id, std::string_view text) {
+    QWidget* control = widget(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->setText(qText(text));
+        edit->setCursorPosition(0);  // a long number shows its first digits
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(qText(text));
+        if (label->buddy() && !text.empty()) label->buddy()->setAccessibleName(qText(text));
+    }
+}
+
+void MainDialog::setEnabled(ControlId id, bool enabled) {
+    const ControlRow* row = findControl(id);
+    if (QWidget* control = widget(id)) control->setEnabled(enabled && row && row->working);
+}
+
+void MainDialog::setVisible(ControlId id, bool visible) {
+    if (QWidget* control = widget(id)) control->setVisible(visible);
+    if (id == ControlId::HelpLine) setWindowHeight(visible);
+}
+
+void MainDialog::setChecked(ControlId id) {
+    if (auto* button = qobject_cast<QAbstractButton*>(widget(id))) {
+        const QSignalBlocker quiet(button);
+        button->setChecked(true);
+    }
+}
+
+void MainDialog::setSelection(ControlId list, std::int32_t index) {
+    if (auto* combo = qobject_cast<QComboBox*>(widget(list))) {
+        const QSignalBlocker quiet(combo);
+        combo->setCurrentIndex(index);
+    }
+}
+
+void MainDialog::appendLine(ControlId list, std::string_view line) {
+    if (auto* lines = qobject_cast<QListWidget*>(widget(list))) lines->addItem(qText(line));
+}
+
+void MainDialog::focus(ControlId id) {
+    if (QWidget* control = widget(id)) control->setFocus();
+}
+
+ScreenSize MainDialog::graphAreaSize() const {
+    const QSize size = graphArea_->bitmapSize();
+    return {size.width(), size.height()};
+}
+
+void MainDialog::showBitmap() {
+    graphArea_->showCanvas(window_->canvas());
+}
+
+ScreenPoint MainDialog::windowPosition() const {
+    return {pos().x(), pos().y()};
+}
+
+void MainDialog::moveWindow(ScreenPoint position) {
+    move(position.x, position.y);
+}
+
+bool MainDialog::askYesNo(std::string_view question) {
+    return QMessageBox::warning(this, QString(), qText(question),
+                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void MainDialog::setBusy(bool busy) {
+    if (busy) {
+        setCursor(Qt::BusyCursor);
+    } else {
+        unsetCursor();
+    }
+}
+
+}  // namespace zentrel

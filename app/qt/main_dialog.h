@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QButtonGroup>
+#include <QWidget>
+#include <map>
+#include <memory>
+
+#include "app/main/dialog_units.h"
+#include "app/main/main_window.h"
+#include "app/main/main_window_view.h"
+#include "app/qt/graph_area.h"
+
+namespace zentrel {
+
+// The calculator window "関数グラフ": the controls laid out in dialog units
+// from the window's control table, each forwarding what the user does to
+// the window's logic, which shows its state through this view.
+class MainDialog final : public QWidget, public MainWindowView {
+  public:
+    explicit MainDialog(MainWindowSetup setup, QWidget* parent = nullptr);
+    ~MainDialog() override;
+
+    // Writes the settings and the history, then ends the program's event
+    // loop: the end of a run by a signal, with no questions asked.
+    void shutDownAndQuit();
+    void showAbout();
+
+    const MainWindow& logic() const { return *window_; }
+    const DialogUnits& units() const { return units_; }
+
+    // MainWindowView
+    std::string text(ControlId id) const override;
+    void setText(ControlId id, std::string_view text) override;
+    void setEnabled(ControlId id, bool enabled) override;
+    void setVisible(ControlId id, bool visible) override;
+    void setChecked(ControlId id) override;
+    void setSelection(ControlId list, std::int32_t index) override;
+    void appendLine(ControlId list, std::string_view line) override;
+    void focus(ControlId id) override;
+    ScreenSize graphAreaSize() const override;
+    void showBitmap() override;
+    ScreenPoint windowPosition() const override;
+    void moveWindow(ScreenPoint position) override;
+    bool askYesNo(std::string_view question) override;
+    void setBusy(bool busy) override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget* createControl(const ControlRow& row);
+    void connectControl(const ControlRow& row, QWidget* widget);
+    void connectButton(ControlId id, QWidget* widget);
+    void addShortcuts();
+    QWidget* widget(ControlId id) const;
+    void setWindowHeight(bool withHelpLine);
+
+    DialogUnits units_;
+    std::map<ControlId, QWidget*> widgets_;
+    GraphArea* graphArea_ = nullptr;
+    QButtonGroup tools_;
+    QButtonGroup angles_;
+    ThreadedDrawRunner runner_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+}  // namespace zentrel

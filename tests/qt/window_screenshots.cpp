@@ -1,0 +1,87 @@
+// Writes the calculator window in each coordinate system, with a graph drawn,
+// as PNG files into the folder given, for people to look at.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <array>
+#include <cstdio>
+
+#include "app/qt/dialog_font.h"
+#include "app/qt/main_dialog.h"
+
+namespace {
+
+struct Shot {
+    const char* name;
+    int coordinates;
+    const char* first;
+    const char* second;
+};
+
+constexpr std::array<Shot, 6> kShots{{
+    {"rectangular", 0, "sin x", ""},
+    {"log-x", 1, "log10 x", ""},
+    {"log-y", 2, "exp x", ""},
+    {"log-log", 3, "x*x", ""},
+    {"parametric", 4, "8*cos t", "5*sin (3*t)"},
+    // A warning on the way shows the message line's Japanese text.
+    {"polar", 5, "8*sqrt (cos (3*t))", ""},
+}};
+
+bool waitForDraw(const zentrel::MainDialog& dialog) {
+    return QTest::qWaitFor([&] { return !dialog.logic().drawing(); }, 10000);
+}
+
+void type(zentrel::MainDialog& dialog, const char* field, const char* text) {
+    auto* edit = dialog.findChild<QLineEdit*>(field);
+    edit->setFocus();
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    zentrel::useDialogFont(application);
+    const QString output = argc > 1 ? argv[1] : "screenshots";
+    QDir().mkpath(output);
+    QTemporaryDir folder;
+    zentrel::MainWindowSetup setup;
+    setup.settingsFile = folder.filePath("MORVIK.INI").toStdString();
+    setup.historyFile = folder.filePath("Zentrel.log").toStdString();
+    setup.randomSeed = 1;
+    zentrel::MainDialog dialog(setup);
+    dialog.show();
+    if (!QTest::qWaitForWindowExposed(&dialog)) return 1;
+    for (const Shot& shot : kShots) {
+        // A change between the rectangular entries draws again at once.
+        dialog.findChild<QComboBox*>("coordinateList")->setCurrentIndex(shot.coordinates);
+        if (!waitForDraw(dialog)) return 1;
+        // Each graph on a clean grid (draws add to the picture).
+        dialog.findChild<QAbstractButton*>("clearButton")->click();
+        if (shot.coordinates == 4) {
+            dialog.findChild<QLineEdit*>("maxEdit")->setText("6.3");
+            dialog.findChild<QLineEdit*>("pitchEdit")->setText("0.02");
+        }
+        type(dialog, "firstExpression", shot.first);
+        if (*shot.second) type(dialog, "secondExpression", shot.second);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        if (!waitForDraw(dialog)) {
+            std::fprintf(stderr, "the %s draw did not end\n", shot.name);
+            return 1;
+        }
+        QTest::qWait(20);
+        const QString file = output + "/main-window-" + shot.name + ".png";
+        if (!dialog.grab().save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(file));
+    }
+    return 0;
+}
