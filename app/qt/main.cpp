@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "app/install/program_paths.h"
 #include "app/main/program_folders.h"
 #include "app/main/program_info.h"
 #include "app/qt/dialog_font.h"
@@ -61,9 +62,7 @@ zentrel::MainWindowSetup windowSetup(const Options& options) {
     const EnvironmentPaths environment = EnvironmentPaths::from(std::getenv);
     const std::string userFolder = userFunctionFolder(environment);
     if (!userFolder.empty()) makeFolder(userFolder);
-    const std::string library = libraryFunctionFolder(
-        QCoreApplication::applicationDirPath().toStdString(), ZENTREL_SOURCE_FUNCTIONS,
-        [](const std::string& path) { return std::filesystem::is_directory(path); });
+    const std::string library = functionLibraryFolder();
     MainWindowSetup setup;
     setup.settingsFile =
         options.settingsFile.empty() ? settingsFilePath(environment) : options.settingsFile;

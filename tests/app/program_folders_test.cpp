@@ -2,23 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
-#include "tests/app/temp_folder.h"
+#include "tests/common/temp_folder.h"
 
 namespace zentrel {
 namespace {
-
-TEST(ProgramFolders, TheInstalledLibraryComesBeforeTheSourceTree) {
-    std::set<std::string> folders{"/opt/z/share/zentrel/extfunc", "/src/share/extfunc"};
-    const auto isFolder = [&](const std::string& path) { return folders.contains(path); };
-    EXPECT_EQ(libraryFunctionFolder("/opt/z/bin", "/src/share/extfunc", isFolder),
-              "/opt/z/share/zentrel/extfunc");
-    EXPECT_EQ(libraryFunctionFolder("/build/app/qt", "/src/share/extfunc", isFolder),
-              "/src/share/extfunc");
-    folders.clear();
-    EXPECT_EQ(libraryFunctionFolder("/build/app/qt", "/src/share/extfunc", isFolder), "");
-}
 
 TEST(ProgramFolders, TheUserFolderIsTheFirstOfTheDefaultPathAndIsMade) {
     EnvironmentPaths environment;

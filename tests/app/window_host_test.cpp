@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/app/temp_folder.h"
+#include "tests/common/temp_folder.h"
 
 namespace zentrel {
 namespace {

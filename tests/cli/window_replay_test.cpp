@@ -11,7 +11,7 @@
 #include "cli/cli_host.h"
 #include "graphics/palette.h"
 #include "tests/app/recording_view.h"
-#include "tests/app/temp_folder.h"
+#include "tests/common/temp_folder.h"
 
 namespace zentrel {
 namespace {
