@@ -26,12 +26,12 @@ constexpr DialogRect functionSlot(int slot) {
 
 constexpr ControlRow keyRow(ControlId id, DialogRect rect, std::string_view text,
                             std::string_view name) {
-    return {id, K::Button, rect, text, name, 0, false};
+    return {id, K::Button, rect, text, name, 0, true};
 }
 
 constexpr ControlRow functionRow(int slot, std::string_view name) {
     const auto id = static_cast<ControlId>(slot == 0 ? 1094 : 1095 + slot);
-    return {id, K::Button, functionSlot(slot), "---", name, 0, false};
+    return {id, K::Button, functionSlot(slot), "---", name, 0, true};
 }
 
 constexpr auto kControls = std::to_array<ControlRow>({
@@ -96,9 +96,9 @@ constexpr auto kControls = std::to_array<ControlRow>({
     keyRow(C::KeySpace, key(0, 5, 3), "SP", "keySpace"),
     keyRow(C::KeyExponentMinus, key(3, 5), "e\\-", "keyExponentMinus"),
     {C::ClearKey, K::ImageButton, {81, 260, 19, 13}, "", "clearKey", 9011, true},
-    {C::KeyCall, K::Button, {101, 187, 15, 13}, "!", "keyCall", 0, false},
-    {C::KeyCallWrap, K::Button, {117, 187, 17, 13}, "!()", "keyCallWrap", 0, false},
-    {C::FunctionList, K::FunctionList, {135, 187, 60, 13}, "外部関数", "functionList", 0, false},
+    {C::KeyCall, K::Button, {101, 187, 15, 13}, "!", "keyCall", 0, true},
+    {C::KeyCallWrap, K::Button, {117, 187, 17, 13}, "!()", "keyCallWrap", 0, true},
+    {C::FunctionList, K::FunctionList, {135, 187, 60, 13}, "外部関数", "functionList", 0, true},
     functionRow(0, "functionButton1"),
     functionRow(1, "functionButton2"),
     functionRow(2, "functionButton3"),
@@ -113,7 +113,7 @@ constexpr auto kControls = std::to_array<ControlRow>({
     functionRow(11, "functionButton12"),
     functionRow(12, "functionButton13"),
     functionRow(13, "functionButton14"),
-    {C::ShiftButton, K::Button, functionSlot(14), "SHIFT", "shiftButton", 0, false},
+    {C::ShiftButton, K::Button, functionSlot(14), "SHIFT", "shiftButton", 0, true},
     {C::DegRadio, K::RadioButton, {104, 262, 29, 10}, "Deg", "degRadio", 0, true},
     {C::RadRadio, K::RadioButton, {133, 262, 29, 10}, "Rad", "radRadio", 0, true},
     {C::GradRadio, K::RadioButton, {162, 262, 29, 10}, "Grad", "gradRadio", 0, true},

@@ -113,6 +113,8 @@ void MainWindow::start() {
     createBitmap();
     view_.setSelection(C::CoordinateList, settings_.mode);
     applyCoordinateSystem(settings_.mode, true);
+    relabelFunctionButtons();
+    fillFunctionList();
 }
 
 // The bitmap's rows lie 4-byte aligned, top row first, as a screen image
@@ -457,6 +459,63 @@ void MainWindow::deactivated() {
     // An empty cache is one of no capacity; the capacity is then set back.
     interpreter().setCacheSize(0);
     interpreter().setCacheSize(settings_.cacheSize);
+}
+
+}  // namespace zentrel
+
+namespace zentrel {
+
+void MainWindow::pressKey(ControlId key) {
+    const KeyRow* row = findKey(key);
+    if (row == nullptr) return;
+    if (row->action == KeyAction::Shift) {
+        settings_.funcMode = nextFunctionPage(settings_.funcMode);
+        relabelFunctionButtons();
+    } else if (row->action == KeyAction::ClearField) {
+        clearFocusedField();
+    } else {
+        const EditSelection selection = view_.editSelection(focusField_);
+        FieldText field{view_.text(focusField_), selection.start, selection.end};
+        const std::string entry = view_.text(C::FunctionList);
+        KeyContext context;
+        context.expressionField =
+            focusField_ == C::FirstExpression || focusField_ == C::SecondExpression;
+        context.rectangular = mode() == CoordinateMode::Rectangular;
+        context.chosenFunction = functionNameOfEntry(entry);
+        context.page = settings_.funcMode;
+        context.externalNames = &settings_.extFunc;
+        applyKey(*row, field, context);
+        view_.setText(focusField_, field.text);
+        view_.setEditSelection(focusField_, {field.start, field.end});
+    }
+    view_.focus(focusField_);
+}
+
+void MainWindow::clearFocusedField() {
+    view_.setText(focusField_, "");
+    if (focusField_ == C::ArgumentEdit) {
+        view_.setText(C::FirstValueEdit, "");
+        view_.setText(C::SecondValueEdit, "");
+    }
+}
+
+void MainWindow::relabelFunctionButtons() {
+    for (std::size_t slot = 0; slot < kFunctionButtonCount; ++slot) {
+        const ControlId button = functionButton(slot);
+        view_.setText(button, functionLabel(settings_.funcMode, slot, settings_.extFunc));
+        view_.setEnabled(button, functionSlotUsed(settings_.funcMode, slot, settings_.extFunc));
+    }
+}
+
+// The entries name each function, with the first line of its description
+// when it has one.
+void MainWindow::fillFunctionList() {
+    std::vector<std::string> entries;
+    for (const FunctionListing& listing : interpreter().listFunctions()) {
+        entries.push_back(listing.description.empty() ? listing.name
+                                                      : listing.name + " - " + listing.description);
+    }
+    view_.setLines(C::FunctionList, entries);
 }
 
 }  // namespace zentrel

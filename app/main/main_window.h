@@ -8,6 +8,7 @@
 #include "app/main/draw_runner.h"
 #include "app/main/frame_pacer.h"
 #include "app/main/history_lines.h"
+#include "app/main/keypad.h"
 #include "app/main/main_window_view.h"
 #include "app/main/window_host.h"
 #include "app/settings/history_file.h"
@@ -58,6 +59,9 @@ class MainWindow {
     // The "=" key, and Enter in a field.
     void pressEquals();
     void fieldFocused(ControlId field);
+    // A key of the keypad or a function button: edits the focused field and
+    // gives the focus back to it.
+    void pressKey(ControlId key);
     // Esc: stops a running draw, keeping what it drew.
     void stopDraw();
     // The window lost the activation to another program.
@@ -88,6 +92,9 @@ class MainWindow {
     void recordDraw(bool changed, const PlotLine::Range& range);
     std::vector<std::string> markLines();
     void restoreChoices();
+    void relabelFunctionButtons();
+    void fillFunctionList();
+    void clearFocusedField();
 
     MainWindowView& view_;
     DrawRunner& runner_;

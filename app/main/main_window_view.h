@@ -1,13 +1,20 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/main/main_controls.h"
 #include "app/settings/settings.h"
 
 namespace zentrel {
+
+struct EditSelection {
+    std::size_t start = 0;
+    std::size_t end = 0;
+};
 
 // What the main window's logic needs from the window on the screen. Every
 // call comes from the window's thread.
@@ -28,6 +35,12 @@ class MainWindowView {
     // Adds a line to a list (the hidden history list).
     virtual void appendLine(ControlId list, std::string_view line) = 0;
     virtual void focus(ControlId id) = 0;
+    // An edit's selection as byte offsets into its UTF-8 text (both the caret
+    // with nothing selected), and setting it with the caret at `end`.
+    virtual EditSelection editSelection(ControlId edit) const = 0;
+    virtual void setEditSelection(ControlId edit, EditSelection selection) = 0;
+    // Fills a drop-down list, keeping the chosen entry when it is still there.
+    virtual void setLines(ControlId list, const std::vector<std::string>& lines) = 0;
 
     // The graph area's size in pixels, which the graph bitmap takes.
     virtual ScreenSize graphAreaSize() const = 0;

@@ -1,10 +1,12 @@
 #include "app/qt/main_dialog.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,6 +16,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QToolButton>
 
 #include "app/main/program_info.h"
@@ -29,6 +32,17 @@ constexpr int kAboutEntryString = 101;
 
 QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Edits count in UTF-16 units, the window's logic in UTF-8 bytes.
+std::size_t utf8Offset(const QString& text, int position) {
+    return static_cast<std::size_t>(text.left(position).toUtf8().size());
+}
+
+int utf16Offset(const QString& text, std::size_t offset) {
+    const QByteArray bytes = text.toUtf8();
+    const auto size = static_cast<qsizetype>(std::min<std::size_t>(offset, bytes.size()));
+    return static_cast<int>(QString::fromUtf8(bytes.left(size)).size());
 }
 
 DialogUnits unitsOf(const QFont& font) {
@@ -222,6 +236,9 @@ void MainDialog::connectButton(ControlId id, QWidget* control) {
             break;
         }
         default:
+            if (findKey(id) != nullptr)
+                connect(button, &QAbstractButton::clicked, this,
+                        [this, id] { window_->pressKey(id); });
             break;
     }
 }
@@ -265,7 +282,22 @@ void MainDialog::shutDownAndQuit() {
     QCoreApplication::exit(0);
 }
 
+// Backspace in an expression field deletes as the DEL key does, whose
+// button shows pressed meanwhile.
+bool MainDialog::backspaceAsDelete(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+    if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Backspace) return false;
+    if (watched != widget(ControlId::FirstExpression) &&
+        watched != widget(ControlId::SecondExpression))
+        return false;
+    auto* key = static_cast<QAbstractButton*>(widget(ControlId::KeyDelete));
+    key->setDown(event->type() == QEvent::KeyPress);
+    if (event->type() == QEvent::KeyPress) window_->pressKey(ControlId::KeyDelete);
+    return true;
+}
+
 bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (window_ && backspaceAsDelete(watched, event)) return true;
     if (event->type() == QEvent::FocusIn && window_) {
         for (const auto& [id, control] : widgets_) {
             if (control == watched) window_->fieldFocused(id);
@@ -283,6 +315,8 @@ std::string MainDialog::text(ControlId id) const {
     QWidget* control = widget(id);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text().toStdString();
     if (auto* label = qobject_cast<QLabel*>(control)) return label->text().toStdString();
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text().toStdString();
+    if (auto* list = qobject_cast<QComboBox*>(control)) return list->currentText().toStdString();
     return {};
 }
 
@@ -296,6 +330,9 @@ void MainDialog::setText(ControlId id, std::string_view text) {
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setText(qText(text));
         if (label->buddy() && !text.empty()) label->buddy()->setAccessibleName(qText(text));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(qText(text));
+        button->setAccessibleName(qText(text));
     }
 }
 
@@ -329,6 +366,45 @@ void MainDialog::appendLine(ControlId list, std::string_view line) {
 
 void MainDialog::focus(ControlId id) {
     if (QWidget* control = widget(id)) control->setFocus();
+}
+
+EditSelection MainDialog::editSelection(ControlId id) const {
+    auto* edit = qobject_cast<QLineEdit*>(widget(id));
+    if (edit == nullptr) return {};
+    const QString text = edit->text();
+    if (!edit->hasSelectedText()) {
+        const std::size_t caret = utf8Offset(text, edit->cursorPosition());
+        return {caret, caret};
+    }
+    const int start = edit->selectionStart();
+    return {utf8Offset(text, start), utf8Offset(text, start + edit->selectionLength())};
+}
+
+void MainDialog::setEditSelection(ControlId id, EditSelection selection) {
+    auto* edit = qobject_cast<QLineEdit*>(widget(id));
+    if (edit == nullptr) return;
+    const int start = utf16Offset(edit->text(), selection.start);
+    const int end = utf16Offset(edit->text(), selection.end);
+    edit->setSelection(start, end - start);
+    if (start == end) edit->setCursorPosition(end);
+}
+
+void MainDialog::setLines(ControlId id, const std::vector<std::string>& lines) {
+    auto* list = qobject_cast<QComboBox*>(widget(id));
+    if (list == nullptr) return;
+    const QSignalBlocker quiet(list);
+    const QString chosen = list->currentText();
+    list->clear();
+    int widest = 0;
+    for (const std::string& line : lines) {
+        list->addItem(qText(line));
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(qText(line)));
+    }
+    list->setCurrentIndex(std::max(0, list->findText(chosen)));
+    // The opened list is as wide as its widest entry, up to the window's edge.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int room = width() - list->x();
+    list->view()->setMinimumWidth(std::min(widest + scrollBar + 6, room));
 }
 
 ScreenSize MainDialog::graphAreaSize() const {

@@ -37,6 +37,9 @@ class MainDialog final : public QWidget, public MainWindowView {
     void setSelection(ControlId list, std::int32_t index) override;
     void appendLine(ControlId list, std::string_view line) override;
     void focus(ControlId id) override;
+    EditSelection editSelection(ControlId id) const override;
+    void setEditSelection(ControlId id, EditSelection selection) override;
+    void setLines(ControlId id, const std::vector<std::string>& lines) override;
     ScreenSize graphAreaSize() const override;
     void showBitmap() override;
     ScreenPoint windowPosition() const override;
@@ -55,6 +58,7 @@ class MainDialog final : public QWidget, public MainWindowView {
     void addShortcuts();
     QWidget* widget(ControlId id) const;
     void setWindowHeight(bool withHelpLine);
+    bool backspaceAsDelete(QObject* watched, QEvent* event);
 
     DialogUnits units_;
     std::map<ControlId, QWidget*> widgets_;

@@ -547,5 +547,65 @@ TEST_F(ThreadedMainWindowTest, ShutDownEndsARunningDrawAndKeepsWhatItDrew) {
     EXPECT_TRUE(history().empty());
 }
 
+TEST_F(MainWindowTest, KeysEditTheFocusedFieldAndGiveTheFocusBack) {
+    start();
+    view.texts[C::FirstExpression] = "sin x";
+    view.editSelections[C::FirstExpression] = {1, 1};
+    window->pressKey(C::FunctionButton2);
+    EXPECT_EQ(view.texts[C::FirstExpression], "cos x");
+    EXPECT_EQ(view.editSelections[C::FirstExpression].end, 4u);
+    EXPECT_EQ(view.focused, C::FirstExpression);
+
+    window->fieldFocused(C::MinEdit);
+    view.texts[C::MinEdit] = "1";
+    view.editSelections[C::MinEdit] = {1, 1};
+    window->pressKey(C::KeySpace);
+    window->pressKey(C::KeySpace);
+    EXPECT_EQ(view.texts[C::MinEdit], "1  ");
+    EXPECT_EQ(view.focused, C::MinEdit);
+
+    window->fieldFocused(C::ArgumentEdit);
+    view.texts[C::ArgumentEdit] = "2";
+    view.texts[C::FirstValueEdit] = "4";
+    view.texts[C::SecondValueEdit] = "8";
+    window->pressKey(C::KeyClearField);
+    EXPECT_EQ(view.texts[C::ArgumentEdit], "");
+    EXPECT_EQ(view.texts[C::FirstValueEdit], "");
+    EXPECT_EQ(view.texts[C::SecondValueEdit], "");
+}
+
+TEST_F(MainWindowTest, ShiftTurnsThePagesAndTheLastPageIsKeptAtShutDown) {
+    writeSettings("[GRAPH WINDOW]\nExtFunc01=integral()\n");
+    start();
+    EXPECT_EQ(view.texts[C::FunctionButton1], "sin");
+    EXPECT_EQ(view.texts[C::FunctionButton14], "---");
+    EXPECT_FALSE(view.isEnabled(C::FunctionButton14));
+    const char* firstLabels[] = {"log", "rand", "inte()", "sin"};
+    for (const char* label : firstLabels) {
+        window->pressKey(C::ShiftButton);
+        EXPECT_EQ(view.texts[C::FunctionButton1], label);
+    }
+    window->pressKey(C::ShiftButton);
+    window->pressKey(C::ShiftButton);
+    restart();
+    EXPECT_EQ(view.texts[C::FunctionButton1], "rand");
+    EXPECT_FALSE(view.isEnabled(static_cast<C>(1097)));
+}
+
+TEST_F(MainWindowTest, TheFunctionListNamesThePathsFunctionsAndTheCallKeysUseIt) {
+    writeFile(folder.file("gamma.vdl"), "# the gamma function\n1\n");
+    writeFile(folder.file("twice.vdl"), "2\n");
+    start();
+    const std::vector<std::string>& entries = view.lists[C::FunctionList];
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0], "gamma - the gamma function");
+    EXPECT_EQ(entries[1], "twice");
+    view.texts[C::FunctionList] = entries[0];
+    view.texts[C::FirstExpression] = "x+1";
+    view.editSelections[C::FirstExpression] = {3, 3};
+    window->pressKey(C::KeyCallWrap);
+    EXPECT_EQ(view.texts[C::FirstExpression], "!gamma(x+1)");
+}
+
 }  // namespace
 }  // namespace zentrel

@@ -29,6 +29,16 @@ class RecordingView : public MainWindowView {
         lists[list].emplace_back(line);
     }
     void focus(ControlId id) override { focused = id; }
+    EditSelection editSelection(ControlId id) const override {
+        const auto found = editSelections.find(id);
+        return found == editSelections.end() ? EditSelection{} : found->second;
+    }
+    void setEditSelection(ControlId id, EditSelection selection) override {
+        editSelections[id] = selection;
+    }
+    void setLines(ControlId list, const std::vector<std::string>& lines) override {
+        lists[list] = lines;
+    }
     ScreenSize graphAreaSize() const override { return area; }
     void showBitmap() override { ++frames; }
     ScreenPoint windowPosition() const override { return position; }
@@ -55,6 +65,7 @@ class RecordingView : public MainWindowView {
     std::map<ControlId, bool> visible;
     std::map<ControlId, std::int32_t> selections;
     std::map<ControlId, std::vector<std::string>> lists;
+    std::map<ControlId, EditSelection> editSelections;
     std::vector<std::string> questions;
     std::vector<ScreenPoint> moves;
     ControlId checkedRadio = ControlId::None;

@@ -36,6 +36,7 @@ class MainDialogTest : public QObject {
     void everyControlIsNamedAndInPlace();
     void shutDownSignalsReachTheWindowThread();
     void f1ShowsTheProgramAndItsVersion();
+    void keysAndFunctionButtonsEditTheFocusedField();
 
   private:
     template <typename T>
@@ -235,7 +236,8 @@ void MainDialogTest::everyControlIsNamedAndInPlace() {
     }
     QCOMPARE(find<QAbstractButton>("drawButton")->accessibleName(), QString("グラフの描画"));
     QCOMPARE(find<QLineEdit>("pitchEdit")->accessibleName(), QString("ptch"));
-    QVERIFY(!find<QAbstractButton>("key7")->isEnabled());
+    QVERIFY(find<QAbstractButton>("key7")->isEnabled());
+    QVERIFY(!find<QAbstractButton>("functionButton14")->isEnabled());
     QVERIFY(find<QAbstractButton>("drawButton")->isEnabled());
 }
 
@@ -259,6 +261,43 @@ void MainDialogTest::f1ShowsTheProgramAndItsVersion() {
     });
     QTest::keyClick(find<QLineEdit>("firstExpression"), Qt::Key_F1);
     QCOMPARE(shown, QString("Zentrel 関数グラフ\nバージョン 2.3"));
+}
+
+void MainDialogTest::keysAndFunctionButtonsEditTheFocusedField() {
+    auto* expression = find<QLineEdit>("firstExpression");
+    const auto click = [this](const char* name) {
+        QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
+    };
+    QTest::keyClicks(expression, "x+1");
+    click("keyWrap");
+    QCOMPARE(expression->text(), QString("(x+1)"));
+    click("functionButton1");
+    QCOMPARE(expression->text(), QString("(x+1)sin "));
+    QTest::keyClick(expression, Qt::Key_Left);
+    QTest::keyClick(expression, Qt::Key_Backspace);
+    QCOMPARE(expression->text(), QString("(x+1)"));
+    QCOMPARE(QApplication::focusWidget(), expression);
+
+    // Four pages, then the first again.
+    auto* first = find<QAbstractButton>("functionButton1");
+    const QStringList labels{"log", "rand", "---", "sin"};
+    for (const QString& label : labels) {
+        click("shiftButton");
+        QCOMPARE(first->text(), label);
+    }
+
+    auto* argument = find<QLineEdit>("argumentEdit");
+    QTest::mouseClick(argument, Qt::LeftButton);
+    argument->selectAll();
+    click("keyNegative");
+    click("key2");
+    click("keyPoint");
+    click("key5");
+    QCOMPARE(argument->text(), QString("\\-2.5"));
+    QCOMPARE(QApplication::focusWidget(), argument);
+    click("keyClearField");
+    QCOMPARE(argument->text(), QString());
+    QCOMPARE(expression->text(), QString("(x+1)"));
 }
 
 }  // namespace zentrel
