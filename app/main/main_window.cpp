@@ -518,4 +518,33 @@ void MainWindow::fillFunctionList() {
     view_.setLines(C::FunctionList, entries);
 }
 
+void MainWindow::pointAt(ControlId control) {
+    if (!settings_.help) return;
+    const int string = control == C::None ? 0 : helpStringOf(control);
+    std::string text;
+    if (string != 0) {
+        const std::string entry = view_.text(C::FunctionList);
+        const std::string coordinates = view_.text(C::CoordinateList);
+        HelpContext context;
+        context.page = settings_.funcMode;
+        context.externalNames = &settings_.extFunc;
+        context.chosenFunction = functionNameOfEntry(entry);
+        context.coordinateSystem = coordinates;
+        context.describe = [this](std::string_view name) { return describeExternal(name); };
+        text = helpLineText(lookupString(string), context);
+    }
+    view_.setText(C::HelpLine, text);
+}
+
+// A running draw owns the interpreter, so no description is read meanwhile.
+std::string MainWindow::describeExternal(std::string_view name) {
+    if (drawing()) return {};
+    std::string text;
+    for (const std::string& line : interpreter().describeFunction(name)) {
+        if (!text.empty()) text += '\n';
+        text += line;
+    }
+    return text;
+}
+
 }  // namespace zentrel

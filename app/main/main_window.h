@@ -7,6 +7,7 @@
 #include "app/main/coordinate_systems.h"
 #include "app/main/draw_runner.h"
 #include "app/main/frame_pacer.h"
+#include "app/main/help_line.h"
 #include "app/main/history_lines.h"
 #include "app/main/keypad.h"
 #include "app/main/main_window_view.h"
@@ -62,6 +63,8 @@ class MainWindow {
     // A key of the keypad or a function button: edits the focused field and
     // gives the focus back to it.
     void pressKey(ControlId key);
+    // The mouse is over a control (None: over none): the help line explains it.
+    void pointAt(ControlId control);
     // Esc: stops a running draw, keeping what it drew.
     void stopDraw();
     // The window lost the activation to another program.
@@ -95,6 +98,7 @@ class MainWindow {
     void relabelFunctionButtons();
     void fillFunctionList();
     void clearFocusedField();
+    std::string describeExternal(std::string_view name);
 
     MainWindowView& view_;
     DrawRunner& runner_;

@@ -132,6 +132,7 @@ MainDialog::MainDialog(MainWindowSetup setup, QWidget* parent)
             widget(row.id)->setAccessibleName(qText(findControl(label)->text));
         }
         connectControl(row, widget(row.id));
+        widget(row.id)->installEventFilter(this);
     }
     addShortcuts();
     setWindowHeight(true);
@@ -200,7 +201,6 @@ void MainDialog::connectControl(const ControlRow& row, QWidget* control) {
         button->setFocusPolicy(Qt::TabFocus);
         connectButton(row.id, button);
     } else if (auto* edit = qobject_cast<QLineEdit*>(control); edit && isInputField(row.id)) {
-        edit->installEventFilter(this);
         connect(edit, &QLineEdit::returnPressed, this, [this] { window_->pressEquals(); });
     } else if (row.kind == ControlKind::CoordinateList) {
         connect(static_cast<QComboBox*>(control), &QComboBox::currentIndexChanged, this,
@@ -298,12 +298,20 @@ bool MainDialog::backspaceAsDelete(QObject* watched, QEvent* event) {
 
 bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
     if (window_ && backspaceAsDelete(watched, event)) return true;
-    if (event->type() == QEvent::FocusIn && window_) {
-        for (const auto& [id, control] : widgets_) {
-            if (control == watched) window_->fieldFocused(id);
-        }
+    if ((event->type() == QEvent::Enter || event->type() == QEvent::Leave) && window_) {
+        // Leaving a control is followed by entering the next one, if any.
+        const ControlId over = event->type() == QEvent::Enter ? idOf(watched) : ControlId::None;
+        window_->pointAt(over);
     }
+    if (event->type() == QEvent::FocusIn && window_) window_->fieldFocused(idOf(watched));
     return QWidget::eventFilter(watched, event);
+}
+
+ControlId MainDialog::idOf(const QObject* control) const {
+    for (const auto& [id, each] : widgets_) {
+        if (each == control) return id;
+    }
+    return ControlId::None;
 }
 
 QWidget* MainDialog::widget(ControlId id) const {

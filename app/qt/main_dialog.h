@@ -57,6 +57,7 @@ class MainDialog final : public QWidget, public MainWindowView {
     void connectButton(ControlId id, QWidget* widget);
     void addShortcuts();
     QWidget* widget(ControlId id) const;
+    ControlId idOf(const QObject* control) const;
     void setWindowHeight(bool withHelpLine);
     bool backspaceAsDelete(QObject* watched, QEvent* event);
 

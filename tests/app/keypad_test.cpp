@@ -2,7 +2,9 @@
 
 #include "app/main/expression_editing.h"
 #include "app/main/function_buttons.h"
+#include "app/main/help_line.h"
 #include "app/main/keypad.h"
+#include "app/strings/string_table.h"
 
 namespace zentrel {
 namespace {
@@ -156,6 +158,35 @@ TEST(FunctionButtons, ExternalPageCallsAndWraps) {
     EXPECT_EQ(press("2*|", {C::FunctionButton1}, external), "2*!gamma |");
     EXPECT_EQ(press("[x]", {C::FunctionButton2}, external), "!integral(x)|");
     EXPECT_EQ(press("x|", {static_cast<C>(1097)}, external), "x|");
+}
+
+TEST(HelpLine, EachKindOfHelpText) {
+    ExternalNames names;
+    names[0] = "integral()";
+    HelpContext context;
+    context.externalNames = &names;
+    context.coordinateSystem = "極座標";
+    context.describe = [](std::string_view name) { return "about " + std::string(name); };
+    const auto help = [&context](ControlId id) {
+        return helpLineText(lookupString(helpStringOf(id)), context);
+    };
+    EXPECT_EQ(help(ControlId::FunctionButton1), "sin <x>\n正弦");
+    EXPECT_EQ(help(ControlId::FunctionButton14), "");
+    EXPECT_EQ(help(ControlId::KeyCall), "リスト選択されている外部関数の呼び出し");
+    EXPECT_EQ(help(ControlId::FunctionList), "");
+    EXPECT_EQ(help(ControlId::CoordinateList), "座標系：極座標");
+    EXPECT_EQ(help(ControlId::DrawButton), "グラフの描画");
+    EXPECT_EQ(help(ControlId::Key7), lookupString(6001));
+    EXPECT_EQ(helpStringOf(ControlId::MessageLine), 0);
+
+    context.page = kExternalPage;
+    EXPECT_EQ(help(ControlId::FunctionButton1), "about integral");
+    EXPECT_EQ(help(static_cast<ControlId>(1096)), "");
+    context.page = 1;
+    EXPECT_EQ(help(ControlId::FunctionButton1), "log <x>\n自然対数");
+    context.chosenFunction = "gamma";
+    EXPECT_EQ(help(ControlId::KeyCallWrap), "about gamma");
+    EXPECT_EQ(help(ControlId::FunctionList), "about gamma");
 }
 
 }  // namespace

@@ -607,5 +607,17 @@ TEST_F(MainWindowTest, TheFunctionListNamesThePathsFunctionsAndTheCallKeysUseIt)
     EXPECT_EQ(view.texts[C::FirstExpression], "!gamma(x+1)");
 }
 
+TEST_F(MainWindowTest, TheHelpLineExplainsTheControlUnderTheMouse) {
+    writeFile(folder.file("gamma.vdl"), "# the gamma function\n# of x\n1\n");
+    writeSettings("[GRAPH WINDOW]\nFuncMode=3\nExtFunc02=gamma\n");
+    start();
+    window->pointAt(static_cast<C>(1096));
+    EXPECT_EQ(view.texts[C::HelpLine], "the gamma function\nof x");
+    window->pointAt(C::None);
+    EXPECT_EQ(view.texts[C::HelpLine], "");
+    window->pointAt(C::ShiftButton);
+    EXPECT_EQ(view.texts[C::HelpLine], "関数の切り替え");
+}
+
 }  // namespace
 }  // namespace zentrel

@@ -37,6 +37,7 @@ class MainDialogTest : public QObject {
     void shutDownSignalsReachTheWindowThread();
     void f1ShowsTheProgramAndItsVersion();
     void keysAndFunctionButtonsEditTheFocusedField();
+    void theHelpLineFollowsTheMouse();
 
   private:
     template <typename T>
@@ -298,6 +299,17 @@ void MainDialogTest::keysAndFunctionButtonsEditTheFocusedField() {
     click("keyClearField");
     QCOMPARE(argument->text(), QString());
     QCOMPARE(expression->text(), QString("(x+1)"));
+}
+
+void MainDialogTest::theHelpLineFollowsTheMouse() {
+    auto* help = find<QLabel>("helpLine");
+    QWidget* button = find<QWidget>("functionButton1");
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)));
+    QApplication::sendEvent(button, &enter);
+    QCOMPARE(help->text(), QString("sin <x>\n正弦"));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(button, &leave);
+    QCOMPARE(help->text(), QString());
 }
 
 }  // namespace zentrel
