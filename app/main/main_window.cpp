@@ -6,6 +6,7 @@
 
 #include "app/main/field_numbers.h"
 #include "app/settings/history_constant.h"
+#include "app/settings/settings_paths.h"
 #include "app/strings/string_table.h"
 #include "engine/interp/error_codes.h"
 #include "engine/values/angle_units.h"
@@ -383,6 +384,7 @@ void MainWindow::finishDraw(bool changed, PlotLine::Range range) {
     if (stopRequested_) view_.setText(C::MessageLine, formatReport(kErrInterrupted, {}));
     stopRequested_ = false;
     if (drawn_) recordDraw(changed, range);
+    if (std::exchange(functionListStale_, false)) fillFunctionList();
     view_.setBusy(false);
     view_.focus(focusField_);
 }
@@ -545,6 +547,19 @@ std::string MainWindow::describeExternal(std::string_view name) {
         text += line;
     }
     return text;
+}
+
+// A running draw owns the interpreter; the list follows when it ends.
+void MainWindow::functionFoldersChanged() {
+    if (drawing()) {
+        functionListStale_ = true;
+    } else {
+        fillFunctionList();
+    }
+}
+
+std::vector<std::string> MainWindow::watchedFolders() const {
+    return functionFolders(settings_.path);
 }
 
 }  // namespace zentrel

@@ -65,6 +65,10 @@ class MainWindow {
     void pressKey(ControlId key);
     // The mouse is over a control (None: over none): the help line explains it.
     void pointAt(ControlId control);
+    // A function file came, went or was renamed in one of the folders.
+    void functionFoldersChanged();
+    // The folders whose function files the external-function list shows.
+    std::vector<std::string> watchedFolders() const;
     // Esc: stops a running draw, keeping what it drew.
     void stopDraw();
     // The window lost the activation to another program.
@@ -126,6 +130,7 @@ class MainWindow {
     bool modeMark_ = false;
     bool colourMark_ = false;
     bool shutDown_ = false;
+    bool functionListStale_ = false;  // the folders changed during a draw
 };
 
 }  // namespace zentrel

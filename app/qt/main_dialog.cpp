@@ -143,6 +143,16 @@ MainDialog::MainDialog(MainWindowSetup setup, QWidget* parent)
     graphArea_ = static_cast<GraphArea*>(widget(ControlId::GraphArea));
     window_ = std::make_unique<MainWindow>(*this, runner_, std::move(setup));
     window_->start();
+    watchFunctionFolders();
+}
+
+void MainDialog::watchFunctionFolders() {
+    QStringList folders;
+    for (const std::string& folder : window_->watchedFolders())
+        folders << QString::fromStdString(folder);
+    if (!folders.isEmpty()) static_cast<void>(functionFolders_.addPaths(folders));
+    connect(&functionFolders_, &QFileSystemWatcher::directoryChanged, this,
+            [this] { window_->functionFoldersChanged(); });
 }
 
 MainDialog::~MainDialog() {

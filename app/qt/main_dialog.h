@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QButtonGroup>
+#include <QFileSystemWatcher>
 #include <QWidget>
 #include <map>
 #include <memory>
@@ -59,6 +60,7 @@ class MainDialog final : public QWidget, public MainWindowView {
     QWidget* widget(ControlId id) const;
     ControlId idOf(const QObject* control) const;
     void setWindowHeight(bool withHelpLine);
+    void watchFunctionFolders();
     bool backspaceAsDelete(QObject* watched, QEvent* event);
 
     DialogUnits units_;
@@ -66,6 +68,7 @@ class MainDialog final : public QWidget, public MainWindowView {
     GraphArea* graphArea_ = nullptr;
     QButtonGroup tools_;
     QButtonGroup angles_;
+    QFileSystemWatcher functionFolders_;
     ThreadedDrawRunner runner_;
     std::unique_ptr<MainWindow> window_;
 };

@@ -619,5 +619,16 @@ TEST_F(MainWindowTest, TheHelpLineExplainsTheControlUnderTheMouse) {
     EXPECT_EQ(view.texts[C::HelpLine], "関数の切り替え");
 }
 
+TEST_F(MainWindowTest, TheFunctionListFollowsItsFolders) {
+    writeFile(folder.file("one.vdl"), "1\n");
+    start();
+    EXPECT_EQ(window->watchedFolders(), std::vector<std::string>{folder.path()});
+    EXPECT_EQ(view.lists[C::FunctionList], std::vector<std::string>{"one"});
+    writeFile(folder.file("two.vdl"), "2\n");
+    std::filesystem::rename(folder.file("one.vdl"), folder.file("three.vdl"));
+    window->functionFoldersChanged();
+    EXPECT_EQ(view.lists[C::FunctionList], (std::vector<std::string>{"three", "two"}));
+}
+
 }  // namespace
 }  // namespace zentrel

@@ -38,6 +38,7 @@ class MainDialogTest : public QObject {
     void f1ShowsTheProgramAndItsVersion();
     void keysAndFunctionButtonsEditTheFocusedField();
     void theHelpLineFollowsTheMouse();
+    void theFunctionListFollowsItsFolder();
 
   private:
     template <typename T>
@@ -310,6 +311,16 @@ void MainDialogTest::theHelpLineFollowsTheMouse() {
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(button, &leave);
     QCOMPARE(help->text(), QString());
+}
+
+void MainDialogTest::theFunctionListFollowsItsFolder() {
+    auto* list = find<QComboBox>("functionList");
+    QCOMPARE(list->count(), 0);
+    std::ofstream(folder_->filePath("gamma.vdl").toStdString()) << "# the gamma function\n1\n";
+    QTRY_COMPARE(list->count(), 1);
+    QCOMPARE(list->itemText(0), QString("gamma - the gamma function"));
+    QTest::mouseClick(find<QAbstractButton>("keyCall"), Qt::LeftButton);
+    QCOMPARE(find<QLineEdit>("firstExpression")->text(), QString("!gamma "));
 }
 
 }  // namespace zentrel
