@@ -113,7 +113,7 @@ struct DialogRect {
 
 // One control of the main window: where it sits, what it shows, the name tools
 // and tests find it by, the string of its tip, and whether it works yet (the
-// keypad, the function buttons and the graph tools get their behaviour in
+// graph tools, the table and the settings buttons get their behaviour in
 // later versions and are disabled until then).
 struct ControlRow {
     ControlId id;
