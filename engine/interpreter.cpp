@@ -80,6 +80,10 @@ void Interpreter::setCacheSize(std::int32_t size) {
     externalFunctionCache(*engine_).setCapacity(size < 0 ? ExtFuncCache::kUnlimited : size);
 }
 
+void Interpreter::forgetFunction(std::string_view name) {
+    externalFunctionCache(*engine_).remove(name);
+}
+
 void Interpreter::attachCanvas(EngineCanvas* canvas) {
     engine_->attachCanvas(canvas);
 }

@@ -52,6 +52,8 @@ class Interpreter {
     void setStepBudget(std::int64_t steps);
     // External functions kept compiled: negative for no limit, 0 for none.
     void setCacheSize(std::int32_t size);
+    // Drops a compiled function, so that its next call reads its file again.
+    void forgetFunction(std::string_view name);
     // The host's raster for the graphics commands and plotting; null for none.
     // It must outlive its use.
     void attachCanvas(EngineCanvas* canvas);

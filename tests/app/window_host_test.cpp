@@ -76,5 +76,23 @@ TEST(WindowHost, RefreshesGoToTheHandler) {
     EXPECT_EQ(refreshes, 1);
 }
 
+TEST(WindowHost, AForgottenFunctionIsReadFromItsFileAgain) {
+    test::TempFolder folder;
+    test::writeFile(folder.file("f.vdl"), "1\n");
+    WindowHost host;
+    host.setFunctionPath(folder.path());
+    const auto call = [&host] {
+        Value value;
+        EXPECT_EQ(host.interpreter().evaluate("!f", value), 0u);
+        return host.interpreter().formatValue(value);
+    };
+    EXPECT_EQ(call(), "1");
+    test::writeFile(folder.file("f.vdl"), "2\n");
+    EXPECT_EQ(call(), "1") << "kept compiled";
+    host.interpreter().forgetFunction("f");
+    EXPECT_EQ(call(), "2");
+    host.interpreter().forgetFunction("never-called");
+}
+
 }  // namespace
 }  // namespace zentrel
