@@ -15,6 +15,9 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QToolButton>
+#include <array>
+#include <functional>
+#include <utility>
 
 #include "app/main/program_info.h"
 #include "app/qt/button_pictures.h"
@@ -128,10 +131,12 @@ MainDialog::MainDialog(MainWindowSetup setup, QWidget* parent)
     graphArea_ = static_cast<GraphArea*>(widget(ControlId::GraphArea));
     window_ = std::make_unique<MainWindow>(*this, runner_, std::move(setup));
     window_->start();
+    connectGraphTools();
 }
 
 MainDialog::~MainDialog() {
     window_->shutDown();
+    window_->attachTable(nullptr);
 }
 
 QWidget* MainDialog::createControl(const ControlRow& row) {
@@ -256,6 +261,7 @@ void MainDialog::setWindowHeight(bool withHelpLine) {
 }
 
 void MainDialog::closeEvent(QCloseEvent* event) {
+    window_->askSaveTableBeforeClosing();
     window_->shutDown();
     event->accept();
 }
@@ -263,6 +269,57 @@ void MainDialog::closeEvent(QCloseEvent* event) {
 void MainDialog::shutDownAndQuit() {
     window_->shutDown();
     QCoreApplication::exit(0);
+}
+
+// The table window is created hidden beside the main window; the tool
+// buttons, the zoom buttons and the mouse on the graph area go to the tools.
+void MainDialog::connectGraphTools() {
+    tableWindow_ = std::make_unique<TableWindowDialog>(*window_, this);
+    tableWindow_->move(frameGeometry().topRight());
+    window_->attachTable(&tableWindow_->logic());
+    constexpr std::array<std::pair<ControlId, GraphTool>, 3> kTools{
+        {{ControlId::TraceTool, GraphTool::Trace},
+         {ControlId::HandTool, GraphTool::Hand},
+         {ControlId::BoxZoomTool, GraphTool::BoxZoom}}};
+    for (const auto& [id, tool] : kTools) {
+        auto* button = static_cast<QAbstractButton*>(widget(id));
+        connect(button, &QAbstractButton::toggled, this, [this, tool](bool on) {
+            if (!on) return;
+            window_->selectTool(tool);
+            graphArea_->showTool(tool);
+        });
+        if (button->isChecked()) graphArea_->showTool(tool);
+    }
+    const std::pair<ControlId, std::function<void()>> actions[] = {
+        {ControlId::ZoomIn, [this] { window_->zoom(true); }},
+        {ControlId::ZoomOut, [this] { window_->zoom(false); }},
+        {ControlId::RegisterButton, [this] { window_->registerPoint(); }},
+        {ControlId::ShowTableButton,
+         [this] {
+             tableWindow_->show();
+             tableWindow_->raise();
+         }},
+    };
+    for (const auto& [id, action] : actions) {
+        connect(static_cast<QAbstractButton*>(widget(id)), &QAbstractButton::clicked, this, action);
+    }
+    graphArea_->setMouseHandlers({[this](PixelPoint at) { window_->graphPressed(at); },
+                                  [this](PixelPoint at) { window_->graphMoved(at); },
+                                  [this] { window_->graphReleased(); }});
+}
+
+// The table window goes with the main window when it is minimised and comes
+// back with it.
+void MainDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && tableWindow_) {
+        if (isMinimized()) {
+            tableShownBeforeMinimise_ = tableWindow_->isVisible();
+            tableWindow_->hide();
+        } else if (tableShownBeforeMinimise_) {
+            tableWindow_->show();
+        }
+    }
+    QWidget::changeEvent(event);
 }
 
 bool MainDialog::eventFilter(QObject* watched, QEvent* event) {

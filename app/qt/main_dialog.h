@@ -9,6 +9,7 @@
 #include "app/main/main_window.h"
 #include "app/main/main_window_view.h"
 #include "app/qt/graph_area.h"
+#include "app/qt/table_window.h"
 
 namespace zentrel {
 
@@ -26,6 +27,7 @@ class MainDialog final : public QWidget, public MainWindowView {
     void showAbout();
 
     const MainWindow& logic() const { return *window_; }
+    TableWindowDialog& tableWindow() const { return *tableWindow_; }
     const DialogUnits& units() const { return units_; }
 
     // MainWindowView
@@ -46,6 +48,7 @@ class MainDialog final : public QWidget, public MainWindowView {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -55,6 +58,7 @@ class MainDialog final : public QWidget, public MainWindowView {
     void addShortcuts();
     QWidget* widget(ControlId id) const;
     void setWindowHeight(bool withHelpLine);
+    void connectGraphTools();
 
     DialogUnits units_;
     std::map<ControlId, QWidget*> widgets_;
@@ -63,6 +67,8 @@ class MainDialog final : public QWidget, public MainWindowView {
     QButtonGroup angles_;
     ThreadedDrawRunner runner_;
     std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<TableWindowDialog> tableWindow_;
+    bool tableShownBeforeMinimise_ = false;
 };
 
 }  // namespace zentrel
