@@ -50,7 +50,7 @@ void GraphTools::release() {
             host_.showBitmap();
             break;
         case GraphTool::Hand:
-            host_.viewChanged();
+            host_.viewChanged(false);
             break;
         case GraphTool::BoxZoom:
             releaseBox();
@@ -61,7 +61,7 @@ void GraphTools::release() {
 void GraphTools::zoom(bool in) {
     canvas_.setTransform(
         zoomedTransform(canvas_.getTransform(), canvas_.width(), canvas_.height(), in ? 2.0 : 0.5));
-    host_.viewChanged();
+    host_.viewChanged(false);
 }
 
 // The old crosshair goes before the new one is traced, so that the trace
@@ -98,7 +98,7 @@ void GraphTools::releaseBox() {
     const auto window =
         boxWindow(boxFirst_, boxSecond_, canvas_.width(), canvas_.height(), equalScales());
     if (window && canvas_.setWindow(window->left, window->bottom, window->right, window->top)) {
-        host_.viewChanged();
+        host_.viewChanged(false);
     } else {
         host_.showBitmap();
     }

@@ -19,8 +19,8 @@ class GraphToolsHost {
     // The grid and the kept samples drawn again with the canvas's transform.
     virtual void redrawView() = 0;
     // The transform changed for good: store it, mark it, draw again as the
-    // options say (after a drag that extends the kept samples).
-    virtual void viewChanged() = 0;
+    // options say. After a hand drag the kept samples stay and are extended.
+    virtual void viewChanged(bool dragged) = 0;
     // Copies the bitmap to the screen.
     virtual void showBitmap() = 0;
 };

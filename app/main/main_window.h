@@ -10,6 +10,7 @@
 #include "app/main/graph_tools.h"
 #include "app/main/history_lines.h"
 #include "app/main/main_window_view.h"
+#include "app/main/window_dialog.h"
 #include "app/main/window_host.h"
 #include "app/settings/history_file.h"
 #include "app/settings/settings.h"
@@ -78,6 +79,11 @@ class MainWindow : private GraphToolsHost, public TablePointSource {
     // Offers to save the table before the user closes the window (a
     // shut-down by a signal has no one to answer).
     void askSaveTableBeforeClosing();
+    // Where the table window is, kept with the settings at shut-down.
+    void keepTablePlacement(ScreenPoint position, ScreenSize size);
+    // The window settings dialog on the current view, and its OK.
+    WindowDialog windowDialog(WindowDialogView& view) const;
+    void applyWindowDialog(const WindowDialogResult& result);
 
     // The table window's questions to the main window.
     TableExpressions tableExpressions() const override;
@@ -113,7 +119,7 @@ class MainWindow : private GraphToolsHost, public TablePointSource {
     void restoreChoices();
     void showTrace(const TraceAnswer& answer) override;
     void redrawView() override;
-    void viewChanged() override;
+    void viewChanged(bool dragged) override;
     void showBitmap() override;
     bool toolsIdle() const;
     void askSaveAndClearTable();

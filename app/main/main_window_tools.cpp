@@ -1,4 +1,5 @@
 // The graph tools and the table window's side of the main window.
+#include <cmath>
 #include <string>
 
 #include "app/main/main_window.h"
@@ -60,12 +61,11 @@ void MainWindow::showBitmap() {
 // parametric or polar one only when its range fields changed, since its
 // samples do not depend on the view. A hand drag keeps the samples, so the
 // draw extends them over the part that came into view.
-void MainWindow::viewChanged() {
+void MainWindow::viewChanged(bool dragged) {
     storeModeTransform(settings_, mode(), canvas_.getTransform());
     windowMark_ = true;
-    const bool handDrag = tools_.tool() == GraphTool::Hand;
     bool drawAgain = settings_.rePlotWindow;
-    if (drawAgain && !handDrag) {
+    if (drawAgain && !dragged) {
         if (mode() == CoordinateMode::Rectangular) {
             canvas_.discardSamples();
         } else {
@@ -122,6 +122,31 @@ void MainWindow::askSaveAndClearTable() {
 
 void MainWindow::askSaveTableBeforeClosing() {
     if (table_ && !shutDown_) table_->askSave(kAskSaveAtShutDown);
+}
+
+WindowDialog MainWindow::windowDialog(WindowDialogView& view) const {
+    return WindowDialog(view, canvas_.getTransform(), canvas_.width(), canvas_.height(),
+                        mode() != CoordinateMode::Rectangular, settings_.envWindow);
+}
+
+void MainWindow::applyWindowDialog(const WindowDialogResult& result) {
+    if (!toolsIdle() || tools_.dragging()) return;
+    // A zero or unreadable unit would map the whole world to one pixel line.
+    const WorldTransform& t = result.transform;
+    for (double v : {t.offsetX, t.offsetY, t.scaleX, t.scaleY})
+        if (!std::isfinite(v)) return;
+    if (t.scaleX == 0.0 || t.scaleY == 0.0) return;
+    if (mode() == CoordinateMode::Rectangular) settings_.envWindow = result.entryStyle;
+    canvas_.setTransform(result.transform);
+    viewChanged(false);
+}
+
+void MainWindow::keepTablePlacement(ScreenPoint position, ScreenSize size) {
+    if (shutDown_) return;
+    settings_.tablePosX = position.x;
+    settings_.tablePosY = position.y;
+    settings_.tableSizeX = size.width;
+    settings_.tableSizeY = size.height;
 }
 
 TableExpressions MainWindow::tableExpressions() const {

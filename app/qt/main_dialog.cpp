@@ -135,7 +135,7 @@ MainDialog::MainDialog(MainWindowSetup setup, QWidget* parent)
 }
 
 MainDialog::~MainDialog() {
-    window_->shutDown();
+    shutDownWindow();
     window_->attachTable(nullptr);
 }
 
@@ -262,12 +262,12 @@ void MainDialog::setWindowHeight(bool withHelpLine) {
 
 void MainDialog::closeEvent(QCloseEvent* event) {
     window_->askSaveTableBeforeClosing();
-    window_->shutDown();
+    shutDownWindow();
     event->accept();
 }
 
 void MainDialog::shutDownAndQuit() {
-    window_->shutDown();
+    shutDownWindow();
     QCoreApplication::exit(0);
 }
 
@@ -275,7 +275,7 @@ void MainDialog::shutDownAndQuit() {
 // buttons, the zoom buttons and the mouse on the graph area go to the tools.
 void MainDialog::connectGraphTools() {
     tableWindow_ = std::make_unique<TableWindowDialog>(*window_, this);
-    tableWindow_->move(frameGeometry().topRight());
+    placeTableWindow();
     window_->attachTable(&tableWindow_->logic());
     constexpr std::array<std::pair<ControlId, GraphTool>, 3> kTools{
         {{ControlId::TraceTool, GraphTool::Trace},
@@ -306,6 +306,27 @@ void MainDialog::connectGraphTools() {
     graphArea_->setMouseHandlers({[this](PixelPoint at) { window_->graphPressed(at); },
                                   [this](PixelPoint at) { window_->graphMoved(at); },
                                   [this] { window_->graphReleased(); }});
+}
+
+// The table window's saved place, or beside the main window the first time.
+void MainDialog::placeTableWindow() {
+    const Settings& settings = window_->settings();
+    if (settings.tableSizeX <= 0 || settings.tableSizeY <= 0) {
+        tableWindow_->move(frameGeometry().topRight());
+        return;
+    }
+    tableWindow_->move(settings.tablePosX, settings.tablePosY);
+    tableWindow_->resize(settings.tableSizeX, settings.tableSizeY);
+}
+
+// The table window's place goes into the settings the shut-down writes.
+void MainDialog::shutDownWindow() {
+    if (tableWindow_) {
+        const QRect frame = tableWindow_->frameGeometry();
+        window_->keepTablePlacement({frame.x(), frame.y()},
+                                    {tableWindow_->width(), tableWindow_->height()});
+    }
+    window_->shutDown();
 }
 
 // The table window goes with the main window when it is minimised and comes

@@ -59,6 +59,8 @@ class MainDialog final : public QWidget, public MainWindowView {
     QWidget* widget(ControlId id) const;
     void setWindowHeight(bool withHelpLine);
     void connectGraphTools();
+    void placeTableWindow();
+    void shutDownWindow();
 
     DialogUnits units_;
     std::map<ControlId, QWidget*> widgets_;

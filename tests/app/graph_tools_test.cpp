@@ -26,7 +26,7 @@ class RecordingToolsHost : public GraphToolsHost {
 
     void showTrace(const TraceAnswer& answer) override { traces.push_back(answer); }
     void redrawView() override { ++redraws; }
-    void viewChanged() override { ++viewChanges; }
+    void viewChanged(bool) override { ++viewChanges; }
     void showBitmap() override { ++shows; }
 };
 
