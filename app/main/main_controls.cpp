@@ -41,7 +41,7 @@ constexpr auto kControls = std::to_array<ControlRow>({
     {C::BoxZoomTool, K::ToolButton, {182, 29, 14, 14}, "", "boxZoomTool", 9006, true},
     {C::ZoomIn, K::Button, {182, 47, 14, 14}, "＋", "zoomIn", 9007, true},
     {C::ZoomOut, K::Button, {182, 61, 14, 14}, "－", "zoomOut", 9008, true},
-    {C::WindowButton, K::ImageButton, {182, 75, 14, 14}, "", "windowButton", 9009, false},
+    {C::WindowButton, K::ImageButton, {182, 75, 14, 14}, "", "windowButton", 9009, true},
     {C::DrawButton, K::ImageButton, {182, 93, 14, 14}, "", "drawButton", 9010, true},
     {C::ClearButton, K::ImageButton, {182, 107, 14, 14}, "", "clearButton", 9011, true},
     {C::ColourList, K::ColourList, {1, 123, 31, 16}, "", "colourList", 7002, true},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -82,7 +83,7 @@ class MainWindow : private GraphToolsHost, public TablePointSource {
     // Where the table window is, kept with the settings at shut-down.
     void keepTablePlacement(ScreenPoint position, ScreenSize size);
     // The window settings dialog on the current view, and its OK.
-    WindowDialog windowDialog(WindowDialogView& view) const;
+    std::unique_ptr<WindowDialog> windowDialog(WindowDialogView& view) const;
     void applyWindowDialog(const WindowDialogResult& result);
 
     // The table window's questions to the main window.

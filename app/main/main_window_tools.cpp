@@ -124,9 +124,10 @@ void MainWindow::askSaveTableBeforeClosing() {
     if (table_ && !shutDown_) table_->askSave(kAskSaveAtShutDown);
 }
 
-WindowDialog MainWindow::windowDialog(WindowDialogView& view) const {
-    return WindowDialog(view, canvas_.getTransform(), canvas_.width(), canvas_.height(),
-                        mode() != CoordinateMode::Rectangular, settings_.envWindow);
+std::unique_ptr<WindowDialog> MainWindow::windowDialog(WindowDialogView& view) const {
+    return std::make_unique<WindowDialog>(view, canvas_.getTransform(), canvas_.width(),
+                                          canvas_.height(), mode() != CoordinateMode::Rectangular,
+                                          settings_.envWindow);
 }
 
 void MainWindow::applyWindowDialog(const WindowDialogResult& result) {

@@ -22,6 +22,7 @@
 #include "app/main/program_info.h"
 #include "app/qt/button_pictures.h"
 #include "app/qt/picture_combo.h"
+#include "app/qt/window_dialog.h"
 #include "app/strings/string_table.h"
 
 namespace zentrel {
@@ -294,6 +295,7 @@ void MainDialog::connectGraphTools() {
         {ControlId::ZoomIn, [this] { window_->zoom(true); }},
         {ControlId::ZoomOut, [this] { window_->zoom(false); }},
         {ControlId::RegisterButton, [this] { window_->registerPoint(); }},
+        {ControlId::WindowButton, [this] { openWindowDialog(); }},
         {ControlId::ShowTableButton,
          [this] {
              tableWindow_->show();
@@ -327,6 +329,12 @@ void MainDialog::shutDownWindow() {
                                     {tableWindow_->width(), tableWindow_->height()});
     }
     window_->shutDown();
+}
+
+void MainDialog::openWindowDialog() {
+    WindowSettingsDialog dialog(
+        [this](WindowDialogView& view) { return window_->windowDialog(view); }, this);
+    if (dialog.exec() == QDialog::Accepted) window_->applyWindowDialog(dialog.logic().accept());
 }
 
 // The table window goes with the main window when it is minimised and comes

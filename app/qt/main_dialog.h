@@ -60,6 +60,7 @@ class MainDialog final : public QWidget, public MainWindowView {
     void setWindowHeight(bool withHelpLine);
     void connectGraphTools();
     void placeTableWindow();
+    void openWindowDialog();
     void shutDownWindow();
 
     DialogUnits units_;

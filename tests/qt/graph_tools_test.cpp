@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/qt/main_dialog.h"
+#include "app/qt/window_dialog.h"
 
 namespace zentrel {
 
@@ -21,6 +22,7 @@ class GraphToolsTest : public QObject {
     void traceShowsTheCrosshairOnlyWhilePressed();
     void handDragMovesTheViewAndBoxZoomsIn();
     void registeringFillsTheTableWindow();
+    void windowDialogRecomputesAsTheUserTypes();
 
   private:
     template <typename T>
@@ -127,6 +129,24 @@ void GraphToolsTest::registeringFillsTheTableWindow() {
                       Qt::LeftButton);
     QCOMPARE(list->topLevelItemCount(), 2);
     QCOMPARE(list->currentItem()->text(0), QString("2"));
+}
+
+void GraphToolsTest::windowDialogRecomputesAsTheUserTypes() {
+    WindowSettingsDialog dialog(
+        [this](WindowDialogView& view) { return dialog_->logic().windowDialog(view); },
+        dialog_.get());
+    auto* unitX = dialog.findChild<QLineEdit*>("unitXEdit");
+    auto* left = dialog.findChild<QLineEdit*>("leftEdit");
+    QVERIFY(unitX && left);
+    QCOMPARE(unitX->text(), QString("10.0"));
+    QVERIFY(!left->isEnabled());
+    const QString leftBefore = left->text();
+    unitX->selectAll();
+    QTest::keyClicks(unitX, "20");
+    QVERIFY(left->text() != leftBefore);
+    QCOMPARE(left->text().toDouble(), leftBefore.toDouble() / 2);
+    QTest::mouseClick(dialog.findChild<QAbstractButton*>("resetButton"), Qt::LeftButton);
+    QCOMPARE(unitX->text(), QString("10.0"));
 }
 
 }  // namespace zentrel
