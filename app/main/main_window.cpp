@@ -97,6 +97,7 @@ void MainWindow::start() {
     host_.setFunctionPath(settings_.path);
     history_ = HistoryFile(settings_.logFileName, area, setup_.clock);
     view_.setChecked(kToolButtons[static_cast<std::size_t>(settings_.tool)]);
+    tools_.setTool(static_cast<GraphTool>(settings_.tool));
     view_.setSelection(C::ColourList, settings_.graphColor);
     for (ControlId readout : {C::ArgumentEdit, C::FirstValueEdit, C::SecondValueEdit})
         view_.setText(readout, "");
@@ -177,6 +178,7 @@ void MainWindow::applyCoordinateSystem(std::int32_t index, bool startUp) {
         }
     }
     modeMark_ = true;
+    if (!startUp) askSaveAndClearTable();
     if (startUp || mode() != system.mode) {
         enterMode(system.mode);
     } else if (settings_.rePlotMode) {
@@ -208,6 +210,7 @@ void MainWindow::enterMode(CoordinateMode newMode) {
         view_.setEnabled(edit, newMode != CoordinateMode::Rectangular);
     labelArgumentVariable(newMode);
     canvas_.plotSettings().mode = static_cast<std::uint8_t>(newMode);
+    if (table_) table_->setMode(newMode);
     showRange();
     canvas_.setTransform(modeTransform(settings_, newMode));
     windowMark_ = true;
@@ -350,6 +353,7 @@ void MainWindow::draw() {
     PlotSettings& plot = canvas_.plotSettings();
     const bool changed = first != plot.expr1 || (parametric && second != plot.expr2);
     if (changed) {
+        askSaveAndClearTable();
         if (parametric) {
             canvas_.setExpressions(first, second);
         } else {
@@ -440,7 +444,7 @@ void MainWindow::recordDraw(bool changed, const PlotLine::Range& range) {
 void MainWindow::pressEquals() {
     // The trace argument's "=" registers a point (a graph tool); every other
     // field draws.
-    if (focusField_ == C::ArgumentEdit) return;
+    if (focusField_ == C::ArgumentEdit) return registerPoint();
     draw();
 }
 

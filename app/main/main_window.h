@@ -1,19 +1,23 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/main/coordinate_systems.h"
 #include "app/main/draw_runner.h"
 #include "app/main/frame_pacer.h"
+#include "app/main/graph_tools.h"
 #include "app/main/help_line.h"
 #include "app/main/history_lines.h"
 #include "app/main/keypad.h"
 #include "app/main/main_window_view.h"
+#include "app/main/window_dialog.h"
 #include "app/main/window_host.h"
 #include "app/settings/history_file.h"
 #include "app/settings/settings.h"
+#include "app/table/table_window.h"
 #include "graphics/graph_canvas.h"
 
 namespace zentrel {
@@ -35,7 +39,7 @@ struct MainWindowSetup {
 // bitmap, the interpreter's host, the history, and what each control does.
 // Every call comes from the window's thread; draws run through the runner,
 // and while one runs nothing else touches the interpreter or the canvas.
-class MainWindow {
+class MainWindow : private GraphToolsHost, public TablePointSource {
   public:
     // Longest expression text a field holds.
     static constexpr std::size_t kExpressionLength = 256;
@@ -74,6 +78,32 @@ class MainWindow {
     // The window lost the activation to another program.
     void deactivated();
 
+    // The graph tools: the tool buttons, the mouse on the graph area (pixels
+    // of the area), the zoom buttons and registering the traced argument.
+    void selectTool(GraphTool tool);
+    void graphPressed(PixelPoint at);
+    void graphMoved(PixelPoint at);
+    void graphReleased();
+    void zoom(bool in);
+    void registerPoint();
+    // The table window that registered points go to; it must outlive its use.
+    void attachTable(TableWindow* table);
+    // Offers to save the table before the user closes the window (a
+    // shut-down by a signal has no one to answer).
+    void askSaveTableBeforeClosing();
+    // Where the table window is, kept with the settings at shut-down.
+    void keepTablePlacement(ScreenPoint position, ScreenSize size);
+    // The window settings dialog on the current view, and its OK.
+    std::unique_ptr<WindowDialog> windowDialog(WindowDialogView& view) const;
+    void applyWindowDialog(const WindowDialogResult& result);
+
+    // The table window's questions to the main window.
+    TableExpressions tableExpressions() const override;
+    std::optional<double> readNumber(std::string_view text) override;
+    std::string writeNumber(double value) override;
+    void showPoint(const std::array<std::optional<double>, 3>& values) override;
+    void clearReadouts() override;
+
     bool drawing() const { return runner_.running(); }
     const Settings& settings() const { return settings_; }
     const GraphCanvas& canvas() const { return canvas_; }
@@ -103,6 +133,12 @@ class MainWindow {
     void fillFunctionList();
     void clearFocusedField();
     std::string describeExternal(std::string_view name);
+    void showTrace(const TraceAnswer& answer) override;
+    void redrawView() override;
+    void viewChanged(bool dragged) override;
+    void showBitmap() override;
+    bool toolsIdle() const;
+    void askSaveAndClearTable();
 
     MainWindowView& view_;
     DrawRunner& runner_;
@@ -131,6 +167,8 @@ class MainWindow {
     bool colourMark_ = false;
     bool shutDown_ = false;
     bool functionListStale_ = false;  // the folders changed during a draw
+    GraphTools tools_{canvas_, *this};
+    TableWindow* table_ = nullptr;
 };
 
 }  // namespace zentrel

@@ -1,7 +1,9 @@
 #include "app/qt/graph_area.h"
 
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "graphics/palette.h"
 
@@ -34,6 +36,33 @@ void GraphArea::paintEvent(QPaintEvent*) {
         return;
     }
     painter.drawPixmap(0, 0, picture_);
+}
+
+void GraphArea::showTool(GraphTool tool) {
+    tool_ = tool;
+    setCursor(tool == GraphTool::Hand ? Qt::OpenHandCursor : Qt::CrossCursor);
+}
+
+PixelPoint GraphArea::toPixels(const QMouseEvent* event) const {
+    const QPointF at = event->position() * devicePixelRatio();
+    return {static_cast<std::int32_t>(std::floor(at.x())),
+            static_cast<std::int32_t>(std::floor(at.y()))};
+}
+
+void GraphArea::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !mouse_.press) return;
+    if (tool_ == GraphTool::Hand) setCursor(Qt::ClosedHandCursor);
+    mouse_.press(toPixels(event));
+}
+
+void GraphArea::mouseMoveEvent(QMouseEvent* event) {
+    if ((event->buttons() & Qt::LeftButton) && mouse_.move) mouse_.move(toPixels(event));
+}
+
+void GraphArea::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !mouse_.release) return;
+    mouse_.release();
+    showTool(tool_);
 }
 
 }  // namespace zentrel

@@ -3,7 +3,9 @@
 #include <QPixmap>
 #include <QVector>
 #include <QWidget>
+#include <functional>
 
+#include "app/main/graph_tools.h"
 #include "graphics/canvas.h"
 
 namespace zentrel {
@@ -24,12 +26,28 @@ class GraphArea final : public QWidget {
     // What the area shows now.
     const QPixmap& picture() const { return picture_; }
 
+    // Where the mouse goes, in bitmap pixels from the area's top-left corner.
+    struct MouseHandlers {
+        std::function<void(PixelPoint)> press;
+        std::function<void(PixelPoint)> move;
+        std::function<void()> release;
+    };
+    void setMouseHandlers(MouseHandlers handlers) { mouse_ = std::move(handlers); }
+    // The cursor that shows the chosen tool.
+    void showTool(GraphTool tool);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     QVector<QRgb> colourTable_;
     QPixmap picture_;
+    MouseHandlers mouse_;
+    GraphTool tool_ = GraphTool::Trace;
+    PixelPoint toPixels(const QMouseEvent* event) const;
 };
 
 }  // namespace zentrel

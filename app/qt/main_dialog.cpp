@@ -18,10 +18,14 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QToolButton>
+#include <array>
+#include <functional>
+#include <utility>
 
 #include "app/main/program_info.h"
 #include "app/qt/button_pictures.h"
 #include "app/qt/picture_combo.h"
+#include "app/qt/window_dialog.h"
 #include "app/strings/string_table.h"
 
 namespace zentrel {
@@ -143,6 +147,7 @@ MainDialog::MainDialog(MainWindowSetup setup, QWidget* parent)
     graphArea_ = static_cast<GraphArea*>(widget(ControlId::GraphArea));
     window_ = std::make_unique<MainWindow>(*this, runner_, std::move(setup));
     window_->start();
+    connectGraphTools();
     watchFunctionFolders();
 }
 
@@ -156,7 +161,8 @@ void MainDialog::watchFunctionFolders() {
 }
 
 MainDialog::~MainDialog() {
-    window_->shutDown();
+    shutDownWindow();
+    window_->attachTable(nullptr);
 }
 
 QWidget* MainDialog::createControl(const ControlRow& row) {
@@ -283,12 +289,13 @@ void MainDialog::setWindowHeight(bool withHelpLine) {
 }
 
 void MainDialog::closeEvent(QCloseEvent* event) {
-    window_->shutDown();
+    window_->askSaveTableBeforeClosing();
+    shutDownWindow();
     event->accept();
 }
 
 void MainDialog::shutDownAndQuit() {
-    window_->shutDown();
+    shutDownWindow();
     QCoreApplication::exit(0);
 }
 
@@ -304,6 +311,85 @@ bool MainDialog::backspaceAsDelete(QObject* watched, QEvent* event) {
     key->setDown(event->type() == QEvent::KeyPress);
     if (event->type() == QEvent::KeyPress) window_->pressKey(ControlId::KeyDelete);
     return true;
+}
+
+// The table window is created hidden beside the main window; the tool
+// buttons, the zoom buttons and the mouse on the graph area go to the tools.
+void MainDialog::connectGraphTools() {
+    tableWindow_ = std::make_unique<TableWindowDialog>(*window_, this);
+    placeTableWindow();
+    window_->attachTable(&tableWindow_->logic());
+    constexpr std::array<std::pair<ControlId, GraphTool>, 3> kTools{
+        {{ControlId::TraceTool, GraphTool::Trace},
+         {ControlId::HandTool, GraphTool::Hand},
+         {ControlId::BoxZoomTool, GraphTool::BoxZoom}}};
+    for (const auto& [id, tool] : kTools) {
+        auto* button = static_cast<QAbstractButton*>(widget(id));
+        connect(button, &QAbstractButton::toggled, this, [this, tool](bool on) {
+            if (!on) return;
+            window_->selectTool(tool);
+            graphArea_->showTool(tool);
+        });
+        if (button->isChecked()) graphArea_->showTool(tool);
+    }
+    const std::pair<ControlId, std::function<void()>> actions[] = {
+        {ControlId::ZoomIn, [this] { window_->zoom(true); }},
+        {ControlId::ZoomOut, [this] { window_->zoom(false); }},
+        {ControlId::RegisterButton, [this] { window_->registerPoint(); }},
+        {ControlId::WindowButton, [this] { openWindowDialog(); }},
+        {ControlId::ShowTableButton,
+         [this] {
+             tableWindow_->show();
+             tableWindow_->raise();
+         }},
+    };
+    for (const auto& [id, action] : actions) {
+        connect(static_cast<QAbstractButton*>(widget(id)), &QAbstractButton::clicked, this, action);
+    }
+    graphArea_->setMouseHandlers({[this](PixelPoint at) { window_->graphPressed(at); },
+                                  [this](PixelPoint at) { window_->graphMoved(at); },
+                                  [this] { window_->graphReleased(); }});
+}
+
+// The table window's saved place, or beside the main window the first time.
+void MainDialog::placeTableWindow() {
+    const Settings& settings = window_->settings();
+    if (settings.tableSizeX <= 0 || settings.tableSizeY <= 0) {
+        tableWindow_->move(frameGeometry().topRight());
+        return;
+    }
+    tableWindow_->move(settings.tablePosX, settings.tablePosY);
+    tableWindow_->resize(settings.tableSizeX, settings.tableSizeY);
+}
+
+// The table window's place goes into the settings the shut-down writes.
+void MainDialog::shutDownWindow() {
+    if (tableWindow_) {
+        const QRect frame = tableWindow_->frameGeometry();
+        window_->keepTablePlacement({frame.x(), frame.y()},
+                                    {tableWindow_->width(), tableWindow_->height()});
+    }
+    window_->shutDown();
+}
+
+void MainDialog::openWindowDialog() {
+    WindowSettingsDialog dialog(
+        [this](WindowDialogView& view) { return window_->windowDialog(view); }, this);
+    if (dialog.exec() == QDialog::Accepted) window_->applyWindowDialog(dialog.logic().accept());
+}
+
+// The table window goes with the main window when it is minimised and comes
+// back with it.
+void MainDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && tableWindow_) {
+        if (isMinimized()) {
+            tableShownBeforeMinimise_ = tableWindow_->isVisible();
+            tableWindow_->hide();
+        } else if (tableShownBeforeMinimise_) {
+            tableWindow_->show();
+        }
+    }
+    QWidget::changeEvent(event);
 }
 
 bool MainDialog::eventFilter(QObject* watched, QEvent* event) {

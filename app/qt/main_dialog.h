@@ -10,6 +10,7 @@
 #include "app/main/main_window.h"
 #include "app/main/main_window_view.h"
 #include "app/qt/graph_area.h"
+#include "app/qt/table_window.h"
 
 namespace zentrel {
 
@@ -27,6 +28,7 @@ class MainDialog final : public QWidget, public MainWindowView {
     void showAbout();
 
     const MainWindow& logic() const { return *window_; }
+    TableWindowDialog& tableWindow() const { return *tableWindow_; }
     const DialogUnits& units() const { return units_; }
 
     // MainWindowView
@@ -50,6 +52,7 @@ class MainDialog final : public QWidget, public MainWindowView {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -62,6 +65,10 @@ class MainDialog final : public QWidget, public MainWindowView {
     void setWindowHeight(bool withHelpLine);
     void watchFunctionFolders();
     bool backspaceAsDelete(QObject* watched, QEvent* event);
+    void connectGraphTools();
+    void placeTableWindow();
+    void openWindowDialog();
+    void shutDownWindow();
 
     DialogUnits units_;
     std::map<ControlId, QWidget*> widgets_;
@@ -71,6 +78,8 @@ class MainDialog final : public QWidget, public MainWindowView {
     QFileSystemWatcher functionFolders_;
     ThreadedDrawRunner runner_;
     std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<TableWindowDialog> tableWindow_;
+    bool tableShownBeforeMinimise_ = false;
 };
 
 }  // namespace zentrel

@@ -17,6 +17,9 @@ struct StringRow {
 constexpr std::array kStrings = {
     StringRow{101, "バージョン情報(&A)..."},
     StringRow{201, "関数グラフの設定"},
+    StringRow{504, "txt"},
+    StringRow{505, "Untitled.txt"},
+    StringRow{506, "テキスト (*.txt)|*.txt||"},
     StringRow{1001, "警告:"},
     StringRow{1002, "警告:配列の要素番号が負の値です"},
     StringRow{1003, "警告:ゼロで除算しました"},
@@ -162,6 +165,8 @@ constexpr std::array kStrings = {
     StringRow{9009, "ウィンドウの設定"},
     StringRow{9010, "グラフの描画"},
     StringRow{9011, "グラフの消去"},
+    StringRow{10001, "計算式が変更されたため、数表はクリアされます。ファイル保存しますか?"},
+    StringRow{10002, "数表をファイル保存しますか?"},
     StringRow{11001, "この計算式は履歴ファイルに記録できません"},
 };
 

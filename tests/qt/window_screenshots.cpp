@@ -12,6 +12,7 @@
 
 #include "app/qt/dialog_font.h"
 #include "app/qt/main_dialog.h"
+#include "app/qt/window_dialog.h"
 
 namespace {
 
@@ -41,6 +42,33 @@ void type(zentrel::MainDialog& dialog, const char* field, const char* text) {
     edit->setFocus();
     edit->clear();
     QTest::keyClicks(edit, text);
+}
+
+bool save(QWidget& window, const QString& file) {
+    if (!window.grab().save(file)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file));
+    return true;
+}
+
+// The table window with registered points of the last graph, and the window
+// settings dialog.
+bool shootToolWindows(zentrel::MainDialog& dialog, const QString& output) {
+    for (const char* t : {"0", "1.5", "0.5"}) {
+        type(dialog, "argumentEdit", t);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    dialog.findChild<QAbstractButton*>("showTableButton")->click();
+    QTest::qWait(20);
+    if (!save(dialog.tableWindow(), output + "/table-window.png")) return false;
+    zentrel::WindowSettingsDialog settings(
+        [&dialog](zentrel::WindowDialogView& view) { return dialog.logic().windowDialog(view); },
+        &dialog);
+    settings.show();
+    QTest::qWait(20);
+    return save(settings, output + "/window-dialog.png");
 }
 
 }  // namespace
@@ -83,5 +111,5 @@ int main(int argc, char** argv) {
         }
         std::printf("%s\n", qPrintable(file));
     }
-    return 0;
+    return shootToolWindows(dialog, output) ? 0 : 1;
 }

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "app/main/view_transform.h"
+#include "graphics/graph_canvas.h"
+
+namespace zentrel {
+
+enum class GraphTool : std::uint8_t { Trace = 0, Hand = 1, BoxZoom = 2 };
+
+// What the mouse tools need from the window around the graph area.
+class GraphToolsHost {
+  public:
+    virtual ~GraphToolsHost() = default;
+    // The traced values in the readouts, or empty readouts when !answer.ok.
+    virtual void showTrace(const TraceAnswer& answer) = 0;
+    // The grid and the kept samples drawn again with the canvas's transform.
+    virtual void redrawView() = 0;
+    // The transform changed for good: store it, mark it, draw again as the
+    // options say. After a hand drag the kept samples stay and are extended.
+    virtual void viewChanged(bool dragged) = 0;
+    // Copies the bitmap to the screen.
+    virtual void showBitmap() = 0;
+};
+
+// The three mouse tools of the graph area: trace, hand and box zoom. The
+// marks they draw (crosshair, box) complement pixels, so that drawing them
+// again erases them and the picture under them never needs redrawing.
+class GraphTools {
+  public:
+    GraphTools(GraphCanvas& canvas, GraphToolsHost& host) : canvas_(canvas), host_(host) {}
+
+    void setTool(GraphTool tool) { tool_ = tool; }
+    GraphTool tool() const { return tool_; }
+    bool dragging() const { return dragging_; }
+
+    // Mouse events in graph-area pixels. A press outside the canvas is ignored.
+    void press(PixelPoint at);
+    void move(PixelPoint at);
+    void release();
+    // Zooms about the bitmap's centre: in doubles the scales, out halves them.
+    void zoom(bool in);
+
+    // The crosshair of a traced point (values as traceAt gives them).
+    void toggleCrosshairAt(const TraceAnswer& answer);
+
+  private:
+    void trace(PixelPoint at);
+    void moveBox(PixelPoint at);
+    void releaseBox();
+    WorldPoint worldAt(PixelPoint at) const;
+    bool equalScales() const;
+
+    GraphCanvas& canvas_;
+    GraphToolsHost& host_;
+    GraphTool tool_ = GraphTool::Trace;
+    bool dragging_ = false;
+    PixelPoint last_;
+    std::optional<TraceAnswer> crosshair_;  // drawn while the trace button is held
+    PixelPoint handPress_;
+    WorldTransform atPress_;
+    WorldPoint boxFirst_;
+    WorldPoint boxSecond_;
+};
+
+}  // namespace zentrel
