@@ -2,10 +2,10 @@
 #include <cstdint>
 
 #include "engine/builtins/array_arguments.h"
+#include "engine/builtins/builtin_rows.h"
 #include "engine/builtins/eigen_solvers.h"
 #include "engine/builtins/matrix_algorithms.h"
 #include "engine/frontend/name_tables.h"
-#include "engine/builtins/builtin_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 
@@ -33,7 +33,8 @@ ErrorCode det(Engine& engine, Context& ctx, const Token& token, Value& result) {
     const Value* matrix = nullptr;
     if (ErrorCode e = readMatrixArgument(engine, ctx, token, scratch, matrix)) return e;
     Number d;
-    const MatrixOutcome outcome = determinant(*matrix, engine.fractionRepresentation(), d);
+    const MatrixOutcome outcome =
+        determinant(*matrix, engine.fractionRepresentation(), engine.shared().stop, d);
     if (outcome.status) return engine.fail(outcome.status, token);
     if (outcome.matrixWarning) engine.warn(ctx, kWarnNoDeterminant, token);
     result.setScalar(d);
@@ -44,7 +45,8 @@ ErrorCode inv(Engine& engine, Context& ctx, const Token& token, Value& result) {
     Value scratch;
     const Value* matrix = nullptr;
     if (ErrorCode e = readMatrixArgument(engine, ctx, token, scratch, matrix)) return e;
-    const MatrixOutcome outcome = inverse(*matrix, engine.fractionRepresentation(), result);
+    const MatrixOutcome outcome =
+        inverse(*matrix, engine.fractionRepresentation(), engine.shared().stop, result);
     if (outcome.status) return engine.fail(outcome.status, token);
     if (outcome.matrixWarning) engine.warn(ctx, kWarnNoInverse, token);
     return kSuccess;
@@ -54,7 +56,8 @@ ErrorCode trans(Engine& engine, Context& ctx, const Token& token, Value& result)
     Value scratch;
     const Value* matrix = nullptr;
     if (ErrorCode e = readMatrixArgument(engine, ctx, token, scratch, matrix)) return e;
-    const ErrorCode e = transpose(*matrix, engine.fractionRepresentation(), result);
+    const ErrorCode e =
+        transpose(*matrix, engine.fractionRepresentation(), engine.shared().stop, result);
     return e ? engine.fail(e, token) : kSuccess;
 }
 
@@ -98,10 +101,12 @@ ErrorCode eigenvalues(Engine& engine, Context& ctx, const Token& token, Value& r
     ArrayArgument v;
     if (ErrorCode e = readArrayArgument(engine, ctx, token, kErrFunctionArgument, d)) return e;
     if (ErrorCode e = readArrayArgument(engine, ctx, token, kErrFunctionArgument, v)) return e;
-    const EigenResult r = method == EigenMethod::Jacobi ? jacobiEigenvalues(*matrix)
+    StopRequest& stop = engine.shared().stop;
+    const EigenResult r = method == EigenMethod::Jacobi ? jacobiEigenvalues(*matrix, stop)
                           : method == EigenMethod::HouseholderQr
-                              ? householderQrEigenvalues(*matrix)
-                              : powerEigenvalues(*matrix, wanted);
+                              ? householderQrEigenvalues(*matrix, stop)
+                              : powerEigenvalues(*matrix, wanted, stop);
+    if (r.status) return engine.fail(r.status, token);
     if (r.found > 0) {
         if (ErrorCode e = writeEigenResult(engine, ctx, r, d, v)) return engine.fail(e, token);
     }

@@ -9,9 +9,9 @@
 #include "engine/interp/random_generator.h"
 #include "engine/interp/slot_names.h"
 #include "engine/interp/state_only_canvas.h"
-#include "engine/interp/stop_request.h"
 #include "engine/values/error_code.h"
 #include "engine/values/modes.h"
+#include "engine/values/stop_request.h"
 
 namespace zentrel {
 

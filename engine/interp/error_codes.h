@@ -31,7 +31,6 @@ inline constexpr ErrorCode kWarnReturnValue = 0x100E;
 
 // Errors: stop the statement and the run.
 inline constexpr ErrorCode kErrAssertStop = 0x2002;
-inline constexpr ErrorCode kErrInterrupted = 0x2003;  // a stop request or the step budget
 inline constexpr ErrorCode kErrUnaryOperator = 0x2100;
 inline constexpr ErrorCode kErrOperator = 0x2101;
 inline constexpr ErrorCode kErrArray = 0x2102;
