@@ -41,7 +41,19 @@ void CliHost::runLine(std::string_view text, std::string_view source, int line) 
     source_ = source;
     line_ = line;
     interpreter_.run(text);
+    if (!interpreter_.constructOpen()) {
+        openedAt_ = 0;
+    } else if (openedAt_ == 0) {
+        openedAt_ = line;
+    }
     std::fflush(out_);
+}
+
+void CliHost::closeInput() {
+    line_ = openedAt_;
+    openedAt_ = 0;
+    interpreter_.closeInput();
+    std::fflush(err_);
 }
 
 // A message from inside a function names it, and its line when it has one (a

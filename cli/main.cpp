@@ -53,7 +53,8 @@ constexpr const char* kUsage =
     "Input comes from -e texts and FILEs in command-line order; with neither,\n"
     "from standard input (an interactive prompt on a terminal).\n"
     "A failed assert while :assert is on prints \"assertion failed\" and stops\n"
-    "that input line.\n"
+    "that input line. A loop or conditional still open where a file or the -e\n"
+    "texts end is an error.\n"
     "Ctrl-C stops the running input line: at the prompt it returns to the\n"
     "prompt, otherwise the program ends with status 130.\n"
     "Exit status: 0 without errors, 1 after an error, 2 for bad usage,\n"
@@ -265,9 +266,13 @@ int main(int argc, char** argv) {
         // A batch run must also end while it waits for input: reads are not restarted.
         zentrel::installInterruptHandler(interpreter, false);
         if (inputs.empty()) inputs.push_back({false, "-"});
-        for (const Input& input : inputs) {
-            if (zentrel::interruptReceived()) break;
-            inputsOk = runInput(host, input) && inputsOk;
+        for (std::size_t i = 0; i < inputs.size() && !zentrel::interruptReceived(); ++i) {
+            inputsOk = runInput(host, inputs[i]) && inputsOk;
+            // A file, standard input or a run of -e texts is one input: a loop or
+            // conditional it left open ends with it, as an error.
+            const bool inputEnds =
+                i + 1 == inputs.size() || !inputs[i].isText || !inputs[i + 1].isText;
+            if (inputEnds && !zentrel::interruptReceived()) host.closeInput();
         }
         if (zentrel::interruptReceived()) return kInterruptedStatus;
     }

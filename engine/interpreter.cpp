@@ -4,6 +4,8 @@
 #include "engine/extfunc/external_functions.h"
 #include "engine/interp/context.h"
 #include "engine/interp/engine.h"
+#include "engine/interp/error_codes.h"
+#include "engine/interp/open_constructs.h"
 #include "engine/standard_tables.h"
 #include "engine/values/number_text.h"
 
@@ -24,6 +26,18 @@ RunResult Interpreter::run(std::string_view text) {
 bool Interpreter::lastRunSucceeded() const {
     const ErrorCode status = engine_->lastRunStatus();
     return status == kStatusValue || status == kStatusDone;
+}
+
+bool Interpreter::constructOpen() {
+    return findOpenConstruct(*engine_, 0).has_value();
+}
+
+bool Interpreter::closeInput() {
+    const auto open = findOpenConstruct(*engine_, 0);
+    if (!open) return true;
+    engine_->report(kErrUnclosedBlock, open->lineNumber, *context_, &open->opener);
+    abandonOpenConstructs(*engine_);
+    return false;
 }
 
 ErrorCode Interpreter::evaluate(std::string_view text, Value& value) {

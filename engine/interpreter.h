@@ -34,6 +34,12 @@ class Interpreter {
     RunResult run(std::string_view text);
     // True when the last run completed its statements (no error, no stop).
     bool lastRunSucceeded() const;
+    // True while a construct (a loop, function, conditional or array literal) is
+    // open from one run to the next, as at the prompt.
+    bool constructOpen();
+    // Ends an input (a script, a set of lines): a construct it left open is
+    // reported as an error naming its keyword and dropped. False when there was one.
+    bool closeInput();
     // Runs the text quietly (no answer shown) and gives its answer; the error
     // code of a run that failed (it was reported to the host), else 0.
     ErrorCode evaluate(std::string_view text, Value& value);

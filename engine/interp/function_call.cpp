@@ -87,11 +87,12 @@ ErrorCode callUserFunction(Engine& engine, Context& ctx, const Token& token, Val
     if (!entry) return engine.fail(kErrConstantSyntax, token);
     CallArguments args;
     if (ErrorCode e = collectArguments(engine, ctx, args)) return e;
-    if (engine.shared().callDepth >= kMaxCallDepth) return engine.fail(kErrUserCall, token);
+    if (!callDepthAllows(engine.shared())) return engine.fail(kErrCallDepth, token);
     const ErrorCode e = runCall(engine, ctx, token, *entry, args, result);
     // The value of a call is no storing target, whatever its arguments were.
     engine.operatorRecord().set(TokenKind::Name);
-    return e == kStatusAborted ? engine.fail(kErrUserCall, token) : e;
+    if (e != kStatusAborted || engine.shared().callDepthReached) return e;
+    return engine.fail(kErrUserCall, token);
 }
 
 }  // namespace zentrel

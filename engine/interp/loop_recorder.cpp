@@ -90,6 +90,7 @@ ErrorCode LoopRecorder::begin(const ProgramLine& opener) {
     }
     open_ = root_.get();
     if (const Token* keyword = opener.tokens.head()) openerToken_ = *keyword;
+    openerLine_ = opener.lineNumber;
     return record(opener);
 }
 
