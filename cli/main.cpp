@@ -19,6 +19,7 @@
 #include "cli/interactive.h"
 #include "cli/interrupt.h"
 #include "cli/png_output.h"
+#include "graphics/canvas.h"
 
 namespace {
 
@@ -157,15 +158,26 @@ std::optional<std::int32_t> cacheSizeOf(const std::string& text) {
     return *n < 0 ? -1 : static_cast<std::int32_t>(*n);
 }
 
-// "WxH" with two positive decimal numbers, as the line `:gworld W H`.
-std::optional<std::string> worldLineOf(const std::string& text) {
-    unsigned long width = 0, height = 0;
-    char x = 0, rest = 0;
-    if (std::sscanf(text.c_str(), "%lu%c%lu%c", &width, &x, &height, &rest) != 3 || x != 'x' ||
-        width == 0 || height == 0 || text[0] < '0' || text[0] > '9') {
-        return std::nullopt;
+// A side of --size: decimal digits only (no sign, no blank), at most what a
+// canvas side may be.
+std::optional<std::int32_t> sideOf(std::string_view digits) {
+    if (digits.empty() || digits.size() > 9) return std::nullopt;
+    std::int32_t side = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+        side = side * 10 + (c - '0');
     }
-    return ":gworld " + std::to_string(width) + " " + std::to_string(height);
+    return side;
+}
+
+// "WxH" with two sides a canvas accepts, as the line `:gworld W H`.
+std::optional<std::string> worldLineOf(const std::string& text) {
+    const std::size_t x = text.find('x');
+    if (x == std::string::npos) return std::nullopt;
+    const std::optional<std::int32_t> width = sideOf(std::string_view(text).substr(0, x));
+    const std::optional<std::int32_t> height = sideOf(std::string_view(text).substr(x + 1));
+    if (!width || !height || !zentrel::Canvas::acceptsSize(*width, *height)) return std::nullopt;
+    return ":gworld " + std::to_string(*width) + " " + std::to_string(*height);
 }
 
 // The options that take a value; false with the problem for a bad one.
@@ -184,9 +196,13 @@ bool takeValue(const std::string& option, const char* value, Options& options,
         addFolders(value, options.folders);
     } else if (option == "--size") {
         const std::optional<std::string> line = worldLineOf(value);
-        if (!line) problem = std::string("bad size ") + value;
+        if (!line) {
+            problem = std::string("bad size ") + value +
+                      " (WxH: whole numbers from 1 to 16384, at most 67108864 pixels in all)";
+        }
         options.sizeLine = line.value_or(options.sizeLine);
     } else if (option == "--png") {
+        if (*value == '\0') problem = "--png needs a file name";
         options.pngPath = value;
     } else if (option == "--max-steps") {
         const std::optional<std::int64_t> steps = stepCountOf(value);
