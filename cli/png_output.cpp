@@ -2,7 +2,7 @@
 
 #include <png.h>
 
-#include <new>
+#include <filesystem>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -73,6 +73,13 @@ bool writePng(const Canvas& canvas, const std::string& path, std::string& proble
     std::string bytes;
     if (!encode(canvas, rows, palette, bytes)) {
         problem = "cannot encode the picture for " + path;
+        return false;
+    }
+    // A folder that does not exist is a mistyped path, not one to be made.
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    std::error_code missing;
+    if (!folder.empty() && !std::filesystem::is_directory(folder, missing)) {
+        problem = "cannot write " + path + ": no folder " + folder.string();
         return false;
     }
     if (const std::error_code error = writeFileAtomically(path, bytes)) {

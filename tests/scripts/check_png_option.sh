@@ -41,6 +41,11 @@ grep -q "cannot write" "$out/stderr" || { echo "no message for the failed write"
 cmp -s "$out/a.png" "$out/pictures/keep.png" || { echo "the old picture was changed"; exit 1; }
 [ "$(ls -A "$out/pictures")" = "keep.png" ] || { echo "a partial file remains"; ls -A "$out/pictures"; exit 1; }
 
+# A folder that does not exist is not made.
+"$cli" --size 8x4 --png "$out/missing/x.png" -e ':gclear 9' >/dev/null 2>&1
+[ $? -eq 1 ] || { echo "a write into a missing folder must fail"; exit 1; }
+[ ! -e "$out/missing" ] || { echo "a missing folder was made"; exit 1; }
+
 # A folder that cannot be written to (root may write anywhere: not checked then).
 if [ "$(id -u)" -ne 0 ]; then
     chmod 555 "$out/pictures"
