@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/system/memory_size.h"
 #include "cli/cli_host.h"
 #include "cli/interactive.h"
 #include "cli/interrupt.h"
@@ -45,6 +46,9 @@ constexpr const char* kUsage =
     "               the first line\n"
     "  --png FILE   after the last line, write the graphics canvas to FILE as an\n"
     "               8-bit indexed PNG\n"
+    "  --max-memory SIZE  let the values (matrices, lists, texts) hold at most\n"
+    "               SIZE bytes in all (units K, M, G, T: 512M, 2G); the default\n"
+    "               is half of the machine's memory\n"
     "  --max-steps N  stop an input line after N steps with the message of an\n"
     "               interrupted run; a step is a statement or one element\n"
     "               operation on a matrix or text\n"
@@ -107,7 +111,8 @@ struct Options {
     bool list = false;
     std::string sizeLine;  // the :gworld line of --size
     std::string pngPath;
-    std::int64_t maxSteps = 0;  // no limit
+    std::int64_t maxSteps = 0;              // no limit
+    std::optional<std::int64_t> maxMemory;  // the default share of the machine
 };
 
 // Folders separated by ':'; empty ones are left out.
@@ -204,6 +209,11 @@ bool takeValue(const std::string& option, const char* value, Options& options,
     } else if (option == "--png") {
         if (*value == '\0') problem = "--png needs a file name";
         options.pngPath = value;
+    } else if (option == "--max-memory") {
+        options.maxMemory = zentrel::parseMemorySize(value);
+        if (!options.maxMemory) {
+            problem = std::string("bad memory size ") + value + " (for example 512M or 2G)";
+        }
     } else if (option == "--max-steps") {
         const std::optional<std::int64_t> steps = stepCountOf(value);
         if (!steps) problem = std::string("bad step count ") + value;
@@ -240,7 +250,8 @@ int parseOptions(int argc, char** argv, Options& options) {
         } else if (arg == "--list") {
             options.list = true;
         } else if (arg == "-e" || arg == "--mode" || arg == "--seed" || arg == "--path" ||
-                   arg == "--cache" || arg == "--size" || arg == "--png" || arg == "--max-steps") {
+                   arg == "--cache" || arg == "--size" || arg == "--png" || arg == "--max-steps" ||
+                   arg == "--max-memory") {
             const char* value = valueOf(argc, argv, i);
             if (!value) return usageError(arg + " needs a value");
             std::string problem;
@@ -267,6 +278,8 @@ int main(int argc, char** argv) {
     if (const char* path = std::getenv("ZENTREL_PATH")) addFolders(path, options.folders);
     host.setSearchPath(options.folders);
     interpreter.setCacheSize(options.cacheSize);
+    interpreter.setMemoryLimit(
+        options.maxMemory.value_or(zentrel::defaultValueMemoryLimit().value_or(0)));
     if (!options.sizeLine.empty()) host.runLine(options.sizeLine, "", 0);
     interpreter.setStepBudget(options.maxSteps);
     bool inputsOk = true;

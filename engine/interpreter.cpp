@@ -15,6 +15,7 @@ Interpreter::Interpreter(Host& host, NumberMode startMode)
     : context_(std::make_unique<Context>()),
       engine_(std::make_unique<Engine>(host, standardDispatchTables(), startMode)) {
     applyNumberMode(context_->modes, engine_->shared().modes, startMode);
+    context_->arrays.shareAccount(engine_->shared().memory);
 }
 
 Interpreter::~Interpreter() = default;
@@ -88,6 +89,14 @@ void Interpreter::seedRandom(std::uint32_t seed) {
 
 void Interpreter::setStepBudget(std::int64_t steps) {
     engine_->setStepBudget(steps);
+}
+
+void Interpreter::setMemoryLimit(std::int64_t bytes) {
+    engine_->shared().memory->setLimit(bytes);
+}
+
+std::int64_t Interpreter::memoryInUse() const {
+    return engine_->shared().memory->used();
 }
 
 void Interpreter::setCacheSize(std::int32_t size) {

@@ -56,6 +56,11 @@ class Interpreter {
     void seedRandom(std::uint32_t seed);
     // Statements one run may execute before it stops as if asked to; 0 for no limit.
     void setStepBudget(std::int64_t steps);
+    // The bytes the values (matrices, element lists, texts in arrays) may hold in
+    // all; 0 for no limit (the default). A store that would pass it is refused
+    // with kErrMemoryLimit.
+    void setMemoryLimit(std::int64_t bytes);
+    std::int64_t memoryInUse() const;
     // External functions kept compiled: negative for no limit, 0 for none.
     void setCacheSize(std::int32_t size);
     // The host's raster for the graphics commands and plotting; null for none.

@@ -23,15 +23,17 @@ class WorkingMatrix {
     }
 
     ErrorCode copyFrom(const Value& source) {
-        if (values_.assign(source) != kSuccess) return kOutOfMemory;
+        if (ErrorCode e = values_.assign(source)) return e;
         for (std::int32_t i = 0; i < values_.count(); ++i) {
             values_.element(i).syncRepresentation(fr_);
         }
         return kSuccess;
     }
 
-    ErrorCode makeIdentity() {
-        if (values_.resize(order_, order_, fr_) != kSuccess) return kOutOfMemory;
+    // The identity counts against the account of the matrix it goes with.
+    ErrorCode makeIdentity(const Value& partner) {
+        values_.shareAccount(partner.account());
+        if (ErrorCode e = values_.resize(order_, order_, fr_)) return e;
         for (std::int32_t i = 0; i < values_.count(); ++i) {
             values_.element(i) = Number::fromReal(i % (order_ + 1) == 0 ? 1.0 : 0.0, fr_);
         }
@@ -100,7 +102,7 @@ MatrixOutcome determinant(const Value& matrix, bool fractionRepresentation, Stop
     if (matrix.rows() != matrix.cols()) return zero({kSuccess, true});
     const std::int32_t n = matrix.rows();
     WorkingMatrix a(n, fractionRepresentation);
-    if (a.copyFrom(matrix) != kSuccess) return zero({kOutOfMemory, false});
+    if (ErrorCode e = a.copyFrom(matrix)) return zero({e, false});
 
     Number d = Number::fromReal(1.0, fractionRepresentation);
     for (std::int32_t t = 0; t + 1 < n; ++t) {
@@ -134,9 +136,9 @@ MatrixOutcome inverse(const Value& matrix, bool fractionRepresentation, StopRequ
     const std::int32_t n = matrix.rows();
     WorkingMatrix a(n, fractionRepresentation);
     WorkingMatrix e(n, fractionRepresentation);
-    if (a.copyFrom(matrix) != kSuccess || e.makeIdentity() != kSuccess) {
-        return end({kOutOfMemory, false});
-    }
+    ErrorCode made = a.copyFrom(matrix);
+    if (!made) made = e.makeIdentity(matrix);
+    if (made) return end({made, false});
 
     for (std::int32_t t = 0; t < n; ++t) {
         const std::int32_t r = a.findPivotRow(t);
@@ -170,8 +172,9 @@ MatrixOutcome inverse(const Value& matrix, bool fractionRepresentation, StopRequ
 ErrorCode transpose(const Value& matrix, bool fractionRepresentation, StopRequest& stop,
                     Value& result) {
     Value transposed;
-    if (transposed.resize(matrix.cols(), matrix.rows(), fractionRepresentation) != kSuccess) {
-        return kOutOfMemory;
+    transposed.shareAccount(matrix.account());
+    if (ErrorCode e = transposed.resize(matrix.cols(), matrix.rows(), fractionRepresentation)) {
+        return e;
     }
     for (std::int32_t r = 0; r < matrix.rows(); ++r) {
         if (stop.chargeWork(matrix.cols())) return kErrInterrupted;

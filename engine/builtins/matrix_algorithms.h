@@ -14,8 +14,9 @@ namespace zentrel {
 // element operation is a step of the stop request; a stop ends them with kErrInterrupted.
 
 struct MatrixOutcome {
-    ErrorCode status = kSuccess;  // kOutOfMemory without a working copy, or kErrInterrupted
-    bool matrixWarning = false;   // the matrix is not square, or (inv) singular
+    // kOutOfMemory or kErrMemoryLimit without a working copy, or kErrInterrupted
+    ErrorCode status = kSuccess;
+    bool matrixWarning = false;  // the matrix is not square, or (inv) singular
 };
 
 // Elimination with the first non-zero pivot of each column; a row exchange negates one

@@ -72,13 +72,16 @@ ErrorCode writeEigenResult(Engine& engine, Context& ctx, const EigenResult& r,
         if (ErrorCode e = values->fitTo(i, element)) return e;
         *element = Number::fromReal(r.values[i], fr);
     }
+    Value* target = writableMatrixOf(ctx, v);
+    if (!target) return kOutOfMemory;
     Value vectors;
+    vectors.shareAccount(target->account());
     if (ErrorCode e = vectors.resize(r.order, r.order, fr)) return e;
     for (std::int32_t i = 0; i < vectors.count(); ++i) {
         vectors.element(i) = Number::fromReal(r.vectors[i], fr);
     }
-    Value* target = writableMatrixOf(ctx, v);
-    return target ? target->assign(vectors) : kOutOfMemory;
+    *target = std::move(vectors);
+    return kSuccess;
 }
 
 enum class EigenMethod : std::uint8_t { Jacobi, HouseholderQr, Power };
@@ -102,6 +105,11 @@ ErrorCode eigenvalues(Engine& engine, Context& ctx, const Token& token, Value& r
     if (ErrorCode e = readArrayArgument(engine, ctx, token, kErrFunctionArgument, d)) return e;
     if (ErrorCode e = readArrayArgument(engine, ctx, token, kErrFunctionArgument, v)) return e;
     StopRequest& stop = engine.shared().stop;
+    // The routines work on two square matrices of doubles: A's copy and V.
+    const std::int64_t order = matrix->rows() == matrix->cols() ? matrix->rows() : 0;
+    const MemoryReservation working(*engine.shared().memory,
+                                    2 * order * order * std::int64_t{sizeof(double)});
+    if (!working.held()) return engine.fail(kErrMemoryLimit, token);
     const EigenResult r = method == EigenMethod::Jacobi ? jacobiEigenvalues(*matrix, stop)
                           : method == EigenMethod::HouseholderQr
                               ? householderQrEigenvalues(*matrix, stop)

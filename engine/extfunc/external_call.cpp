@@ -66,6 +66,7 @@ ErrorCode runExternal(Engine& engine, Context& ctx, std::string_view name,
     // The scope lives on the stack, as a user function's does: its slots are
     // made on first use, and calls nest no deeper than kMaxCallDepth.
     Context child(ctx.modes);
+    child.shareMemoryAccount(ctx);
     const std::shared_ptr<Program> cached = cachedProgram(engine, ctx, name);
     Program fileBody(0);
     CalledBody call{cached ? *cached : fileBody, name, 0, ctx, child, args, result};

@@ -70,6 +70,7 @@ class LiteralMatrix {
     // Replaces the matrix with the elements gathered.
     ErrorCode storeInto(Value& matrix, bool fr) const {
         Value made;
+        made.shareAccount(matrix.account());
         if (ErrorCode e = made.resize(rows_, cols_, fr)) return e;
         for (const Element& element : elements_) {
             Number& target = made.element(element.row * cols_ + element.col);

@@ -11,6 +11,7 @@
 #include "engine/interp/state_only_canvas.h"
 #include "engine/values/error_code.h"
 #include "engine/values/limits.h"
+#include "engine/values/memory_account.h"
 #include "engine/values/modes.h"
 #include "engine/values/stop_request.h"
 
@@ -52,6 +53,9 @@ struct EngineShared {
     EngineCanvas& canvas() { return hostCanvas ? *hostCanvas : stateCanvas; }
     // Interruption and the step budget, for every engine of the run.
     StopRequest stop;
+    // What the values of the engine's scopes may hold; a host gives its scope
+    // this account (Context::shareMemoryAccount) and sets the limit.
+    std::shared_ptr<MemoryAccount> memory = std::make_shared<MemoryAccount>();
     // Runs a called body in place of binding it and running it in a nested
     // engine; empty for that usual way. Tests use it to give a body scopes the
     // language cannot make (a function that sees itself, to reach the depth limit).

@@ -67,6 +67,7 @@ ErrorCode runCall(Engine& engine, Context& ctx, const Token& token, FunctionEntr
     // nest no deeper than kMaxCallDepth. Named constants and labelled variables
     // of the caller are visible in the function.
     Context child(ctx.modes);
+    child.shareMemoryAccount(ctx);
     const LentLabelList lent(engine.shared(), child.variables);
     // One allocation holds every label the scope receives: the caller's, the
     // parameters' and the host symbol's.

@@ -32,6 +32,7 @@ ErrorCode addOrSubtract(Value& accumulator, const Value& operand, ArithmeticOp o
     }
     const std::int32_t rows = std::max(accumulator.rows(), operand.rows());
     const std::int32_t cols = std::max(accumulator.cols(), operand.cols());
+    accumulator.shareAccount(operand.account());
     if (ErrorCode e = accumulator.resize(rows, cols, fractionRepresentation)) return e;
     for (std::int32_t r = 0; r < rows; ++r) {
         for (std::int32_t c = 0; c < cols; ++c) {
@@ -47,6 +48,7 @@ ErrorCode addOrSubtract(Value& accumulator, const Value& operand, ArithmeticOp o
 ErrorCode scaleOperandMatrix(Value& accumulator, const Value& operand, bool fractionRepresentation,
                              StopRequest& stop) {
     Value product;
+    product.shareAccount(operand.account());
     if (ErrorCode e = product.resize(operand.rows(), operand.cols(), fractionRepresentation)) {
         return e;
     }
@@ -69,6 +71,8 @@ ErrorCode matrixProduct(Value& accumulator, const Value& operand, bool fractionR
     const std::int32_t cols = operand.cols();
     const std::int32_t inner = std::max(accumulator.cols(), operand.rows());
     Value product;
+    product.shareAccount(accumulator.account());
+    product.shareAccount(operand.account());
     if (ErrorCode e = product.resize(rows, cols, fractionRepresentation)) return e;
     for (std::int32_t i = 0; i < rows; ++i) {
         for (std::int32_t j = 0; j < cols; ++j) {
