@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/strings/string_table.h"
+#include "cli/terminal_text.h"
 #include "engine/interp/error_codes.h"
 #include "graphics/standard_glyphs.h"
 
@@ -21,11 +22,13 @@ void CliHost::listFunctions() {
 }
 
 void CliHost::showFunctionList(const std::vector<FunctionListing>& list) {
+    // Names and descriptions come from files, which may hold any bytes.
     for (const FunctionListing& f : list) {
+        const std::string name = terminalSafe(f.name);
         if (f.description.empty()) {
-            std::fprintf(out_, "%s\n", f.name.c_str());
+            std::fprintf(out_, "%s\n", name.c_str());
         } else {
-            std::fprintf(out_, "%s - %s\n", f.name.c_str(), f.description.c_str());
+            std::fprintf(out_, "%s - %s\n", name.c_str(), terminalSafe(f.description).c_str());
         }
     }
     std::fflush(out_);
@@ -41,7 +44,19 @@ void CliHost::runLine(std::string_view text, std::string_view source, int line) 
     source_ = source;
     line_ = line;
     interpreter_.run(text);
+    if (!interpreter_.constructOpen()) {
+        openedAt_ = 0;
+    } else if (openedAt_ == 0) {
+        openedAt_ = line;
+    }
     std::fflush(out_);
+}
+
+void CliHost::closeInput() {
+    line_ = openedAt_;
+    openedAt_ = 0;
+    interpreter_.closeInput();
+    std::fflush(err_);
 }
 
 // A message from inside a function names it, and its line when it has one (a

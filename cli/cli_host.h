@@ -23,6 +23,9 @@ class CliHost : public Host {
     // Runs one input line on the top-level scope; `source` names the file it
     // came from (empty for -e and typed lines) and `line` its number there.
     void runLine(std::string_view text, std::string_view source, int line);
+    // Ends an input (a file, the -e texts): a loop, function, conditional or
+    // literal it left open is reported at the line that opened it.
+    void closeInput();
 
     // The folders searched for external functions, in order.
     void setSearchPath(std::vector<std::string> folders) { folders_ = std::move(folders); }
@@ -67,6 +70,7 @@ class CliHost : public Host {
     Interpreter interpreter_;
     std::string source_;
     int line_ = 0;
+    int openedAt_ = 0;  // the line where the construct still open began, or 0
     bool errorReported_ = false;
 };
 

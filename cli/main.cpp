@@ -19,10 +19,12 @@
 #include "app/install/program_paths.h"
 #include "app/reference/reference_lines.h"
 #include "app/settings/settings_paths.h"
+#include "app/system/memory_size.h"
 #include "cli/cli_host.h"
 #include "cli/interactive.h"
 #include "cli/interrupt.h"
 #include "cli/png_output.h"
+#include "graphics/canvas.h"
 
 namespace {
 
@@ -51,8 +53,12 @@ constexpr const char* kUsage =
     "               the first line\n"
     "  --png FILE   after the last line, write the graphics canvas to FILE as an\n"
     "               8-bit indexed PNG\n"
-    "  --max-steps N  stop an input line after N statements with the message of\n"
-    "               an interrupted run\n"
+    "  --max-memory SIZE  let the values (matrices, lists, texts) hold at most\n"
+    "               SIZE bytes in all (units K, M, G, T: 512M, 2G); the default\n"
+    "               is half of the machine's memory\n"
+    "  --max-steps N  stop an input line after N steps with the message of an\n"
+    "               interrupted run; a step is a statement or one element\n"
+    "               operation on a matrix or text\n"
     "  --functions  print every built-in function: its arguments, what it does,\n"
     "               the numeric modes it works in and its help text\n"
     "  --commands   print every colon command likewise\n"
@@ -62,7 +68,8 @@ constexpr const char* kUsage =
     "Input comes from -e texts and FILEs in command-line order; with neither,\n"
     "from standard input (an interactive prompt on a terminal).\n"
     "A failed assert while :assert is on prints \"assertion failed\" and stops\n"
-    "that input line.\n"
+    "that input line. A loop or conditional still open where a file or the -e\n"
+    "texts end is an error.\n"
     "Ctrl-C stops the running input line: at the prompt it returns to the\n"
     "prompt, otherwise the program ends with status 130.\n"
     "Exit status: 0 without errors, 1 after an error, 2 for bad usage,\n"
@@ -120,7 +127,8 @@ struct Options {
     bool list = false;
     std::string sizeLine;  // the :gworld line of --size
     std::string pngPath;
-    std::int64_t maxSteps = 0;  // no limit
+    std::int64_t maxSteps = 0;              // no limit
+    std::optional<std::int64_t> maxMemory;  // the default share of the machine
 };
 
 // Folders separated by ':'; empty ones are left out.
@@ -181,15 +189,26 @@ std::optional<std::int32_t> cacheSizeOf(const std::string& text) {
     return *n < 0 ? -1 : static_cast<std::int32_t>(*n);
 }
 
-// "WxH" with two positive decimal numbers, as the line `:gworld W H`.
-std::optional<std::string> worldLineOf(const std::string& text) {
-    unsigned long width = 0, height = 0;
-    char x = 0, rest = 0;
-    if (std::sscanf(text.c_str(), "%lu%c%lu%c", &width, &x, &height, &rest) != 3 || x != 'x' ||
-        width == 0 || height == 0 || text[0] < '0' || text[0] > '9') {
-        return std::nullopt;
+// A side of --size: decimal digits only (no sign, no blank), at most what a
+// canvas side may be.
+std::optional<std::int32_t> sideOf(std::string_view digits) {
+    if (digits.empty() || digits.size() > 9) return std::nullopt;
+    std::int32_t side = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+        side = side * 10 + (c - '0');
     }
-    return ":gworld " + std::to_string(width) + " " + std::to_string(height);
+    return side;
+}
+
+// "WxH" with two sides a canvas accepts, as the line `:gworld W H`.
+std::optional<std::string> worldLineOf(const std::string& text) {
+    const std::size_t x = text.find('x');
+    if (x == std::string::npos) return std::nullopt;
+    const std::optional<std::int32_t> width = sideOf(std::string_view(text).substr(0, x));
+    const std::optional<std::int32_t> height = sideOf(std::string_view(text).substr(x + 1));
+    if (!width || !height || !zentrel::Canvas::acceptsSize(*width, *height)) return std::nullopt;
+    return ":gworld " + std::to_string(*width) + " " + std::to_string(*height);
 }
 
 // The options that take a value; false with the problem for a bad one.
@@ -208,10 +227,19 @@ bool takeValue(const std::string& option, const char* value, Options& options,
         addFolders(value, options.folders);
     } else if (option == "--size") {
         const std::optional<std::string> line = worldLineOf(value);
-        if (!line) problem = std::string("bad size ") + value;
+        if (!line) {
+            problem = std::string("bad size ") + value +
+                      " (WxH: whole numbers from 1 to 16384, at most 67108864 pixels in all)";
+        }
         options.sizeLine = line.value_or(options.sizeLine);
     } else if (option == "--png") {
+        if (*value == '\0') problem = "--png needs a file name";
         options.pngPath = value;
+    } else if (option == "--max-memory") {
+        options.maxMemory = zentrel::parseMemorySize(value);
+        if (!options.maxMemory) {
+            problem = std::string("bad memory size ") + value + " (for example 512M or 2G)";
+        }
     } else if (option == "--max-steps") {
         const std::optional<std::int64_t> steps = stepCountOf(value);
         if (!steps) problem = std::string("bad step count ") + value;
@@ -258,7 +286,8 @@ int parseOptions(int argc, char** argv, Options& options) {
         } else if (arg == "--no-default-path") {
             options.defaultFolders = false;
         } else if (arg == "-e" || arg == "--mode" || arg == "--seed" || arg == "--path" ||
-                   arg == "--cache" || arg == "--size" || arg == "--png" || arg == "--max-steps") {
+                   arg == "--cache" || arg == "--size" || arg == "--png" || arg == "--max-steps" ||
+                   arg == "--max-memory") {
             const char* value = valueOf(argc, argv, i);
             if (!value) return usageError(arg + " needs a value");
             std::string problem;
@@ -286,6 +315,8 @@ int main(int argc, char** argv) {
     if (options.defaultFolders) addDefaultFolders(options.folders);
     host.setSearchPath(options.folders);
     interpreter.setCacheSize(options.cacheSize);
+    interpreter.setMemoryLimit(
+        options.maxMemory.value_or(zentrel::defaultValueMemoryLimit().value_or(0)));
     if (!options.sizeLine.empty()) host.runLine(options.sizeLine, "", 0);
     interpreter.setStepBudget(options.maxSteps);
     bool inputsOk = true;
@@ -301,9 +332,13 @@ int main(int argc, char** argv) {
         // A batch run must also end while it waits for input: reads are not restarted.
         zentrel::installInterruptHandler(interpreter, false);
         if (inputs.empty()) inputs.push_back({false, "-"});
-        for (const Input& input : inputs) {
-            if (zentrel::interruptReceived()) break;
-            inputsOk = runInput(host, input) && inputsOk;
+        for (std::size_t i = 0; i < inputs.size() && !zentrel::interruptReceived(); ++i) {
+            inputsOk = runInput(host, inputs[i]) && inputsOk;
+            // A file, standard input or a run of -e texts is one input: a loop or
+            // conditional it left open ends with it, as an error.
+            const bool inputEnds =
+                i + 1 == inputs.size() || !inputs[i].isText || !inputs[i + 1].isText;
+            if (inputEnds && !zentrel::interruptReceived()) host.closeInput();
         }
         if (zentrel::interruptReceived()) return kInterruptedStatus;
     }

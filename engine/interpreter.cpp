@@ -4,6 +4,8 @@
 #include "engine/extfunc/external_functions.h"
 #include "engine/interp/context.h"
 #include "engine/interp/engine.h"
+#include "engine/interp/error_codes.h"
+#include "engine/interp/open_constructs.h"
 #include "engine/standard_tables.h"
 #include "engine/values/number_text.h"
 
@@ -13,6 +15,7 @@ Interpreter::Interpreter(Host& host, NumberMode startMode)
     : context_(std::make_unique<Context>()),
       engine_(std::make_unique<Engine>(host, standardDispatchTables(), startMode)) {
     applyNumberMode(context_->modes, engine_->shared().modes, startMode);
+    context_->arrays.shareAccount(engine_->shared().memory);
 }
 
 Interpreter::~Interpreter() = default;
@@ -24,6 +27,18 @@ RunResult Interpreter::run(std::string_view text) {
 bool Interpreter::lastRunSucceeded() const {
     const ErrorCode status = engine_->lastRunStatus();
     return status == kStatusValue || status == kStatusDone;
+}
+
+bool Interpreter::constructOpen() {
+    return findOpenConstruct(*engine_, 0).has_value();
+}
+
+bool Interpreter::closeInput() {
+    const auto open = findOpenConstruct(*engine_, 0);
+    if (!open) return true;
+    engine_->report(kErrUnclosedBlock, open->lineNumber, *context_, &open->opener);
+    abandonOpenConstructs(*engine_);
+    return false;
 }
 
 ErrorCode Interpreter::evaluate(std::string_view text, Value& value) {
@@ -74,6 +89,14 @@ void Interpreter::seedRandom(std::uint32_t seed) {
 
 void Interpreter::setStepBudget(std::int64_t steps) {
     engine_->setStepBudget(steps);
+}
+
+void Interpreter::setMemoryLimit(std::int64_t bytes) {
+    engine_->shared().memory->setLimit(bytes);
+}
+
+std::int64_t Interpreter::memoryInUse() const {
+    return engine_->shared().memory->used();
 }
 
 void Interpreter::setCacheSize(std::int32_t size) {

@@ -34,6 +34,12 @@ class Interpreter {
     RunResult run(std::string_view text);
     // True when the last run completed its statements (no error, no stop).
     bool lastRunSucceeded() const;
+    // True while a construct (a loop, function, conditional or array literal) is
+    // open from one run to the next, as at the prompt.
+    bool constructOpen();
+    // Ends an input (a script, a set of lines): a construct it left open is
+    // reported as an error naming its keyword and dropped. False when there was one.
+    bool closeInput();
     // Runs the text quietly (no answer shown) and gives its answer; the error
     // code of a run that failed (it was reported to the host), else 0.
     ErrorCode evaluate(std::string_view text, Value& value);
@@ -50,6 +56,11 @@ class Interpreter {
     void seedRandom(std::uint32_t seed);
     // Statements one run may execute before it stops as if asked to; 0 for no limit.
     void setStepBudget(std::int64_t steps);
+    // The bytes the values (matrices, element lists, texts in arrays) may hold in
+    // all; 0 for no limit (the default). A store that would pass it is refused
+    // with kErrMemoryLimit.
+    void setMemoryLimit(std::int64_t bytes);
+    std::int64_t memoryInUse() const;
     // External functions kept compiled: negative for no limit, 0 for none.
     void setCacheSize(std::int32_t size);
     // Drops a compiled function, so that its next call reads its file again.

@@ -73,6 +73,12 @@ constexpr std::array kMessageRows = {
     MessageRow{2044,
                "An argument of a function must be a number, a variable, an array or a string"},
     MessageRow{2045, "The run was interrupted (Ctrl-C, or the limit of `--max-steps`)"},
+    MessageRow{2046,
+               "A block (while, for, do, if, switch, func) is still open where the input ends"},
+    MessageRow{2047, "Groups or operators are nested too deeply"},
+    MessageRow{2048, "No variable or array slot is free for a new name"},
+    MessageRow{2049, "Calls of the function are nested too deeply"},
+    MessageRow{2050, "The values would pass the memory limit (`--max-memory`)"},
 };
 static_assert(std::is_sorted(kMessageRows.begin(), kMessageRows.end(),
                              [](const MessageRow& a, const MessageRow& b) {

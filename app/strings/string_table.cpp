@@ -78,6 +78,11 @@ constexpr std::array kStrings = {
     StringRow{2043, "外部関数の引数は10個までしか指定できません"},
     StringRow{2044, "%s:外部関数の引数は定数、変数または配列名でなければなりません"},
     StringRow{2045, "実行を中断しました"},
+    StringRow{2046, "%sが閉じられていません"},
+    StringRow{2047, "式のネストが深すぎます"},
+    StringRow{2048, "%s:空いている変数または配列がありません"},
+    StringRow{2049, "関数%sの呼び出しが深すぎます"},
+    StringRow{2050, "値に使えるメモリの上限を超えるため確保できません"},
     // Help texts of the functions: a usage line and what the function gives.
     StringRow{3001, "sin <x>\n正弦"},
     StringRow{3002, "cos <x>\n余弦"},
@@ -174,7 +179,7 @@ static_assert(std::is_sorted(kStrings.begin(), kStrings.end(),
                              [](const StringRow& a, const StringRow& b) { return a.id < b.id; }));
 
 // Codes and the strings that show them; codes not listed show nothing.
-constexpr std::array<std::pair<ErrorCode, int>, 57> kMessageIds = {{
+constexpr std::array<std::pair<ErrorCode, int>, 62> kMessageIds = {{
     {5, 2003},      {6, 2004},      {7, 2005},      {0x1000, 1002}, {0x1001, 1003}, {0x1004, 1004},
     {0x1005, 1005}, {0x1006, 1006}, {0x1007, 1007}, {0x1008, 1008}, {0x1009, 1009}, {0x100A, 1010},
     {0x100B, 1011}, {0x100C, 1012}, {0x100D, 1013}, {0x100E, 1014}, {0x2000, 2001}, {0x2100, 2006},
@@ -184,7 +189,8 @@ constexpr std::array<std::pair<ErrorCode, int>, 57> kMessageIds = {{
     {0x2124, 2025}, {0x2125, 2026}, {0x2126, 2027}, {0x2127, 2028}, {0x2128, 2029}, {0x2129, 2030},
     {0x212A, 2031}, {0x212B, 2032}, {0x212C, 2033}, {0x212D, 2034}, {0x212E, 2035}, {0x212F, 2036},
     {0x2140, 2037}, {0x2141, 2038}, {0x2142, 2039}, {0x2143, 2040}, {0x2144, 2041}, {0x2160, 2042},
-    {0x2161, 2043}, {0x2162, 2044}, {0x2003, 2045},
+    {0x2161, 2043}, {0x2162, 2044}, {0x2003, 2045}, {0x2130, 2046}, {0x2180, 2047}, {0x2181, 2048},
+    {0x2182, 2049}, {0x2004, 2050},
 }};
 
 // Codes whose token text starts with a marker character ('!' or ':') that the

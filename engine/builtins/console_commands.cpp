@@ -28,10 +28,18 @@ ErrorCode print(Engine& engine, Context& ctx, const Token& command, Value&) {
     return kStatusDone;
 }
 
-// :printf format arg...
+// An operand left over after a complete command fails the statement; a command
+// that shows something checks before it shows, so that a failed statement shows
+// nothing of its own.
+ErrorCode requireStatementEnd(Engine& engine, const Token& command) {
+    return engine.peekToken() ? engine.fail(kErrCommandArgument, command) : kSuccess;
+}
+
+// :printf format arg...: the format may take fewer arguments than are given.
 ErrorCode printFormatted(Engine& engine, Context& ctx, const Token& command, Value&) {
     std::vector<std::string> pieces;
     if (ErrorCode e = formatPieces(engine, ctx, command, pieces)) return e;
+    if (ErrorCode e = requireStatementEnd(engine, command)) return e;
     engine.host().consoleOutput(pieces, false);
     return kStatusDone;
 }
@@ -40,6 +48,7 @@ ErrorCode printFormatted(Engine& engine, Context& ctx, const Token& command, Val
 ErrorCode showError(Engine& engine, Context& ctx, const Token& command, Value&) {
     std::string text;
     if (ErrorCode e = readTextArgument(engine, ctx, command, kErrCommandArgument, text)) return e;
+    if (ErrorCode e = requireStatementEnd(engine, command)) return e;
     engine.host().showUserError(prepareUserText(text, ctx));
     return kStatusDone;
 }

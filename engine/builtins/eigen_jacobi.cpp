@@ -9,17 +9,21 @@ namespace zentrel {
 
 namespace {
 
-double offDiagonalSquares(const RealMatrix& a) {
-    double off = 0.0;
+// The sum of the squares above the diagonal; false when the stop request ends the sum.
+bool offDiagonalSquares(const RealMatrix& a, StopRequest& stop, double& off) {
+    off = 0.0;
     for (std::int32_t j = 0; j < a.order(); ++j) {
+        if (stop.chargeWork(a.order() - j)) return false;
         for (std::int32_t k = j + 1; k < a.order(); ++k)
             off += a.at(j, k) * a.at(j, k);
     }
-    return off;
+    return true;
 }
 
-bool isDiagonal(const RealMatrix& a) {
+// False too when the stop request ends the scan: the next sum then ends the routine.
+bool isDiagonal(const RealMatrix& a, StopRequest& stop) {
     for (std::int32_t j = 0; j < a.order(); ++j) {
+        if (stop.chargeWork(a.order() - j)) return false;
         for (std::int32_t k = j + 1; k < a.order(); ++k) {
             if (a.at(j, k) != 0.0) return false;
         }
@@ -57,34 +61,43 @@ void rotate(RealMatrix& a, RealMatrix& v, std::int32_t j, std::int32_t k) {
         rotatePair(v.at(j, i), v.at(k, i), c, s);
 }
 
-void sweep(RealMatrix& a, RealMatrix& v) {
+// One rotation per pair; each rotation passes over rows of length n. False when
+// the stop request ends the sweep.
+bool sweep(RealMatrix& a, RealMatrix& v, StopRequest& stop) {
     for (std::int32_t j = 0; j < a.order(); ++j) {
         for (std::int32_t k = j + 1; k < a.order(); ++k) {
-            if (std::fabs(a.at(j, k)) >= kJacobiTiny) rotate(a, v, j, k);
+            if (std::fabs(a.at(j, k)) < kJacobiTiny) continue;
+            if (stop.chargeWork(2 * std::int64_t{a.order()})) return false;
+            rotate(a, v, j, k);
         }
     }
+    return true;
 }
 
 }  // namespace
 
-EigenResult jacobiEigenvalues(const Value& matrix) {
+EigenResult jacobiEigenvalues(const Value& matrix, StopRequest& stop) {
     if (matrix.rows() != matrix.cols()) return noEigenvalues(true);
-    RealMatrix a = RealMatrix::fromValue(matrix);
+    RealMatrix a(0);
+    if (!RealMatrix::fromValue(matrix, stop, a)) return interruptedEigenvalues();
     RealMatrix v = RealMatrix::identity(a.order());
     double diagonal = 0.0;
     for (std::int32_t j = 0; j < a.order(); ++j)
         diagonal += a.at(j, j) * a.at(j, j);
-    const double tolerance = kEigenEps * kEigenEps * (diagonal / 2.0 + offDiagonalSquares(a));
+    double off = 0.0;
+    if (!offDiagonalSquares(a, stop, off)) return interruptedEigenvalues();
+    const double tolerance = kEigenEps * kEigenEps * (diagonal / 2.0 + off);
 
     for (int iteration = 0; iteration < kJacobiMaxSweeps; ++iteration) {
+        if (!offDiagonalSquares(a, stop, off)) return interruptedEigenvalues();
         // A diagonal matrix has converged even when its tolerance is 0 (the zero matrix).
-        if (offDiagonalSquares(a) < tolerance || isDiagonal(a)) {
+        if (off < tolerance || isDiagonal(a, stop)) {
             std::vector<double> values(static_cast<std::size_t>(a.order()));
             for (std::int32_t i = 0; i < a.order(); ++i)
                 values[i] = a.at(i, i);
-            return sortedEigenResult(std::move(values), std::move(v));
+            return sortedEigenResult(std::move(values), std::move(v), stop);
         }
-        sweep(a, v);
+        if (!sweep(a, v, stop)) return interruptedEigenvalues();
     }
     return noEigenvalues(false);
 }

@@ -21,15 +21,19 @@ struct Eigenpair {
     double value = 0.0;
     std::vector<double> vector;
     bool converged = false;
+    bool stopped = false;  // the stop request ended the iteration
 };
 
-std::vector<double> multiply(const RealMatrix& a, const std::vector<double>& x) {
-    std::vector<double> y(x.size(), 0.0);
+// y = A x; false when the stop request ends the product.
+bool multiply(const RealMatrix& a, const std::vector<double>& x, StopRequest& stop,
+              std::vector<double>& y) {
+    y.assign(x.size(), 0.0);
     for (std::int32_t i = 0; i < a.order(); ++i) {
+        if (stop.chargeWork(a.order())) return false;
         for (std::int32_t j = 0; j < a.order(); ++j)
             y[i] += a.at(i, j) * x[j];
     }
-    return y;
+    return true;
 }
 
 double length(const std::vector<double>& x) {
@@ -41,8 +45,11 @@ double length(const std::vector<double>& x) {
 
 // Removes from x its components along rows 0..q-1 of `found` (unit vectors); returns
 // the length left.
-double removeFound(std::vector<double>& x, const RealMatrix& found, std::int32_t q) {
+double removeFound(std::vector<double>& x, const RealMatrix& found, std::int32_t q,
+                   StopRequest& stop) {
     for (std::int32_t p = 0; p < q; ++p) {
+        // Stopped, the vector is left as it is: the caller's next charge ends the routine.
+        if (stop.chargeWork(2 * std::int64_t{found.order()})) break;
         double along = 0.0;
         for (std::size_t i = 0; i < x.size(); ++i)
             along += x[i] * found.at(p, i);
@@ -57,16 +64,16 @@ double removeFound(std::vector<double>& x, const RealMatrix& found, std::int32_t
 // a start along one of them would end in the false pair (0, that eigenvector). When
 // hardly anything of the uniform vector is left, the unit axis that keeps the most after
 // the same removal is used instead.
-std::vector<double> startVector(const RealMatrix& found, std::int32_t q) {
+std::vector<double> startVector(const RealMatrix& found, std::int32_t q, StopRequest& stop) {
     const std::int32_t n = found.order();
     std::vector<double> x(n, 1.0 / std::sqrt(static_cast<double>(n)));
-    double left = removeFound(x, found, q);
+    double left = removeFound(x, found, q, stop);
     if (left < kNearlyFound) {
         left = 0.0;
-        for (std::int32_t axis = 0; axis < n; ++axis) {
+        for (std::int32_t axis = 0; axis < n && !stop.pending(); ++axis) {
             std::vector<double> candidate(n, 0.0);
             candidate[axis] = 1.0;
-            const double candidateLeft = removeFound(candidate, found, q);
+            const double candidateLeft = removeFound(candidate, found, q, stop);
             if (candidateLeft > left) {
                 x = std::move(candidate);
                 left = candidateLeft;
@@ -82,12 +89,16 @@ std::vector<double> startVector(const RealMatrix& found, std::int32_t q) {
 // above 2 for unit vectors) belongs to a negative eigenvalue; from then on dividing by
 // the negative norm keeps it steady. The step change d is expected to shrink
 // geometrically; iteration stops once the change left to come is below EPS.
-Eigenpair dominantEigenpair(const RealMatrix& a, std::vector<double> start) {
+Eigenpair dominantEigenpair(const RealMatrix& a, std::vector<double> start, StopRequest& stop) {
     const std::int32_t n = a.order();
     Eigenpair pair{0.0, std::move(start), false};
     double previousChange = 0.0;
+    std::vector<double> y;
     for (int iteration = 1; iteration <= kPowerMaxIterations; ++iteration) {
-        const std::vector<double> y = multiply(a, pair.vector);
+        if (!multiply(a, pair.vector, stop, y)) {
+            pair.stopped = true;
+            break;
+        }
         double norm = length(y);
         // A x = 0: x is an eigenvector of the eigenvalue 0 (the start vector avoids the
         // deflated ones), and dividing by the norm would only turn it into NaN.
@@ -113,31 +124,36 @@ Eigenpair dominantEigenpair(const RealMatrix& a, std::vector<double> start) {
     return pair;
 }
 
-void deflate(RealMatrix& a, const Eigenpair& pair) {
+// False when the stop request ends the deflation.
+bool deflate(RealMatrix& a, const Eigenpair& pair, StopRequest& stop) {
     for (std::int32_t i = 0; i < a.order(); ++i) {
+        if (stop.chargeWork(a.order())) return false;
         for (std::int32_t j = 0; j < a.order(); ++j) {
             a.at(i, j) -= pair.value * pair.vector[i] * pair.vector[j];
         }
     }
+    return true;
 }
 
 }  // namespace
 
-EigenResult powerEigenvalues(const Value& matrix, std::int64_t wanted) {
+EigenResult powerEigenvalues(const Value& matrix, std::int64_t wanted, StopRequest& stop) {
     if (matrix.rows() != matrix.cols()) return noEigenvalues(true);
-    RealMatrix a = RealMatrix::fromValue(matrix);
+    RealMatrix a(0);
+    if (!RealMatrix::fromValue(matrix, stop, a)) return interruptedEigenvalues();
     RealMatrix vectors(a.order());
     // A count below 1 asks for nothing rather than for a negative number of eigenvalues.
     const auto m = static_cast<std::int32_t>(std::clamp<std::int64_t>(wanted, 0, a.order()));
     std::vector<double> values;
     std::int32_t found = -1;  // the index of the first eigenvalue that did not converge
     for (std::int32_t q = 0; q < m; ++q) {
-        const Eigenpair pair = dominantEigenpair(a, startVector(vectors, q));
+        const Eigenpair pair = dominantEigenpair(a, startVector(vectors, q, stop), stop);
+        if (pair.stopped) return interruptedEigenvalues();
         if (!pair.converged && found < 0) found = q;
         values.push_back(pair.value);
         for (std::int32_t j = 0; j < a.order(); ++j)
             vectors.at(q, j) = pair.vector[j];
-        if (q + 1 < m) deflate(a, pair);
+        if (q + 1 < m && !deflate(a, pair, stop)) return interruptedEigenvalues();
     }
     EigenResult result;
     result.found = found < 0 ? m : found;

@@ -16,16 +16,24 @@ class WorkingMatrix {
     WorkingMatrix(std::int32_t order, bool fractionRepresentation)
         : order_(order), fr_(fractionRepresentation) {}
 
+    // A row operation from column `from` on counts its elements as steps; true when
+    // the stop request ends the elimination. One row is short enough to finish.
+    bool rowStopped(StopRequest& stop, std::int32_t from) const {
+        return stop.chargeWork(order_ - from);
+    }
+
     ErrorCode copyFrom(const Value& source) {
-        if (values_.assign(source) != kSuccess) return kOutOfMemory;
+        if (ErrorCode e = values_.assign(source)) return e;
         for (std::int32_t i = 0; i < values_.count(); ++i) {
             values_.element(i).syncRepresentation(fr_);
         }
         return kSuccess;
     }
 
-    ErrorCode makeIdentity() {
-        if (values_.resize(order_, order_, fr_) != kSuccess) return kOutOfMemory;
+    // The identity counts against the account of the matrix it goes with.
+    ErrorCode makeIdentity(const Value& partner) {
+        values_.shareAccount(partner.account());
+        if (ErrorCode e = values_.resize(order_, order_, fr_)) return e;
         for (std::int32_t i = 0; i < values_.count(); ++i) {
             values_.element(i) = Number::fromReal(i % (order_ + 1) == 0 ? 1.0 : 0.0, fr_);
         }
@@ -85,7 +93,8 @@ class WorkingMatrix {
 
 }  // namespace
 
-MatrixOutcome determinant(const Value& matrix, bool fractionRepresentation, Number& result) {
+MatrixOutcome determinant(const Value& matrix, bool fractionRepresentation, StopRequest& stop,
+                          Number& result) {
     const auto zero = [&](MatrixOutcome outcome) {
         result = Number::zero(fractionRepresentation);
         return outcome;
@@ -93,7 +102,7 @@ MatrixOutcome determinant(const Value& matrix, bool fractionRepresentation, Numb
     if (matrix.rows() != matrix.cols()) return zero({kSuccess, true});
     const std::int32_t n = matrix.rows();
     WorkingMatrix a(n, fractionRepresentation);
-    if (a.copyFrom(matrix) != kSuccess) return zero({kOutOfMemory, false});
+    if (ErrorCode e = a.copyFrom(matrix)) return zero({e, false});
 
     Number d = Number::fromReal(1.0, fractionRepresentation);
     for (std::int32_t t = 0; t + 1 < n; ++t) {
@@ -107,6 +116,7 @@ MatrixOutcome determinant(const Value& matrix, bool fractionRepresentation, Numb
         applyScalarArithmetic(d, pivot, ArithmeticOp::Multiply, fractionRepresentation);
         a.divideRow(t, pivot, t);
         for (std::int32_t row = t + 1; row < n; ++row) {
+            if (a.rowStopped(stop, t)) return zero({kErrInterrupted, false});
             const Number factor = a.at(row, t);
             a.subtractRowMultiple(row, t, factor, t);
         }
@@ -116,28 +126,30 @@ MatrixOutcome determinant(const Value& matrix, bool fractionRepresentation, Numb
     return {};
 }
 
-MatrixOutcome inverse(const Value& matrix, bool fractionRepresentation, Value& result) {
-    const auto stop = [&](MatrixOutcome outcome) {
+MatrixOutcome inverse(const Value& matrix, bool fractionRepresentation, StopRequest& stop,
+                      Value& result) {
+    const auto end = [&](MatrixOutcome outcome) {
         result.setScalar(Number::zero(fractionRepresentation));
         return outcome;
     };
-    if (matrix.rows() != matrix.cols()) return stop({kSuccess, true});
+    if (matrix.rows() != matrix.cols()) return end({kSuccess, true});
     const std::int32_t n = matrix.rows();
     WorkingMatrix a(n, fractionRepresentation);
     WorkingMatrix e(n, fractionRepresentation);
-    if (a.copyFrom(matrix) != kSuccess || e.makeIdentity() != kSuccess) {
-        return stop({kOutOfMemory, false});
-    }
+    ErrorCode made = a.copyFrom(matrix);
+    if (!made) made = e.makeIdentity(matrix);
+    if (made) return end({made, false});
 
     for (std::int32_t t = 0; t < n; ++t) {
         const std::int32_t r = a.findPivotRow(t);
-        if (r < 0) return stop({kSuccess, true});
+        if (r < 0) return end({kSuccess, true});
         a.swapRows(r, t);
         e.swapRows(r, t);
         const Number pivot = a.at(t, t);
         a.divideRow(t, pivot, t);
         e.divideRow(t, pivot, 0);
         for (std::int32_t row = t + 1; row < n; ++row) {
+            if (e.rowStopped(stop, 0)) return end({kErrInterrupted, false});
             const Number factor = a.at(row, t);
             a.subtractRowMultiple(row, t, factor, t);
             e.subtractRowMultiple(row, t, factor, 0);
@@ -147,6 +159,7 @@ MatrixOutcome inverse(const Value& matrix, bool fractionRepresentation, Value& r
     // leaves the earlier columns of A untouched.
     for (std::int32_t t = n - 1; t > 0; --t) {
         for (std::int32_t row = 0; row < t; ++row) {
+            if (e.rowStopped(stop, 0)) return end({kErrInterrupted, false});
             const Number factor = a.at(row, t);
             a.subtractRowMultiple(row, t, factor, t);
             e.subtractRowMultiple(row, t, factor, 0);
@@ -156,12 +169,15 @@ MatrixOutcome inverse(const Value& matrix, bool fractionRepresentation, Value& r
     return {};
 }
 
-ErrorCode transpose(const Value& matrix, bool fractionRepresentation, Value& result) {
+ErrorCode transpose(const Value& matrix, bool fractionRepresentation, StopRequest& stop,
+                    Value& result) {
     Value transposed;
-    if (transposed.resize(matrix.cols(), matrix.rows(), fractionRepresentation) != kSuccess) {
-        return kOutOfMemory;
+    transposed.shareAccount(matrix.account());
+    if (ErrorCode e = transposed.resize(matrix.cols(), matrix.rows(), fractionRepresentation)) {
+        return e;
     }
     for (std::int32_t r = 0; r < matrix.rows(); ++r) {
+        if (stop.chargeWork(matrix.cols())) return kErrInterrupted;
         for (std::int32_t c = 0; c < matrix.cols(); ++c) {
             transposed.element(c * matrix.rows() + r) = matrix.elementAt(r, c);
         }

@@ -46,6 +46,10 @@ ErrorCode reshape(Engine& engine, Context& ctx, const Token& command, Value&) {
     if (ErrorCode e = readOrDefineArray(engine, ctx, command, array)) return e;
     if (rows < 1 || cols < 1) return kStatusDone;
     if (rows > INT32_MAX || cols > INT32_MAX) return engine.fail(kOutOfMemory, command);
+    // Making the new array stores every one of its elements.
+    if (engine.shared().stop.chargeWork(rows * cols)) {
+        return engine.fail(kErrInterrupted, command);
+    }
     Value* matrix = writableMatrixOf(ctx, array);
     if (!matrix) return engine.fail(kOutOfMemory, command);
     const ErrorCode e =
@@ -62,7 +66,8 @@ ErrorCode transposeInPlace(Engine& engine, Context& ctx, const Token& command, V
     }
     Value* matrix = writableMatrixOf(ctx, array);
     if (!matrix) return engine.fail(kOutOfMemory, command);
-    const ErrorCode e = transpose(*matrix, engine.fractionRepresentation(), *matrix);
+    const ErrorCode e =
+        transpose(*matrix, engine.fractionRepresentation(), engine.shared().stop, *matrix);
     return e ? engine.fail(e, command) : kStatusDone;
 }
 

@@ -33,7 +33,8 @@ ErrorCode det(Engine& engine, Context& ctx, const Token& token, Value& result) {
     const Value* matrix = nullptr;
     if (ErrorCode e = readMatrixArgument(engine, ctx, token, scratch, matrix)) return e;
     Number d;
-    const MatrixOutcome outcome = determinant(*matrix, engine.fractionRepresentation(), d);
+    const MatrixOutcome outcome =
+        determinant(*matrix, engine.fractionRepresentation(), engine.shared().stop, d);
     if (outcome.status) return engine.fail(outcome.status, token);
     if (outcome.matrixWarning) engine.warn(ctx, kWarnNoDeterminant, token);
     result.setScalar(d);
@@ -44,7 +45,8 @@ ErrorCode inv(Engine& engine, Context& ctx, const Token& token, Value& result) {
     Value scratch;
     const Value* matrix = nullptr;
     if (ErrorCode e = readMatrixArgument(engine, ctx, token, scratch, matrix)) return e;
-    const MatrixOutcome outcome = inverse(*matrix, engine.fractionRepresentation(), result);
+    const MatrixOutcome outcome =
+        inverse(*matrix, engine.fractionRepresentation(), engine.shared().stop, result);
     if (outcome.status) return engine.fail(outcome.status, token);
     if (outcome.matrixWarning) engine.warn(ctx, kWarnNoInverse, token);
     return kSuccess;
@@ -54,7 +56,8 @@ ErrorCode trans(Engine& engine, Context& ctx, const Token& token, Value& result)
     Value scratch;
     const Value* matrix = nullptr;
     if (ErrorCode e = readMatrixArgument(engine, ctx, token, scratch, matrix)) return e;
-    const ErrorCode e = transpose(*matrix, engine.fractionRepresentation(), result);
+    const ErrorCode e =
+        transpose(*matrix, engine.fractionRepresentation(), engine.shared().stop, result);
     return e ? engine.fail(e, token) : kSuccess;
 }
 
@@ -69,13 +72,16 @@ ErrorCode writeEigenResult(Engine& engine, Context& ctx, const EigenResult& r,
         if (ErrorCode e = values->fitTo(i, element)) return e;
         *element = Number::fromReal(r.values[i], fr);
     }
+    Value* target = writableMatrixOf(ctx, v);
+    if (!target) return kOutOfMemory;
     Value vectors;
+    vectors.shareAccount(target->account());
     if (ErrorCode e = vectors.resize(r.order, r.order, fr)) return e;
     for (std::int32_t i = 0; i < vectors.count(); ++i) {
         vectors.element(i) = Number::fromReal(r.vectors[i], fr);
     }
-    Value* target = writableMatrixOf(ctx, v);
-    return target ? target->assign(vectors) : kOutOfMemory;
+    *target = std::move(vectors);
+    return kSuccess;
 }
 
 enum class EigenMethod : std::uint8_t { Jacobi, HouseholderQr, Power };
@@ -98,10 +104,17 @@ ErrorCode eigenvalues(Engine& engine, Context& ctx, const Token& token, Value& r
     ArrayArgument v;
     if (ErrorCode e = readArrayArgument(engine, ctx, token, kErrFunctionArgument, d)) return e;
     if (ErrorCode e = readArrayArgument(engine, ctx, token, kErrFunctionArgument, v)) return e;
-    const EigenResult r = method == EigenMethod::Jacobi ? jacobiEigenvalues(*matrix)
+    StopRequest& stop = engine.shared().stop;
+    // The routines work on two square matrices of doubles: A's copy and V.
+    const std::int64_t order = matrix->rows() == matrix->cols() ? matrix->rows() : 0;
+    const MemoryReservation working(*engine.shared().memory,
+                                    2 * order * order * std::int64_t{sizeof(double)});
+    if (!working.held()) return engine.fail(kErrMemoryLimit, token);
+    const EigenResult r = method == EigenMethod::Jacobi ? jacobiEigenvalues(*matrix, stop)
                           : method == EigenMethod::HouseholderQr
-                              ? householderQrEigenvalues(*matrix)
-                              : powerEigenvalues(*matrix, wanted);
+                              ? householderQrEigenvalues(*matrix, stop)
+                              : powerEigenvalues(*matrix, wanted, stop);
+    if (r.status) return engine.fail(r.status, token);
     if (r.found > 0) {
         if (ErrorCode e = writeEigenResult(engine, ctx, r, d, v)) return engine.fail(e, token);
     }

@@ -135,21 +135,27 @@ ErrorCode readRange(Engine& engine, Context& ctx, const Token& command, PlotRang
     return kSuccess;
 }
 
+// The samples run in engines nested in this one, which end quietly when a stop
+// request or the step budget ends the sampling: the drawing stopped early, and
+// the statement fails as the run would have.
+ErrorCode finishDrawing(Engine& engine, const Token& command) {
+    engine.requestRefresh();
+    return engine.stopRequested() ? engine.fail(kErrInterrupted, command) : kStatusDone;
+}
+
 ErrorCode plot(Engine& engine, Context& ctx, const Token& command, Value&) {
     if (ErrorCode e = readExpressions(engine, ctx, command)) return e;
     PlotRange range;
     if (ErrorCode e = readRange(engine, ctx, command, range)) return e;
     engine.host().plot(engine.canvas(), range.min, range.max, range.pitch);
-    engine.requestRefresh();
-    return kStatusDone;
+    return finishDrawing(engine, command);
 }
 
 ErrorCode replot(Engine& engine, Context& ctx, const Token& command, Value&) {
     PlotRange range;
     if (ErrorCode e = readRange(engine, ctx, command, range)) return e;
     engine.host().replot(engine.canvas(), range.min, range.max, range.pitch);
-    engine.requestRefresh();
-    return kStatusDone;
+    return finishDrawing(engine, command);
 }
 
 constexpr HandlerRow kPlotCommands[] = {

@@ -4,14 +4,15 @@
 
 namespace zentrel {
 
-RealMatrix RealMatrix::fromValue(const Value& square) {
-    RealMatrix m(square.rows());
-    for (std::int32_t r = 0; r < m.order_; ++r) {
-        for (std::int32_t c = 0; c < m.order_; ++c) {
-            m.at(r, c) = static_cast<double>(square.elementAt(r, c).realValue());
+bool RealMatrix::fromValue(const Value& square, StopRequest& stop, RealMatrix& out) {
+    out = RealMatrix(square.rows());
+    for (std::int32_t r = 0; r < out.order_; ++r) {
+        if (stop.chargeWork(out.order_)) return false;
+        for (std::int32_t c = 0; c < out.order_; ++c) {
+            out.at(r, c) = static_cast<double>(square.elementAt(r, c).realValue());
         }
     }
-    return m;
+    return true;
 }
 
 RealMatrix RealMatrix::identity(std::int32_t order) {
@@ -26,9 +27,10 @@ void RealMatrix::swapRows(std::int32_t a, std::int32_t b) {
         std::swap(at(a, c), at(b, c));
 }
 
-EigenResult sortedEigenResult(std::vector<double> values, RealMatrix vectors) {
+EigenResult sortedEigenResult(std::vector<double> values, RealMatrix vectors, StopRequest& stop) {
     const auto n = static_cast<std::int32_t>(values.size());
     for (std::int32_t i = 0; i + 1 < n; ++i) {
+        if (stop.chargeWork(n - i)) return interruptedEigenvalues();
         std::int32_t largest = i;
         for (std::int32_t j = i + 1; j < n; ++j) {
             if (values[j] > values[largest]) largest = j;

@@ -15,8 +15,8 @@ class RealMatrix {
     explicit RealMatrix(std::int32_t order)
         : order_(order), elements_(static_cast<std::size_t>(order) * order, 0.0) {}
 
-    // The real parts of a square Value.
-    static RealMatrix fromValue(const Value& square);
+    // The real parts of a square Value; false when the stop request ends the copy.
+    static bool fromValue(const Value& square, StopRequest& stop, RealMatrix& out);
     static RealMatrix identity(std::int32_t order);
 
     std::int32_t order() const { return order_; }
@@ -41,8 +41,15 @@ inline EigenResult noEigenvalues(bool matrixWarning) {
     return result;
 }
 
+// No eigenvalue either: the stop request ended the routine.
+inline EigenResult interruptedEigenvalues() {
+    EigenResult result;
+    result.status = kErrInterrupted;
+    return result;
+}
+
 // Sorts the eigenvalues descending by selection, exchanging the matching rows of the
 // eigenvector matrix, and moves both into a result.
-EigenResult sortedEigenResult(std::vector<double> values, RealMatrix vectors);
+EigenResult sortedEigenResult(std::vector<double> values, RealMatrix vectors, StopRequest& stop);
 
 }  // namespace zentrel

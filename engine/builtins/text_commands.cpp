@@ -21,8 +21,9 @@ ErrorCode readTarget(Engine& engine, Context& ctx, const Token& command, ArrayAr
     return readArrayArgument(engine, ctx, command, kErrCommandArgument, array);
 }
 
-// Stores the pieces one after another from `position` on: each at the end of the text
-// before it, so a \0 inside one piece cuts everything stored before the next.
+// Stores the pieces one after another from `position`, the end of the text, on: each
+// at the end of the text before it, so a \0 inside one piece cuts everything stored
+// before the next. Each character stored is a step of the stop request.
 ErrorCode storePieces(Engine& engine, Context& ctx, const Token& command,
                       const ArrayArgument& array, std::int64_t position,
                       const std::vector<std::string>& pieces) {
@@ -30,10 +31,12 @@ ErrorCode storePieces(Engine& engine, Context& ctx, const Token& command,
     if (!root) return engine.fail(kOutOfMemory, command);
     const bool fr = engine.fractionRepresentation();
     for (const std::string& piece : pieces) {
-        if (ErrorCode e = storeArrayText(*root, position, piece, fr)) {
+        if (engine.shared().stop.chargeWork(static_cast<std::int64_t>(piece.size()))) {
+            return engine.fail(kErrInterrupted, command);
+        }
+        if (ErrorCode e = storeArrayText(*root, position, piece, fr, &position)) {
             return engine.fail(e, command);
         }
-        position = static_cast<std::int64_t>(readArrayText(*root).size());
     }
     return kStatusDone;
 }

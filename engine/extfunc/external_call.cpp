@@ -66,6 +66,7 @@ ErrorCode runExternal(Engine& engine, Context& ctx, std::string_view name,
     // The scope lives on the stack, as a user function's does: its slots are
     // made on first use, and calls nest no deeper than kMaxCallDepth.
     Context child(ctx.modes);
+    child.shareMemoryAccount(ctx);
     const std::shared_ptr<Program> cached = cachedProgram(engine, ctx, name);
     Program fileBody(0);
     CalledBody call{cached ? *cached : fileBody, name, 0, ctx, child, args, result};
@@ -76,7 +77,7 @@ ErrorCode runExternal(Engine& engine, Context& ctx, std::string_view name,
 ErrorCode callExternal(Engine& engine, Context& ctx, const Token& token, Value& result) {
     CallArguments args;
     if (ErrorCode e = collectArguments(engine, ctx, args)) return e;
-    if (engine.shared().callDepth >= kMaxCallDepth) return engine.fail(kErrExternalCall, token);
+    if (!callDepthAllows(engine.shared())) return engine.fail(kErrCallDepth, token);
     // A function that calls itself runs the statement making this call again,
     // on the same cached program: the statement's cursor must come back.
     TokenLine& statement = engine.statement();
@@ -85,7 +86,9 @@ ErrorCode callExternal(Engine& engine, Context& ctx, const Token& token, Value& 
     statement.setCursor(resume);
     // The value of a call is no storing target, whatever its arguments were.
     engine.operatorRecord().set(TokenKind::ExternalCall);
-    if (e == kStatusAborted) return engine.fail(kErrExternalCall, token);
+    if (e == kStatusAborted && !engine.shared().callDepthReached) {
+        return engine.fail(kErrExternalCall, token);
+    }
     if (e == kErrExternalOpen) return engine.fail(e, token);
     return e;
 }

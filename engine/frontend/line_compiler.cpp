@@ -36,8 +36,9 @@ ErrorCode TokenLine::compile(const ModeView& modes, std::string_view statement, 
     statement = statement.substr(0, statement.find('\0'));
     try {
         // A token takes two characters of source or more, as a rule; the
-        // parentheses the precedence pass adds are few.
-        reserveTokens(statement.size() / 2 + 4);
+        // parentheses the precedence pass adds are few. A blank statement (an
+        // empty line, `;;`) has no token and reserves nothing.
+        if (!isBlankText(statement)) reserveTokens(statement.size() / 2 + 4);
         TokenBuilder builder(*this, modes, parseNumbers);
         scanStatement(statement, builder);
     } catch (const std::bad_alloc&) {

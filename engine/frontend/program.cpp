@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "engine/frontend/name_tables.h"
+#include "engine/frontend/scanner.h"
 #include "engine/frontend/statement_splitter.h"
 
 namespace zentrel {
@@ -21,6 +23,11 @@ ErrorCode Program::addSource(const ModeView& modes, std::string_view text, bool 
     Statement statement;
     try {
         while (splitter.next(statement)) {
+            if (!statement.hasComment && isBlankText(statement.text) &&
+                blankIsRedundant(tail(),
+                                 lines_.size() > 1 ? lines_[lines_.size() - 2].get() : nullptr)) {
+                continue;
+            }
             ProgramLine& line = appendLine();
             if (statement.hasComment) line.comment.emplace(statement.comment);
             if (ErrorCode code = line.tokens.compile(modes, statement.text, parseNumbers)) {
@@ -32,6 +39,23 @@ ErrorCode Program::addSource(const ModeView& modes, std::string_view text, bool 
     }
     ++lineCounter_;
     return kSuccess;
+}
+
+bool isBlankStatement(const ProgramLine& line) {
+    return line.tokens.count() == 0 && !line.comment;
+}
+
+bool blankIsRedundant(const ProgramLine* previous, const ProgramLine* beforePrevious) {
+    if (!previous || !isBlankStatement(*previous)) return false;
+    const Token* first = beforePrevious ? beforePrevious->tokens.head() : nullptr;
+    return !first || first->kind != TokenKind::Control ||
+           first->payload.asByte() != idByte(ControlId::For);
+}
+
+void Program::dropAllButTail() {
+    if (lines_.size() < 2) return;
+    lines_.erase(lines_.begin(), lines_.end() - 1);
+    if (current_ && current_ != lines_.back().get()) current_ = nullptr;
 }
 
 ErrorCode copyProgramLine(const ProgramLine& source, ProgramLine& target) {

@@ -21,6 +21,15 @@ struct ProgramLine {
     ProgramLine* next = nullptr;
 };
 
+// A statement with neither a token nor a comment: it does nothing.
+bool isBlankStatement(const ProgramLine& line);
+
+// Whether a blank statement after `previous`, itself after `beforePrevious`
+// (either null when there is none), may be left out: after another blank one it
+// changes nothing, unless that one fills the condition slot of a `for` (the two
+// statements after a `for` are its condition and update, even when blank).
+bool blankIsRedundant(const ProgramLine* previous, const ProgramLine* beforePrevious);
+
 // Makes `target` a deep copy of `source`: tokens, line number and comment, not
 // the link to the next line.
 [[nodiscard]] ErrorCode copyProgramLine(const ProgramLine& source, ProgramLine& target);
@@ -34,9 +43,10 @@ class Program {
     Program& operator=(const Program&) = delete;
 
     // Splits the text into statements and appends one line per statement, all
-    // numbered with the current lineCounter, which then advances by one. On
-    // failure the lines compiled so far stay and the code of the failure is
-    // returned. The text ends at its first NUL.
+    // numbered with the current lineCounter, which then advances by one; a run
+    // of blank statements (empty lines, `;;;`) is kept as one, so that they
+    // cost next to nothing. On failure the lines compiled so far stay and the
+    // code of the failure is returned. The text ends at its first NUL.
     [[nodiscard]] ErrorCode addSource(const ModeView& modes, std::string_view text,
                                       bool parseNumbers);
     // Appends a deep copy of a line compiled elsewhere; it keeps its line number.
@@ -44,6 +54,9 @@ class Program {
 
     ProgramLine* head() const { return lines_.empty() ? nullptr : lines_.front().get(); }
     ProgramLine* tail() const { return lines_.empty() ? nullptr : lines_.back().get(); }
+    // Frees every line but the last, for a text run line by line whose lines
+    // have all been executed or recorded; the last one may still be reported.
+    void dropAllButTail();
     std::size_t lineCount() const { return lines_.size(); }
 
     // The statement to execute next; a line added while it is null becomes it.

@@ -240,4 +240,11 @@ void scanStatement(std::string_view statement, ScanSink& sink) {
     Scanner(statement, sink).run();
 }
 
+bool isBlankText(std::string_view text) {
+    for (const char c : text) {
+        if (!isBlank(c)) return false;
+    }
+    return true;
+}
+
 }  // namespace zentrel

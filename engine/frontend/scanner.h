@@ -33,4 +33,7 @@ class ScanSink {
 // scans to something.
 void scanStatement(std::string_view statement, ScanSink& sink);
 
+// True when the text holds nothing but blanks: it scans to no item at all.
+bool isBlankText(std::string_view text);
+
 }  // namespace zentrel

@@ -63,12 +63,11 @@ Token* TokenLine::allocate(TokenKind kind, TokenPayload&& payload) {
 }
 
 void TokenLine::reserveChunk(std::size_t tokens) {
-    if (chunks_.empty()) chunks_.reserve(4);
     chunks_.emplace_back().reserve(tokens);
 }
 
 void TokenLine::reserveTokens(std::size_t tokens) {
-    if (chunks_.empty()) reserveChunk(std::clamp(tokens, kFirstChunkTokens, kLargestChunkTokens));
+    if (chunks_.empty()) reserveChunk(std::min(tokens, kLargestChunkTokens));
 }
 
 Token* TokenLine::emplaceBefore(Token* before, TokenKind kind, TokenPayload payload) {

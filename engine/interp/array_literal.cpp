@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <array>
+#include <new>
 #include <span>
 #include <utility>
+#include <vector>
 
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
@@ -53,28 +55,51 @@ class LiteralPosition {
     int depth_ = 0;
 };
 
-// The largest row and column a literal has stored to so far: its matrix takes
-// that shape, so short rows are padded with 0.
-struct LiteralShape {
-    std::int32_t rows = 0;
-    std::int32_t cols = 0;
+// The elements a literal stores into the matrix store, gathered while it is read
+// and written once its braces close: the matrix is then made in its final shape
+// (the largest row and column stored to; short rows padded with 0), so that a
+// literal costs time linear in its size rather than a copy per new row.
+class LiteralMatrix {
+  public:
+    void add(std::int32_t row, std::int32_t col, const Number& number) {
+        rows_ = std::max(rows_, row + 1);
+        cols_ = std::max(cols_, col + 1);
+        elements_.push_back({row, col, number});
+    }
+    bool empty() const { return elements_.empty(); }
+    // Replaces the matrix with the elements gathered.
+    ErrorCode storeInto(Value& matrix, bool fr) const {
+        Value made;
+        made.shareAccount(matrix.account());
+        if (ErrorCode e = made.resize(rows_, cols_, fr)) return e;
+        for (const Element& element : elements_) {
+            Number& target = made.element(element.row * cols_ + element.col);
+            target = element.number;
+            target.syncRepresentation(fr);
+        }
+        matrix = std::move(made);
+        return kSuccess;
+    }
+
+  private:
+    struct Element {
+        std::int32_t row;
+        std::int32_t col;
+        Number number;
+    };
+    std::vector<Element> elements_;
+    std::int32_t rows_ = 0;
+    std::int32_t cols_ = 0;
 };
 
-ErrorCode storeInMatrix(Value& matrix, std::span<const std::int32_t> at, LiteralShape& shape,
-                        const Number& number, bool fr) {
-    shape.rows = std::max(shape.rows, at[0] + 1);
-    shape.cols = std::max(shape.cols, at[1] + 1);
-    if (ErrorCode e = matrix.resize(shape.rows, shape.cols, fr)) return e;
-    return matrix.setElement(at[0], at[1], number, fr);
-}
-
-// Depth 2 writes the matrix store; depth 1 and 3 or more the vector store, each
-// list on the way ending right after the position written.
+// Depth 2 goes to the matrix store, when the literal ends; depth 1 and 3 or more
+// to the vector store, each list on the way ending right after the position written.
 ErrorCode storeLiteralOperand(Context& ctx, std::uint8_t slot, const LiteralPosition& position,
-                              LiteralShape& shape, const Number& number, bool fr) {
+                              LiteralMatrix& matrix, const Number& number, bool fr) {
     if (position.depth() == 2) {
-        Value* matrix = ctx.arrays.writableMatrix(slot);
-        return matrix ? storeInMatrix(*matrix, position.path(), shape, number, fr) : kOutOfMemory;
+        const std::span<const std::int32_t> at = position.path();
+        matrix.add(at[0], at[1], number);
+        return kSuccess;
     }
     VectorNode* root = ctx.arrays.writableVector(slot);
     Number* target = nullptr;
@@ -85,12 +110,13 @@ ErrorCode storeLiteralOperand(Context& ctx, std::uint8_t slot, const LiteralPosi
     return kSuccess;
 }
 
-// Evaluates the literal from its `{` (the cursor) to the brace that balances it.
-ErrorCode evaluateLiteral(Engine& engine, Context& ctx, const Token& array, std::uint8_t slot) {
+// Reads the literal from its `{` (the cursor) to the brace that balances it. Each
+// element is a step of the stop request.
+ErrorCode readLiteralElements(Engine& engine, Context& ctx, const Token& array, std::uint8_t slot,
+                              LiteralMatrix& matrix) {
     TokenLine& line = engine.statement();
     const bool fr = engine.fractionRepresentation();
     LiteralPosition position;
-    LiteralShape shape;
     do {
         Token* token = line.cursor();
         if (!token) return engine.fail(kErrArray, array);  // an operand ran past the braces
@@ -103,14 +129,34 @@ ErrorCode evaluateLiteral(Engine& engine, Context& ctx, const Token& array, std:
             }
             continue;
         }
+        if (engine.shared().stop.chargeWork(1)) return engine.fail(kErrInterrupted, array);
         Value operand;
         if (ErrorCode e = engine.evaluateOperand(ctx, array, operand)) return e;
-        if (ErrorCode e = storeLiteralOperand(ctx, slot, position, shape, operand.first(), fr)) {
-            return engine.fail(e, array);
+        try {
+            if (ErrorCode e =
+                    storeLiteralOperand(ctx, slot, position, matrix, operand.first(), fr)) {
+                return engine.fail(e, array);
+            }
+        } catch (const std::bad_alloc&) {
+            return engine.fail(kOutOfMemory, array);
         }
         position.advance();
     } while (position.depth() > 0);
     return kSuccess;
+}
+
+// Evaluates the literal; the matrix store receives what was read even when an
+// element fails, as if each had been stored in turn.
+ErrorCode evaluateLiteral(Engine& engine, Context& ctx, const Token& array, std::uint8_t slot) {
+    LiteralMatrix matrix;
+    const ErrorCode read = readLiteralElements(engine, ctx, array, slot, matrix);
+    ErrorCode stored = kSuccess;
+    if (!matrix.empty()) {
+        Value* target = ctx.arrays.writableMatrix(slot);
+        stored = target ? matrix.storeInto(*target, engine.fractionRepresentation()) : kOutOfMemory;
+    }
+    if (read) return read;
+    return stored ? engine.fail(stored, array) : kSuccess;
 }
 
 }  // namespace

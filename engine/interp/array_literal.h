@@ -25,6 +25,11 @@ class ArrayLiteralCollector {
     // the literal is complete and completed() holds its statement.
     [[nodiscard]] ErrorCode collect(const TokenLine& statement);
     TokenLine& completed() { return completed_; }
+    // Drops a literal still open (its input has ended).
+    void abandon() {
+        collecting_ = false;
+        pending_.clear();
+    }
 
   private:
     [[nodiscard]] ErrorCode append(const Token* from);

@@ -23,8 +23,26 @@ ArrayStore* ArrayTable::store(std::uint8_t slot) {
         if (!stores_) return nullptr;
     }
     std::unique_ptr<ArrayStore>& s = (*stores_)[slot];
-    if (!s) s.reset(new (std::nothrow) ArrayStore);
+    if (!s) {
+        s.reset(new (std::nothrow) ArrayStore);
+        if (s) {
+            s->matrix.shareAccount(account_);
+            s->vector.shareAccount(account_);
+        }
+    }
     return s.get();
+}
+
+void ArrayTable::shareAccount(const std::shared_ptr<MemoryAccount>& account) {
+    if (account_ || !account) return;
+    account_ = account;
+    answer_.shareAccount(account);
+    if (!stores_) return;
+    for (const std::unique_ptr<ArrayStore>& s : *stores_) {
+        if (!s) continue;
+        s->matrix.shareAccount(account);
+        s->vector.shareAccount(account);
+    }
 }
 
 Value* ArrayTable::writableMatrix(std::uint8_t slot) {
@@ -43,12 +61,7 @@ ErrorCode ArrayTable::copyContents(std::uint8_t from, std::uint8_t to) {
     VectorNode* targetVector = writableVector(to);
     if (!target || !targetVector) return kOutOfMemory;
     if (ErrorCode e = target->assign(matrix(from))) return e;
-    try {
-        *targetVector = vector(from);
-    } catch (const std::bad_alloc&) {
-        return kOutOfMemory;
-    }
-    return kSuccess;
+    return targetVector->assign(vector(from));
 }
 
 }  // namespace zentrel

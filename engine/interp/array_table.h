@@ -28,6 +28,11 @@ class ArrayTable final : public SlotNames {
     Value& answer() { return answer_; }
     const Value& answer() const { return answer_; }
 
+    // The memory account every store of the table counts against, those made
+    // already and those made later.
+    void shareAccount(const std::shared_ptr<MemoryAccount>& account);
+    const std::shared_ptr<MemoryAccount>& account() const { return account_; }
+
     // A scalar zero, or an empty node, for a slot never written.
     const Value& matrix(std::uint8_t slot) const;
     const VectorNode& vector(std::uint8_t slot) const;
@@ -43,6 +48,7 @@ class ArrayTable final : public SlotNames {
     ErrorCode copyContents(std::uint8_t from, std::uint8_t to) override;
 
     Value answer_;
+    std::shared_ptr<MemoryAccount> account_;
     // Slot 0: vector store only.
     std::unique_ptr<std::array<std::unique_ptr<ArrayStore>, kSlotCount>> stores_;
 };

@@ -1,5 +1,7 @@
 #include "engine/interp/array_text.h"
 
+#include <algorithm>
+
 #include "engine/interp/text_escapes.h"
 
 namespace zentrel {
@@ -23,8 +25,11 @@ std::string readArrayText(const VectorNode& root) {
 }
 
 ErrorCode storeArrayText(VectorNode& root, std::int64_t position, std::string_view text,
-                         bool fractionRepresentation) {
+                         bool fractionRepresentation, std::int64_t* end) {
     const std::string codes = translateEscapes(text);
+    if (end) {
+        *end = position + static_cast<std::int64_t>(std::min(codes.find('\0'), codes.size()));
+    }
     for (std::size_t i = 0; i <= codes.size(); ++i) {
         const bool terminator = i == codes.size();
         const std::int64_t at = position + static_cast<std::int64_t>(i);

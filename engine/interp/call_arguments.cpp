@@ -35,12 +35,7 @@ ErrorCode copyArray(const ArrayTable& from, std::uint8_t source, ArrayTable& to,
     VectorNode* vector = to.writableVector(target);
     if (!matrix || !vector) return kOutOfMemory;
     if (ErrorCode e = matrix->assign(from.matrix(source))) return e;
-    try {
-        *vector = from.vector(source);
-    } catch (const std::bad_alloc&) {
-        return kOutOfMemory;
-    }
-    return kSuccess;
+    return vector->assign(from.vector(source));
 }
 
 // An array is passed whole: element numbers after it are further arguments.

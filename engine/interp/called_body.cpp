@@ -4,6 +4,7 @@
 
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
+#include "engine/interp/open_constructs.h"
 #include "engine/values/angle_units.h"
 
 namespace zentrel {
@@ -45,6 +46,17 @@ ErrorCode defineHostSymbol(const Engine& callee, Context& child) {
                                   true, slot);
 }
 
+// A body that ran to its end with a construct still open (`while` without its
+// `endwhile`, say) took its last statements into that construct: an error.
+bool reportOpenConstruct(Engine& callee, CalledBody& call) {
+    const ProgramLine* last = call.body.tail();
+    const auto open = findOpenConstruct(callee, last ? last->lineNumber : 0);
+    if (!open) return false;
+    callee.report(kErrUnclosedBlock, open->lineNumber, call.child, &open->opener);
+    abandonOpenConstructs(callee);
+    return true;
+}
+
 // Binds and runs in a nested engine; the nested engine restores the caller's
 // angle unit when it goes. False when the body failed (it reported already).
 bool runNested(Engine& calling, CalledBody& call) {
@@ -56,6 +68,7 @@ bool runNested(Engine& calling, CalledBody& call) {
         return false;
     }
     const RunResult result = callee.runBody(call.child, call.body, call.lines);
+    if (result == RunResult::Finished && reportOpenConstruct(callee, call)) return false;
     const AngleUnit unit = callee.shared().modes.angleUnit;
     if (callee.angleResult && unit != callee.callerAngleUnit) {
         convertAnswerAngle(call.child.answer(), unit, callee.callerAngleUnit);

@@ -34,6 +34,10 @@ class Context final : public LabelSource {
     Value& answer() { return arrays.answer(); }
     const Value& answer() const { return arrays.answer(); }
 
+    // The memory account the scope's arrays count against: the engine's for the
+    // top-level scope, the caller's for a called one.
+    void shareMemoryAccount(const Context& caller) { arrays.shareAccount(caller.arrays.account()); }
+
     ContextModes modes;
     bool returnValueAllowed = true;  // `return` may deliver a value
 

@@ -115,17 +115,23 @@ bool Engine::stepNormal(Context& ctx, ErrorCode& status) {
 
 // Lines read one at a time are compiled with number words kept as words:
 // they are read in the mode in force when they run, as in a cached program.
+// Every line before has run or been copied into the loop recorder, so only the
+// last, which a report may still name, is kept: a long file costs no more than
+// its loops. A line that adds no statement (a blank one) is passed over.
 ProgramLine* Engine::takeFileLine(Context& ctx, ErrorCode& status) {
     if (nextLine_) return takeSourceLine();
+    sourceProgram_->dropAllButTail();
     std::string text;
-    if (!lineSource_->nextLine(text)) return nullptr;
-    ProgramLine* last = sourceProgram_->tail();
-    if (ErrorCode e = sourceProgram_->addSource(modes(ctx), text, false)) {
-        status = e;
-        return nullptr;
+    while (lineSource_->nextLine(text)) {
+        ProgramLine* last = sourceProgram_->tail();
+        if (ErrorCode e = sourceProgram_->addSource(modes(ctx), text, false)) {
+            status = e;
+            return nullptr;
+        }
+        nextLine_ = last ? last->next : sourceProgram_->head();
+        if (nextLine_) return takeSourceLine();
     }
-    nextLine_ = last ? last->next : sourceProgram_->head();
-    return takeSourceLine();
+    return nullptr;
 }
 
 bool Engine::stepFileNormal(Context& ctx, ErrorCode& status) {

@@ -9,9 +9,11 @@
 #include "engine/interp/random_generator.h"
 #include "engine/interp/slot_names.h"
 #include "engine/interp/state_only_canvas.h"
-#include "engine/interp/stop_request.h"
 #include "engine/values/error_code.h"
+#include "engine/values/limits.h"
+#include "engine/values/memory_account.h"
 #include "engine/values/modes.h"
+#include "engine/values/stop_request.h"
 
 namespace zentrel {
 
@@ -26,6 +28,9 @@ struct CalledBody;
 struct EngineShared {
     EngineModes modes;
     int callDepth = 0;  // called bodies running now, bounded by kMaxCallDepth
+    // Set where a call met the depth limit: that call's error is reported there,
+    // once, and every enclosing call then fails without a report of its own.
+    bool callDepthReached = false;
     // How the built-in functions read and give angles: radians as they are, else
     // through the half turn of the unit (180 for degrees, 200 for grads).
     bool radianFlag = true;
@@ -48,6 +53,9 @@ struct EngineShared {
     EngineCanvas& canvas() { return hostCanvas ? *hostCanvas : stateCanvas; }
     // Interruption and the step budget, for every engine of the run.
     StopRequest stop;
+    // What the values of the engine's scopes may hold; a host gives its scope
+    // this account (Context::shareMemoryAccount) and sets the limit.
+    std::shared_ptr<MemoryAccount> memory = std::make_shared<MemoryAccount>();
     // Runs a called body in place of binding it and running it in a nested
     // engine; empty for that usual way. Tests use it to give a body scopes the
     // language cannot make (a function that sees itself, to reach the depth limit).
@@ -64,6 +72,16 @@ struct EngineShared {
         halfTurn = unit == AngleUnit::Degree ? 180.0 : 200.0;
     }
 };
+
+// Checks the call depth before a call: at the limit the call fails with
+// kErrCallDepth and the enclosing calls are to stay silent. A call from outside
+// any body starts with the mark cleared.
+inline bool callDepthAllows(EngineShared& shared) {
+    if (shared.callDepth == 0) shared.callDepthReached = false;
+    if (shared.callDepth < kMaxCallDepth) return true;
+    shared.callDepthReached = true;
+    return false;
+}
 
 // Counts one called body as running for as long as it lives, so that the depth
 // comes back down however the call ends (a failed allocation unwinding it too).

@@ -31,7 +31,6 @@ inline constexpr ErrorCode kWarnReturnValue = 0x100E;
 
 // Errors: stop the statement and the run.
 inline constexpr ErrorCode kErrAssertStop = 0x2002;
-inline constexpr ErrorCode kErrInterrupted = 0x2003;  // a stop request or the step budget
 inline constexpr ErrorCode kErrUnaryOperator = 0x2100;
 inline constexpr ErrorCode kErrOperator = 0x2101;
 inline constexpr ErrorCode kErrArray = 0x2102;
@@ -63,6 +62,8 @@ inline constexpr ErrorCode kErrNestedFunc = 0x212C;
 inline constexpr ErrorCode kErrNoFunc = 0x212D;
 inline constexpr ErrorCode kErrFunctionName = 0x212E;
 inline constexpr ErrorCode kErrParameterLabel = 0x212F;
+// A loop, function, conditional or array literal still open where its input ends.
+inline constexpr ErrorCode kErrUnclosedBlock = 0x2130;
 inline constexpr ErrorCode kErrCommand = 0x2140;
 inline constexpr ErrorCode kErrCommandArgument = 0x2141;
 inline constexpr ErrorCode kErrAlreadyDefined = 0x2142;
@@ -71,5 +72,9 @@ inline constexpr ErrorCode kErrTooManyParams = 0x2144;
 inline constexpr ErrorCode kErrExternalOpen = 0x2160;
 inline constexpr ErrorCode kErrExternalArgCount = 0x2161;
 inline constexpr ErrorCode kErrExternalArgKind = 0x2162;
+// Internal limits, each named for what ran out.
+inline constexpr ErrorCode kErrNestingTooDeep = 0x2180;  // groups, operators, arguments
+inline constexpr ErrorCode kErrNoFreeSlot = 0x2181;      // every variable or array is in use
+inline constexpr ErrorCode kErrCallDepth = 0x2182;       // calls nested to the depth limit
 
 }  // namespace zentrel

@@ -138,7 +138,7 @@ ErrorCode Engine::evaluateOperand(Context& ctx, const Token& applying, Value& re
         return fail(misplacedTokenCode(*token, kErrConstantSyntax), *token);
     }
     // Groups, unary operators and arguments nest through here.
-    if (nesting_ >= kMaxNestingDepth) return fail(kOutOfMemory, *token);
+    if (nesting_ >= kMaxNestingDepth) return fail(kErrNestingTooDeep, *token);
     record_.set(token->kind);
     ++nesting_;
     const ErrorCode e = tables_.kinds[kindCode(token->kind)](*this, ctx, *token, result);

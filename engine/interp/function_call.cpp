@@ -67,6 +67,7 @@ ErrorCode runCall(Engine& engine, Context& ctx, const Token& token, FunctionEntr
     // nest no deeper than kMaxCallDepth. Named constants and labelled variables
     // of the caller are visible in the function.
     Context child(ctx.modes);
+    child.shareMemoryAccount(ctx);
     const LentLabelList lent(engine.shared(), child.variables);
     // One allocation holds every label the scope receives: the caller's, the
     // parameters' and the host symbol's.
@@ -87,11 +88,12 @@ ErrorCode callUserFunction(Engine& engine, Context& ctx, const Token& token, Val
     if (!entry) return engine.fail(kErrConstantSyntax, token);
     CallArguments args;
     if (ErrorCode e = collectArguments(engine, ctx, args)) return e;
-    if (engine.shared().callDepth >= kMaxCallDepth) return engine.fail(kErrUserCall, token);
+    if (!callDepthAllows(engine.shared())) return engine.fail(kErrCallDepth, token);
     const ErrorCode e = runCall(engine, ctx, token, *entry, args, result);
     // The value of a call is no storing target, whatever its arguments were.
     engine.operatorRecord().set(TokenKind::Name);
-    return e == kStatusAborted ? engine.fail(kErrUserCall, token) : e;
+    if (e != kStatusAborted || engine.shared().callDepthReached) return e;
+    return engine.fail(kErrUserCall, token);
 }
 
 }  // namespace zentrel

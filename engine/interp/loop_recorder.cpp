@@ -12,6 +12,13 @@ namespace zentrel {
 namespace {
 
 // The control keyword a statement starts with, if any.
+// The statement of the block's `back`-th entry from the end (1 the last), or
+// null when there is none or it is a nested block.
+const ProgramLine* recordedStatement(const RecordedBlock& block, std::size_t back) {
+    if (block.entries.size() < back) return nullptr;
+    return block.entries[block.entries.size() - back].statement.get();
+}
+
 bool leadingControl(const ProgramLine& line, ControlId& id) {
     const Token* first = line.tokens.head();
     if (!first || first->kind != TokenKind::Control) return false;
@@ -90,10 +97,16 @@ ErrorCode LoopRecorder::begin(const ProgramLine& opener) {
     }
     open_ = root_.get();
     if (const Token* keyword = opener.tokens.head()) openerToken_ = *keyword;
+    openerLine_ = opener.lineNumber;
     return record(opener);
 }
 
 ErrorCode LoopRecorder::record(const ProgramLine& line) {
+    // Blank lines inside a loop cost nothing: a run of them is kept as one.
+    if (isBlankStatement(line) &&
+        blankIsRedundant(recordedStatement(*open_, 1), recordedStatement(*open_, 2))) {
+        return kRecordGoOn;
+    }
     ControlId id{};
     if (!leadingControl(line, id)) return goOn(append(line, EntryRole::Plain));
     const BlockType opened = blockOpenedBy(id);

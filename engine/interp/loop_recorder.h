@@ -91,8 +91,10 @@ class LoopRecorder {
     // Appends a copy of the line: kRecordGoOn, kRecordComplete when the outermost
     // block has closed (the replay then starts at the root), or an error.
     [[nodiscard]] ErrorCode record(const ProgramLine& line);
-    // The keyword that started the recording, which recording errors name.
+    // The keyword that started the recording, which recording errors name, and
+    // the line of its statement.
     const Token& openerToken() const { return openerToken_; }
+    std::int32_t openerLine() const { return openerLine_; }
 
     // The next statement of the replay, or null when the root is exhausted.
     ProgramLine* next();
@@ -117,6 +119,7 @@ class LoopRecorder {
     RecordedBlock* active_ = nullptr;  // block being replayed
     EntryRole lastRole_ = EntryRole::Plain;
     Token openerToken_;
+    std::int32_t openerLine_ = 0;
 };
 
 }  // namespace zentrel

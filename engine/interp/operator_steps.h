@@ -4,6 +4,7 @@
 // to the caller: the operator handlers read it from the statement's tokens, a
 // prepared line from its plan; both then behave alike by construction.
 #include <optional>
+#include <type_traits>
 
 #include "engine/frontend/name_tables.h"
 #include "engine/frontend/token.h"
@@ -106,7 +107,9 @@ inline ErrorCode combineWith(Engine& engine, Context& ctx, const Token& op, Oper
 
 // [~] [!] [-] [+] and `,` applied to the operand already in acc.
 void applyUnary(Context& ctx, OperatorId id, Number& acc, bool fractionRepresentation);
-void applyUnary(Context& ctx, OperatorId id, Value& acc, bool fractionRepresentation);
+// On a matrix each negated element is a step of the stop request.
+ErrorCode applyUnary(Context& ctx, OperatorId id, Value& acc, bool fractionRepresentation,
+                     StopRequest& stop);
 
 // `++` or `--` after an operand: the record's target is made now and updated
 // when the statement is done.
@@ -150,8 +153,12 @@ ErrorCode assignmentStep(Engine& engine, Context& ctx, const Token& op, Operator
 template <typename Acc, typename ReadOperand>
 ErrorCode unaryStep(Engine& engine, Context& ctx, OperatorId id, Acc& acc, ReadOperand&& read) {
     if (ErrorCode e = read(acc)) return e;
-    applyUnary(ctx, id, acc, engine.fractionRepresentation());
-    return kSuccess;
+    if constexpr (std::is_same_v<Acc, Value>) {
+        return applyUnary(ctx, id, acc, engine.fractionRepresentation(), engine.shared().stop);
+    } else {
+        applyUnary(ctx, id, acc, engine.fractionRepresentation());
+        return kSuccess;
+    }
 }
 
 }  // namespace zentrel

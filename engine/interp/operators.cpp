@@ -26,7 +26,7 @@ ErrorCode combineArithmetic(Engine& engine, Context& ctx, const Token& op, Arith
         isDivisionByZero(operand, fr)) {
         engine.warn(ctx, kWarnDivisionByZero, op);
     }
-    const ErrorCode e = applyArithmetic(acc, operand, arith, fr);
+    const ErrorCode e = applyArithmetic(acc, operand, arith, fr, engine.shared().stop);
     return e ? engine.fail(e, op) : kSuccess;
 }
 
@@ -199,16 +199,19 @@ void applyUnary(Context& ctx, Op id, Number& acc, bool fr) {
     normalizeToMode(acc, ctx.modes.numberMode);
 }
 
-void applyUnary(Context& ctx, Op id, Value& acc, bool fr) {
+ErrorCode applyUnary(Context& ctx, Op id, Value& acc, bool fr, StopRequest& stop) {
     // [~] and [!] keep only the first element of a matrix.
     if (acc.isScalar() || id == Op::BitNot || id == Op::LogicalNot) {
         acc.shrinkToScalar();
         applyUnary(ctx, id, acc.first(), fr);
-        return;
+        return kSuccess;
     }
-    if (id == Op::Negate) negateElements(acc, fr);
+    if (id == Op::Negate) {
+        if (ErrorCode e = negateElements(acc, fr, stop)) return e;
+    }
     if (id == Op::ListSeparator) markAssignment(ctx, false);
     normalizeToMode(acc, ctx.modes.numberMode);
+    return kSuccess;
 }
 
 ErrorCode postfixUpdate(Engine& engine, Context& ctx, const Token& op, Op id) {

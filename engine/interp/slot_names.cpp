@@ -4,6 +4,8 @@
 #include <new>
 #include <utility>
 
+#include "engine/interp/error_codes.h"
+
 namespace zentrel {
 
 std::vector<SlotLabel>::iterator SlotNames::entry(std::uint8_t slot) {
@@ -71,7 +73,7 @@ int SlotNames::freshSlot() const {
 
 ErrorCode SlotNames::allocate(std::string_view name, int& slot) {
     slot = freshSlot();
-    if (slot < 0) return kOutOfMemory;
+    if (slot < 0) return kErrNoFreeSlot;
     const auto s = static_cast<std::uint8_t>(slot);
     if (ErrorCode e = setLabel(s, name)) return e;
     setState(s, LabelState::Allocated);
@@ -80,7 +82,7 @@ ErrorCode SlotNames::allocate(std::string_view name, int& slot) {
 
 ErrorCode SlotNames::moveNamed(std::uint8_t slot) {
     const int fresh = freshSlot();
-    if (fresh < 0) return kOutOfMemory;
+    if (fresh < 0) return kErrNoFreeSlot;
     const auto to = static_cast<std::uint8_t>(fresh);
     if (ErrorCode e = copyContents(slot, to)) return e;
     auto it = entry(slot);

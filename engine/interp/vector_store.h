@@ -1,19 +1,35 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
 #include "engine/values/error_code.h"
+#include "engine/values/memory_account.h"
 #include "engine/values/number.h"
 
 namespace zentrel {
 
 // One node of an array's vector store: an ordered list of Numbers followed by
 // one spare zero (reads past the end find it, and text kept here ends with it),
-// and an ordered list of child nodes of the same kind.
+// and an ordered list of child nodes of the same kind. The room its lists take
+// counts against its memory account, when it has one; its children share it.
 class VectorNode {
   public:
+    VectorNode() = default;
+    VectorNode(const VectorNode&) = delete;
+    VectorNode& operator=(const VectorNode&) = delete;
+    VectorNode(VectorNode&& other) noexcept;
+    VectorNode& operator=(VectorNode&& other) noexcept;
+    ~VectorNode();
+
+    // The account this node and the children it makes count against.
+    void shareAccount(const std::shared_ptr<MemoryAccount>& account);
+    // Makes this node a copy of `source`, children included; kErrMemoryLimit,
+    // with nothing changed, when the copy would pass the account's limit.
+    [[nodiscard]] ErrorCode assign(const VectorNode& source);
+
     // Elements in the list, the spare zero not counted.
     std::int32_t count() const;
     // Element i, or the spare zero past the end.
@@ -33,8 +49,21 @@ class VectorNode {
     void clear();
 
   private:
+    // Room for `size` entries in the list, counted before it is allocated.
+    template <typename T>
+    [[nodiscard]] ErrorCode makeRoom(std::vector<T>& list, std::size_t size);
+    // Makes the list `size` entries long (fit), or only grows it to that length.
+    template <typename T>
+    [[nodiscard]] ErrorCode sizeList(std::vector<T>& list, std::int64_t size, bool fit);
+    // The bytes the lists of this node and its children take.
+    std::int64_t footprint() const;
+    // Gives the bytes counted for this node's own lists back.
+    void releaseRoom();
+
     std::vector<Number> elements_;  // empty, or the elements and the spare zero
     std::vector<VectorNode> children_;
+    std::shared_ptr<MemoryAccount> account_;
+    std::int64_t counted_ = 0;  // bytes of this node's own lists counted in account_
 };
 
 // How a store through a path treats the lists it passes: element stores only

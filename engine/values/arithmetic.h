@@ -5,6 +5,7 @@
 #include "engine/values/error_code.h"
 #include "engine/values/modes.h"
 #include "engine/values/number.h"
+#include "engine/values/stop_request.h"
 #include "engine/values/value.h"
 
 namespace zentrel {
@@ -34,9 +35,10 @@ void applyScalarArithmetic(Number& target, Number operand, ArithmeticOp op,
 // - Divide: every element of the accumulator divided by the operand's first element.
 // - Remainder: the accumulator shrinks to a scalar; remainder by the first element.
 // Returns kOutOfMemory, with the accumulator unchanged, when a reshaped result cannot
-// be allocated; else kSuccess.
+// be allocated; kErrInterrupted, with the accumulator in some state between, when the
+// stop request ends the work (each element operation is a step); else kSuccess.
 [[nodiscard]] ErrorCode applyArithmetic(Value& accumulator, const Value& operand, ArithmeticOp op,
-                                        bool fractionRepresentation);
+                                        bool fractionRepresentation, StopRequest& stop);
 
 // For / and %: brings a scalar divisor to the current representation (in place, so the
 // division that follows reads it that way) and tells whether it is zero: a fraction of
@@ -46,7 +48,8 @@ bool isDivisionByZero(Value& divisor, bool fractionRepresentation);
 bool isDivisionByZero(Number& divisor, bool fractionRepresentation);
 
 // Every element replaced by its negation in the current representation; shape kept.
-void negateElements(Value& value, bool fractionRepresentation);
+[[nodiscard]] ErrorCode negateElements(Value& value, bool fractionRepresentation,
+                                       StopRequest& stop);
 
 // [++] on one number: a non-negative fraction steps to (numerator + denominator) /
 // denominator through the clamped construction, a negative one subtracts the real -1,

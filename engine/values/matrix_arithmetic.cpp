@@ -9,18 +9,22 @@ namespace zentrel {
 
 namespace {
 
-void applyToEveryElement(Value& accumulator, const Number& operand, ArithmeticOp op,
-                         bool fractionRepresentation) {
+// Each element operation is a step of the stop request's count: a statement
+// on a large matrix ends as soon as a stop is asked for.
+ErrorCode applyToEveryElement(Value& accumulator, const Number& operand, ArithmeticOp op,
+                              bool fractionRepresentation, StopRequest& stop) {
     const Number copy = operand;  // may be an element of the accumulator itself
     for (std::int32_t i = 0; i < accumulator.count(); ++i) {
+        if (stop.chargeWork(1)) return kErrInterrupted;
         applyScalarArithmetic(accumulator.element(i), copy, op, fractionRepresentation);
     }
+    return kSuccess;
 }
 
 // + and -: a scalar operand reduces the accumulator to a scalar; a matrix operand
 // widens it to the common shape, the operand reading as zero outside its own.
 ErrorCode addOrSubtract(Value& accumulator, const Value& operand, ArithmeticOp op,
-                        bool fractionRepresentation) {
+                        bool fractionRepresentation, StopRequest& stop) {
     if (operand.isScalar()) {
         accumulator.shrinkToScalar();
         applyScalarArithmetic(accumulator.first(), operand.first(), op, fractionRepresentation);
@@ -28,9 +32,11 @@ ErrorCode addOrSubtract(Value& accumulator, const Value& operand, ArithmeticOp o
     }
     const std::int32_t rows = std::max(accumulator.rows(), operand.rows());
     const std::int32_t cols = std::max(accumulator.cols(), operand.cols());
+    accumulator.shareAccount(operand.account());
     if (ErrorCode e = accumulator.resize(rows, cols, fractionRepresentation)) return e;
     for (std::int32_t r = 0; r < rows; ++r) {
         for (std::int32_t c = 0; c < cols; ++c) {
+            if (stop.chargeWork(1)) return kErrInterrupted;
             applyScalarArithmetic(accumulator.element(r * cols + c), operand.elementAt(r, c), op,
                                   fractionRepresentation);
         }
@@ -39,13 +45,15 @@ ErrorCode addOrSubtract(Value& accumulator, const Value& operand, ArithmeticOp o
 }
 
 // Scalar accumulator times matrix operand: the result takes the operand's shape.
-ErrorCode scaleOperandMatrix(Value& accumulator, const Value& operand,
-                             bool fractionRepresentation) {
+ErrorCode scaleOperandMatrix(Value& accumulator, const Value& operand, bool fractionRepresentation,
+                             StopRequest& stop) {
     Value product;
+    product.shareAccount(operand.account());
     if (ErrorCode e = product.resize(operand.rows(), operand.cols(), fractionRepresentation)) {
         return e;
     }
     for (std::int32_t i = 0; i < operand.count(); ++i) {
+        if (stop.chargeWork(1)) return kErrInterrupted;
         Number element = accumulator.first();
         applyScalarArithmetic(element, operand.element(i), ArithmeticOp::Multiply,
                               fractionRepresentation);
@@ -57,16 +65,20 @@ ErrorCode scaleOperandMatrix(Value& accumulator, const Value& operand,
 
 // The matrix product. Mismatched inner sizes are padded with zeros rather than
 // refused, so k runs over the larger of the two inner sizes.
-ErrorCode matrixProduct(Value& accumulator, const Value& operand, bool fractionRepresentation) {
+ErrorCode matrixProduct(Value& accumulator, const Value& operand, bool fractionRepresentation,
+                        StopRequest& stop) {
     const std::int32_t rows = accumulator.rows();
     const std::int32_t cols = operand.cols();
     const std::int32_t inner = std::max(accumulator.cols(), operand.rows());
     Value product;
+    product.shareAccount(accumulator.account());
+    product.shareAccount(operand.account());
     if (ErrorCode e = product.resize(rows, cols, fractionRepresentation)) return e;
     for (std::int32_t i = 0; i < rows; ++i) {
         for (std::int32_t j = 0; j < cols; ++j) {
             Number sum = Number::zero(fractionRepresentation);
             for (std::int32_t k = 0; k < inner; ++k) {
+                if (stop.chargeWork(1)) return kErrInterrupted;
                 Number term = accumulator.elementAt(i, k);
                 applyScalarArithmetic(term, operand.elementAt(k, j), ArithmeticOp::Multiply,
                                       fractionRepresentation);
@@ -79,31 +91,31 @@ ErrorCode matrixProduct(Value& accumulator, const Value& operand, bool fractionR
     return kSuccess;
 }
 
-ErrorCode multiply(Value& accumulator, const Value& operand, bool fractionRepresentation) {
+ErrorCode multiply(Value& accumulator, const Value& operand, bool fractionRepresentation,
+                   StopRequest& stop) {
     if (operand.isScalar()) {
-        applyToEveryElement(accumulator, operand.first(), ArithmeticOp::Multiply,
-                            fractionRepresentation);
-        return kSuccess;
+        return applyToEveryElement(accumulator, operand.first(), ArithmeticOp::Multiply,
+                                   fractionRepresentation, stop);
     }
     if (accumulator.isScalar()) {
-        return scaleOperandMatrix(accumulator, operand, fractionRepresentation);
+        return scaleOperandMatrix(accumulator, operand, fractionRepresentation, stop);
     }
-    return matrixProduct(accumulator, operand, fractionRepresentation);
+    return matrixProduct(accumulator, operand, fractionRepresentation, stop);
 }
 
 }  // namespace
 
 ErrorCode applyArithmetic(Value& accumulator, const Value& operand, ArithmeticOp op,
-                          bool fractionRepresentation) {
+                          bool fractionRepresentation, StopRequest& stop) {
     switch (op) {
         case ArithmeticOp::Add:
         case ArithmeticOp::Subtract:
-            return addOrSubtract(accumulator, operand, op, fractionRepresentation);
+            return addOrSubtract(accumulator, operand, op, fractionRepresentation, stop);
         case ArithmeticOp::Multiply:
-            return multiply(accumulator, operand, fractionRepresentation);
+            return multiply(accumulator, operand, fractionRepresentation, stop);
         case ArithmeticOp::Divide:
-            applyToEveryElement(accumulator, operand.first(), op, fractionRepresentation);
-            return kSuccess;
+            return applyToEveryElement(accumulator, operand.first(), op, fractionRepresentation,
+                                       stop);
         case ArithmeticOp::Remainder:
             accumulator.shrinkToScalar();
             applyScalarArithmetic(accumulator.first(), operand.first(), op, fractionRepresentation);
@@ -112,10 +124,12 @@ ErrorCode applyArithmetic(Value& accumulator, const Value& operand, ArithmeticOp
     return kSuccess;
 }
 
-void negateElements(Value& value, bool fractionRepresentation) {
+ErrorCode negateElements(Value& value, bool fractionRepresentation, StopRequest& stop) {
     for (std::int32_t i = 0; i < value.count(); ++i) {
+        if (stop.chargeWork(1)) return kErrInterrupted;
         value.element(i) = value.element(i).negate(fractionRepresentation);
     }
+    return kSuccess;
 }
 
 }  // namespace zentrel

@@ -11,16 +11,44 @@ namespace zentrel {
 
 namespace {
 
-std::unique_ptr<Number[]> allocateZeros(std::int64_t size, bool fractionRepresentation) {
-    std::unique_ptr<Number[]> array(new (std::nothrow) Number[static_cast<std::size_t>(size)]);
-    if (array && fractionRepresentation) {
-        for (std::int64_t i = 0; i < size; ++i)
-            array[i].isFraction = true;
-    }
-    return array;
+std::int64_t storeBytes(std::int64_t size) {
+    return size * static_cast<std::int64_t>(sizeof(Number));
 }
 
 }  // namespace
+
+ErrorCode Value::newStore(std::int64_t size, bool fractionRepresentation,
+                          std::unique_ptr<Number[]>& store) {
+    if (account_ && !account_->reserve(storeBytes(size))) return kErrMemoryLimit;
+    store.reset(new (std::nothrow) Number[static_cast<std::size_t>(size)]);
+    if (!store) {
+        if (account_) account_->release(storeBytes(size));
+        return kOutOfMemory;
+    }
+    if (fractionRepresentation) {
+        for (std::int64_t i = 0; i < size; ++i)
+            store[i].isFraction = true;
+    }
+    return kSuccess;
+}
+
+void Value::releaseStore() {
+    if (heap_ && account_) account_->release(storeBytes(heapCapacity_));
+    heap_.reset();
+    heapCapacity_ = 0;
+}
+
+void Value::adoptStore(std::unique_ptr<Number[]> store, std::int64_t size) {
+    releaseStore();
+    heap_ = std::move(store);
+    heapCapacity_ = static_cast<std::int32_t>(size);
+}
+
+void Value::shareAccount(const std::shared_ptr<MemoryAccount>& account) {
+    if (account_ || !account) return;
+    account_ = account;
+    if (heap_) account_->charge(storeBytes(heapCapacity_));
+}
 
 Value::Value(const Value& other) {
     *this = other;
@@ -37,14 +65,22 @@ Value::Value(Value&& other) noexcept {
     *this = std::move(other);
 }
 
+// The store moves with its account; a store that counted nowhere is counted
+// against this value's account from now on.
 Value& Value::operator=(Value&& other) noexcept {
     if (this == &other) return *this;
+    releaseStore();
     rows_ = other.rows_;
     cols_ = other.cols_;
     count_ = other.count_;
     inline_ = other.inline_;
     heap_ = std::move(other.heap_);
     heapCapacity_ = other.heapCapacity_;
+    if (other.account_) {
+        account_ = std::move(other.account_);
+    } else if (account_ && heap_) {
+        account_->charge(storeBytes(heapCapacity_));
+    }
     other.rows_ = other.cols_ = other.count_ = 1;
     other.heapCapacity_ = 0;
     other.inline_[1] = Number{};
@@ -79,8 +115,8 @@ ErrorCode Value::resize(std::int32_t newRows, std::int32_t newCols, bool fractio
     if (newRows < 1 || newCols < 1) return kSuccess;
     const std::int64_t newCount = std::int64_t{newRows} * newCols;
     if (newCount > kMaxElementCount) return kOutOfMemory;
-    auto array = allocateZeros(newCount + 1, fractionRepresentation);
-    if (!array) return kOutOfMemory;
+    std::unique_ptr<Number[]> array;
+    if (ErrorCode e = newStore(newCount + 1, fractionRepresentation, array)) return e;
     const std::int32_t keepRows = std::min(rows_, newRows);
     const std::int32_t keepCols = std::min(cols_, newCols);
     for (std::int32_t r = 0; r < keepRows; ++r) {
@@ -90,8 +126,7 @@ ErrorCode Value::resize(std::int32_t newRows, std::int32_t newCols, bool fractio
             target.syncRepresentation(fractionRepresentation);
         }
     }
-    heap_ = std::move(array);
-    heapCapacity_ = static_cast<std::int32_t>(newCount + 1);
+    adoptStore(std::move(array), newCount + 1);
     rows_ = newRows;
     cols_ = newCols;
     count_ = static_cast<std::int32_t>(newCount);
@@ -107,10 +142,10 @@ void Value::shrinkToScalar() {
 ErrorCode Value::assignElements(const Value& source) {
     if (this == &source) return kSuccess;
     if (capacity() < source.count_ + 1) {
-        auto array = allocateZeros(std::int64_t{source.count_} + 1, false);
-        if (!array) return kOutOfMemory;
-        heap_ = std::move(array);
-        heapCapacity_ = source.count_ + 1;
+        if (!account_) account_ = source.account_;
+        std::unique_ptr<Number[]> array;
+        if (ErrorCode e = newStore(std::int64_t{source.count_} + 1, false, array)) return e;
+        adoptStore(std::move(array), std::int64_t{source.count_} + 1);
     } else {
         data()[source.count_] = zeroSlot();
     }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "engine/values/error_code.h"
+#include "engine/values/memory_account.h"
 #include "engine/values/modes.h"
 #include "engine/values/number.h"
 
@@ -13,7 +14,9 @@ namespace zentrel {
 // A row-major matrix of Numbers; a plain number is the 1x1 case. One spare zero
 // Number (the zero slot) follows the last element and answers every read outside
 // the matrix. A scalar keeps its element and zero slot inline, so making,
-// copying and assigning scalars never allocates.
+// copying and assigning scalars never allocates. A larger value's store counts
+// against its memory account, when it has one: that of the value it was copied
+// from, or the one it was given (the arrays of a scope give theirs).
 class Value {
   public:
     Value() = default;  // scalar zero
@@ -22,7 +25,12 @@ class Value {
     Value& operator=(const Value& other);
     Value(Value&& other) noexcept;
     Value& operator=(Value&& other) noexcept;
-    ~Value() = default;
+    ~Value() { releaseStore(); }
+
+    // The account the store counts against; a value that has none takes this
+    // one (a store it holds already is counted from now on).
+    const std::shared_ptr<MemoryAccount>& account() const { return account_; }
+    void shareAccount(const std::shared_ptr<MemoryAccount>& account);
 
     std::int32_t rows() const { return rows_; }
     std::int32_t cols() const { return cols_; }
@@ -43,6 +51,7 @@ class Value {
     [[nodiscard]] ErrorCode setElement(std::int32_t r, std::int32_t c, const Number& number,
                                        bool fractionRepresentation);
     // New shape keeping the top-left block; a shape with no element is ignored.
+    // kErrMemoryLimit when the account has no room for the new store.
     [[nodiscard]] ErrorCode resize(std::int32_t newRows, std::int32_t newCols,
                                    bool fractionRepresentation);
     // Keeps the first element as a 1x1 scalar.
@@ -62,6 +71,13 @@ class Value {
 
   private:
     [[nodiscard]] ErrorCode assignElements(const Value& source);
+    // Allocates a store of `size` zero Numbers, counted against the account.
+    [[nodiscard]] ErrorCode newStore(std::int64_t size, bool fractionRepresentation,
+                                     std::unique_ptr<Number[]>& store);
+    // Frees the heap store and gives its bytes back to the account.
+    void releaseStore();
+    // Puts a store made by newStore in place of the current one.
+    void adoptStore(std::unique_ptr<Number[]> store, std::int64_t size);
     Number* data() { return heap_ ? heap_.get() : inline_.data(); }
     const Number* data() const { return heap_ ? heap_.get() : inline_.data(); }
     std::int32_t capacity() const { return heap_ ? heapCapacity_ : 2; }
@@ -72,6 +88,7 @@ class Value {
     std::array<Number, 2> inline_{};
     std::unique_ptr<Number[]> heap_;
     std::int32_t heapCapacity_ = 0;  // Numbers in heap_, zero slot included
+    std::shared_ptr<MemoryAccount> account_;
 };
 
 // Brings a number to the mode: real modes drop the imaginary part, integer

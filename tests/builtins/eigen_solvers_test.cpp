@@ -20,16 +20,35 @@ Value squareMatrix(const std::vector<double>& xs) {
     return v;
 }
 
+// The methods run without a stop request, unless one is given.
+EigenResult jacobi(const Value& a) {
+    StopRequest never;
+    return jacobiEigenvalues(a, never);
+}
+EigenResult householderQr(const Value& a) {
+    StopRequest never;
+    return householderQrEigenvalues(a, never);
+}
+EigenResult power(const Value& a, std::int64_t wanted) {
+    StopRequest never;
+    return powerEigenvalues(a, wanted, never);
+}
+
 struct Method {
     std::string name;
-    std::function<EigenResult(const Value&)> solve;
+    std::function<EigenResult(const Value&, StopRequest&)> solve;
+    EigenResult operator()(const Value& a) const {
+        StopRequest never;
+        return solve(a, never);
+    }
 };
 
 std::vector<Method> methods() {
     return {
         {"jacobi", jacobiEigenvalues},
         {"eigen", householderQrEigenvalues},
-        {"power", [](const Value& a) { return powerEigenvalues(a, a.rows()); }},
+        {"power",
+         [](const Value& a, StopRequest& stop) { return powerEigenvalues(a, a.rows(), stop); }},
     };
 }
 
@@ -72,7 +91,7 @@ TEST(EigenSolvers, EveryMethodGivesTrueEigenpairsAndTheyAgree) {
         std::vector<double> reference;
         for (const Method& method : methods()) {
             SCOPED_TRACE(method.name + " of order " + std::to_string(a.rows()));
-            const EigenResult r = method.solve(a);
+            const EigenResult r = method(a);
             ASSERT_EQ(r.found, a.rows());
             std::vector<double> descending = r.values;
             std::sort(descending.begin(), descending.end(), std::greater<>());
@@ -115,7 +134,7 @@ TEST(EigenSolvers, SortedMethodsHandleIndefiniteMatrices) {
             norm += x * x;
         const double tolerance = 1e-5 * std::sqrt(norm);
         std::vector<double> reference;
-        for (const auto& solve : {jacobiEigenvalues, householderQrEigenvalues}) {
+        for (const auto& solve : {jacobi, householderQr}) {
             const EigenResult r = solve(a);
             ASSERT_EQ(r.found, a.rows());
             for (std::int32_t i = 0; i + 1 < r.found; ++i)
@@ -132,14 +151,14 @@ TEST(EigenSolvers, SortedMethodsHandleIndefiniteMatrices) {
 
 // The squares of such elements underflow to 0; the shift must not become 0/0.
 TEST(EigenSolvers, QrIterationHandlesTinyElements) {
-    const EigenResult r = householderQrEigenvalues(squareMatrix({1e-200, 1e-200, 1e-200, 1e-200}));
+    const EigenResult r = householderQr(squareMatrix({1e-200, 1e-200, 1e-200, 1e-200}));
     ASSERT_EQ(r.found, 2);
     EXPECT_NEAR(r.values[0], 2e-200, 1e-205);
     EXPECT_NEAR(r.values[1], 0.0, 1e-205);
 }
 
 TEST(EigenSolvers, JacobiOfTheTwoByTwoExample) {
-    const EigenResult r = jacobiEigenvalues(squareMatrix({2, 1, 1, 2}));
+    const EigenResult r = jacobi(squareMatrix({2, 1, 1, 2}));
     ASSERT_EQ(r.found, 2);
     EXPECT_NEAR(r.values[0], 3, 1e-12);
     EXPECT_NEAR(r.values[1], 1, 1e-12);
@@ -155,7 +174,7 @@ TEST(EigenSolvers, NonSquareMatricesSetTheWarningAndFindNothing) {
     ASSERT_EQ(a.resize(2, 3, false), kSuccess);
     for (const Method& method : methods()) {
         SCOPED_TRACE(method.name);
-        const EigenResult r = method.solve(a);
+        const EigenResult r = method(a);
         EXPECT_TRUE(r.matrixWarning);
         EXPECT_EQ(r.found, 0);
         EXPECT_TRUE(r.values.empty());
@@ -167,7 +186,7 @@ TEST(EigenSolvers, ZeroMatrixHasOnlyZeroEigenvalues) {
     const Value a = squareMatrix({0, 0, 0, 0, 0, 0, 0, 0, 0});
     for (const Method& method : methods()) {
         SCOPED_TRACE(method.name);
-        const EigenResult r = method.solve(a);
+        const EigenResult r = method(a);
         ASSERT_EQ(r.found, 3);
         for (double v : r.values)
             EXPECT_EQ(v, 0.0);
@@ -178,11 +197,11 @@ TEST(EigenSolvers, ZeroMatrixHasOnlyZeroEigenvalues) {
 
 TEST(EigenSolvers, PowerComputesAtMostTheOrder) {
     const Value a = squareMatrix({4, 1, 2, 1, 3, 0, 2, 0, 5});
-    EXPECT_EQ(powerEigenvalues(a, 10).found, 3);
-    EXPECT_EQ(powerEigenvalues(a, 0).found, 0);
-    EXPECT_EQ(powerEigenvalues(a, -4).found, 0);
+    EXPECT_EQ(power(a, 10).found, 3);
+    EXPECT_EQ(power(a, 0).found, 0);
+    EXPECT_EQ(power(a, -4).found, 0);
 
-    const EigenResult one = powerEigenvalues(a, 1);
+    const EigenResult one = power(a, 1);
     ASSERT_EQ(one.found, 1);
     ASSERT_EQ(one.vectors.size(), 9u);
     for (std::size_t i = 3; i < 9; ++i)
@@ -193,7 +212,7 @@ TEST(EigenSolvers, PowerComputesAtMostTheOrder) {
 // them and never settles, so the count stops at the first of them while the largest
 // one, 3, is found.
 TEST(EigenSolvers, PowerRecordsTheFirstEigenvalueThatDoesNotConverge) {
-    const EigenResult r = powerEigenvalues(squareMatrix({3, 0, 0, 0, 1, 0, 0, 0, -1}), 3);
+    const EigenResult r = power(squareMatrix({3, 0, 0, 0, 1, 0, 0, 0, -1}), 3);
     EXPECT_EQ(r.found, 1);
     ASSERT_EQ(r.values.size(), 1u);
     EXPECT_NEAR(r.values[0], 3, 1e-6);
@@ -202,11 +221,32 @@ TEST(EigenSolvers, PowerRecordsTheFirstEigenvalueThatDoesNotConverge) {
 
 TEST(EigenSolvers, PowerFindsANegativeDominantEigenvalue) {
     const Value a = squareMatrix({-5, 1, 1, 2});
-    const EigenResult r = powerEigenvalues(a, 2);
+    const EigenResult r = power(a, 2);
     ASSERT_EQ(r.found, 2);
     EXPECT_LT(r.values[0], 0);
     for (std::int32_t i = 0; i < 2; ++i)
         expectEigenpair(a, r, i, 1e-4);
+}
+
+// A stop ends every method, whether asked for before it starts or once a few steps
+// of its work are spent, and it then finds nothing.
+TEST(EigenSolvers, AStopEndsEveryMethod) {
+    const Value a = squareMatrix(denseSymmetric(12));
+    for (const Method& method : methods()) {
+        for (const std::int64_t budget : {0, 1, 50, 500}) {
+            SCOPED_TRACE(method.name + " after " + std::to_string(budget) + " steps");
+            StopRequest stop;
+            if (budget == 0) {
+                stop.request();
+            } else {
+                stop.setStepBudget(budget);
+            }
+            const EigenResult r = method.solve(a, stop);
+            EXPECT_EQ(r.status, kErrInterrupted);
+            EXPECT_EQ(r.found, 0);
+            EXPECT_TRUE(r.values.empty());
+        }
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <vector>
 
 #include "engine/values/arithmetic.h"
@@ -16,13 +17,13 @@ class MatrixAlgorithms : public ModeFixture {
   protected:
     Value product(const Value& a, const Value& b) {
         Value p = a;
-        EXPECT_EQ(applyArithmetic(p, b, ArithmeticOp::Multiply, fr()), kSuccess);
+        EXPECT_EQ(applyArithmetic(p, b, ArithmeticOp::Multiply, fr(), noStop()), kSuccess);
         return p;
     }
 
     Number det(const Value& a, bool expectWarning = false) {
         Number d;
-        const MatrixOutcome outcome = determinant(a, fr(), d);
+        const MatrixOutcome outcome = determinant(a, fr(), noStop(), d);
         EXPECT_EQ(outcome.status, kSuccess);
         EXPECT_EQ(outcome.matrixWarning, expectWarning);
         return d;
@@ -30,7 +31,7 @@ class MatrixAlgorithms : public ModeFixture {
 
     Value inv(const Value& a, bool expectWarning = false) {
         Value result;
-        const MatrixOutcome outcome = inverse(a, fr(), result);
+        const MatrixOutcome outcome = inverse(a, fr(), noStop(), result);
         EXPECT_EQ(outcome.status, kSuccess);
         EXPECT_EQ(outcome.matrixWarning, expectWarning);
         return result;
@@ -154,14 +155,42 @@ TEST_F(MatrixAlgorithms, InverseThatStopsGivesScalarZeroWithTheWarning) {
 TEST_F(MatrixAlgorithms, TransposeExchangesRowsAndColumns) {
     const Value a = matrix(2, 3, {1, 2, 3, 4, 5, 6});
     Value t;
-    ASSERT_EQ(transpose(a, fr(), t), kSuccess);
+    ASSERT_EQ(transpose(a, fr(), noStop(), t), kSuccess);
     expectMatrix(t, 3, 2, {1, 4, 2, 5, 3, 6});
-    ASSERT_EQ(transpose(t, fr(), t), kSuccess);  // in place
+    ASSERT_EQ(transpose(t, fr(), noStop(), t), kSuccess);  // in place
     EXPECT_TRUE(valuesEqual(t, a, fr()));
 
     Value scalar(real(5));
-    ASSERT_EQ(transpose(scalar, fr(), scalar), kSuccess);
+    ASSERT_EQ(transpose(scalar, fr(), noStop(), scalar), kSuccess);
     expectMatrix(scalar, 1, 1, {5});
+}
+
+// Every routine whose work grows faster than its input ends on a stop: asked for before
+// it starts, or once a step budget smaller than its work is spent.
+TEST_F(MatrixAlgorithms, AStopEndsTheRoutinesThatGrowFasterThanTheirInput) {
+    Value a;
+    ASSERT_EQ(a.resize(30, 30, fr()), kSuccess);
+    for (std::int32_t i = 0; i < a.count(); ++i)
+        a.element(i) = real((i * 7919) % 31 + (i % 31 == i / 30 ? 100 : 0));
+    for (const std::int64_t budget : {0, 1, 200}) {
+        SCOPED_TRACE(budget);
+        const auto stopAfterBudget = [budget] {
+            auto stop = std::make_unique<StopRequest>();
+            if (budget == 0) {
+                stop->request();
+            } else {
+                stop->setStepBudget(budget);
+            }
+            return stop;
+        };
+        Number d;
+        EXPECT_EQ(determinant(a, fr(), *stopAfterBudget(), d).status, kErrInterrupted);
+        Value inverted;
+        EXPECT_EQ(inverse(a, fr(), *stopAfterBudget(), inverted).status, kErrInterrupted);
+        Value product = a;
+        EXPECT_EQ(applyArithmetic(product, a, ArithmeticOp::Multiply, fr(), *stopAfterBudget()),
+                  kErrInterrupted);
+    }
 }
 
 }  // namespace

@@ -24,6 +24,11 @@ expect "budget: status" 1 "$status"
 expect "budget: big enough" "100" "$("$cli" --max-steps 1000 -e '@i = 0; while @i [<] 100; @i++; endwhile; @i')"
 "$cli" --max-steps 0 -e 1 >/dev/null 2>&1
 expect "budget: zero is refused" 2 $?
+for size in 0 1Q -5M ''; do
+    "$cli" --max-memory "$size" -e 1 >/dev/null 2>&1
+    expect "memory limit: $size is refused" 2 $?
+done
+expect "memory limit: a size with a unit" "2" "$("$cli" --max-memory 64M -e '1 + 1')"
 
 printf '@i = 0\nwhile 1; @i++; endwhile\n@i = 1\n' >"$work/loop.zen"
 timeout --preserve-status -s INT 1 "$cli" "$work/loop.zen" >"$work/out" 2>"$work/err"

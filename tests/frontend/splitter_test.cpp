@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/frontend/program.h"
@@ -61,7 +62,7 @@ TEST(Program, AddSourceNumbersEveryStatementOfOneText) {
     ASSERT_EQ(program.addSource(modes.view(), "@a = 1; @b = 2 # set up", false), kSuccess);
     ASSERT_EQ(program.addSource(modes.view(), ";", false), kSuccess);
     EXPECT_EQ(program.lineCounter(), 12);
-    ASSERT_EQ(program.lineCount(), 4u);
+    ASSERT_EQ(program.lineCount(), 3u);  // the two blank statements of ";" kept as one
 
     const ProgramLine* line = program.head();
     EXPECT_EQ(test::listLine(line->tokens), "@a = 1");
@@ -74,8 +75,36 @@ TEST(Program, AddSourceNumbersEveryStatementOfOneText) {
     line = line->next;
     EXPECT_EQ(line->tokens.count(), 0);
     EXPECT_EQ(line->lineNumber, 11);
-    EXPECT_EQ(line->next, program.tail());
+    EXPECT_EQ(line, program.tail());
     EXPECT_EQ(program.tail()->next, nullptr);
+}
+
+// A run of blank statements is kept as one (it does nothing however long it is),
+// except that the two statements after a `for`, its condition and its update,
+// stay where they are. A comment makes a statement no longer blank.
+TEST(Program, KeepsARunOfBlankStatementsAsOne) {
+    const std::pair<const char*, std::size_t> cases[] = {
+        {";;;;", 1},
+        {"1;;;;2", 3},
+        {";;;1;", 3},
+        {"1; ;\t; ;", 2},
+        {"; # a\n", 2},
+        {"for @i = 0;;;;; next", 4},
+        {"for @i = 0; 1;;;; next", 4},
+    };
+    for (const auto& [text, lines] : cases) {
+        SCOPED_TRACE(text);
+        test::Modes modes;
+        Program program;
+        ASSERT_EQ(program.addSource(modes.view(), text, false), kSuccess);
+        EXPECT_EQ(program.lineCount(), lines);
+    }
+    test::Modes modes;
+    Program program;
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_EQ(program.addSource(modes.view(), "", false), kSuccess);
+    EXPECT_EQ(program.lineCount(), 1u);
+    EXPECT_EQ(program.lineCounter(), 1000);
 }
 
 TEST(Program, CurrentWalksTheLinesAndPicksUpNewOnes) {

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "engine/interp/error_codes.h"
 #include "engine/interp/function_table.h"
+#include "engine/interp/open_constructs.h"
 #include "tests/interp/recording_host.h"
 
 namespace zentrel {
@@ -184,6 +186,83 @@ TEST(FunctionTable, CapacityZeroRefusesAndNamesAreExact) {
     unlimited.remove(unlimited.find("f1"));
     EXPECT_EQ(unlimited.find("f1"), nullptr);
     EXPECT_EQ(unlimited.size(), 99u);
+}
+
+}  // namespace
+}  // namespace zentrel
+
+namespace zentrel {
+namespace {
+
+struct LeftOpen {
+    const char* lines;   // input lines separated by '\n'
+    const char* opener;  // the listing the report names
+};
+
+void PrintTo(const LeftOpen& c, std::ostream* os) {
+    *os << c.lines;
+}
+
+std::vector<std::string> linesOf(std::string_view text) {
+    std::vector<std::string> lines;
+    for (std::size_t end; (end = text.find('\n')) != std::string_view::npos;
+         text.remove_prefix(end + 1)) {
+        lines.emplace_back(text.substr(0, end));
+    }
+    lines.emplace_back(text);
+    return lines;
+}
+
+class ConstructsLeftOpen : public testing::TestWithParam<LeftOpen> {};
+
+// Line by line, as at the prompt, a construct stays open from one run to the next;
+// where the input ends it is found (naming what opened it) and then dropped, so
+// that the statements of a later input run again.
+TEST_P(ConstructsLeftOpen, AreFoundAtTheEndOfTheInputAndDropped) {
+    RecordingHost host;
+    for (const std::string& line : linesOf(GetParam().lines))
+        host.run(line);
+    const auto open = findOpenConstruct(host.engine, 0);
+    ASSERT_TRUE(open.has_value());
+    EXPECT_EQ(listToken(host.ctx, host.engine.modes(host.ctx), open->opener), GetParam().opener);
+    abandonOpenConstructs(host.engine);
+    EXPECT_FALSE(findOpenConstruct(host.engine, 0).has_value());
+    EXPECT_EQ(host.answerOf("1 + 1"), "2");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, ConstructsLeftOpen,
+    testing::Values(LeftOpen{"@x = 1\nwhile @x\n@x = 2\nendwhlie", "while"},
+                    LeftOpen{"for @i = 0; @i [<] 3; @i++", "for"}, LeftOpen{"do\n1", "do"},
+                    LeftOpen{"if 0\n1\n2", "if"}, LeftOpen{"if 1\n2", "if"},
+                    LeftOpen{"switch 1\ncase 1", "switch"}, LeftOpen{"func f n\nreturn 1", "func"},
+                    LeftOpen{"if 1; while 1; 3", "while"}, LeftOpen{"@@a { 1 2\n3", "{"}));
+
+TEST(ConstructsLeftOpen, ClosedConstructsAreNotFound) {
+    RecordingHost host;
+    for (const char* line : {"if 1", "while 0", "endwhile", "endif", "@@a { 1", "2 }"})
+        host.run(line);
+    EXPECT_FALSE(findOpenConstruct(host.engine, 0).has_value());
+}
+
+// A called body that ends with a construct open has taken its last statements into
+// it: the body reports the construct, and the call fails. A `return` inside an if
+// is no such case.
+TEST(ConstructsLeftOpen, InACalledBodyFailTheCall) {
+    RecordingHost host;
+    host.run("func f n; while @0; @0 = 0; endfunc");
+    host.run("f 1");
+    EXPECT_EQ(host.shownCodes(), (Codes{kErrUnclosedBlock, kErrUserCall}));
+    const auto report = std::find_if(host.reports.begin(), host.reports.end(),
+                                     [](const auto& r) { return r.code == kErrUnclosedBlock; });
+    ASSERT_NE(report, host.reports.end());
+    EXPECT_EQ(report->tokenText, "while");
+    EXPECT_EQ(report->fileName, "f");
+    host.reports.clear();
+    host.run("func g n; if @0; return 5; endif; return 6; endfunc");
+    EXPECT_EQ(host.answerOf("g 1"), "5");
+    EXPECT_EQ(host.answerOf("g 0"), "6");
+    EXPECT_TRUE(host.shownCodes().empty());
 }
 
 }  // namespace

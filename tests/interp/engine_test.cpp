@@ -102,12 +102,12 @@ TEST(EngineRun, DeepNestingIsRefusedNotACrash) {
     RecordingHost host;
     const int depth = 20000;
     host.run(std::string(depth, '(') + "1" + std::string(depth, ')'));
-    EXPECT_EQ(host.shownCodes(), Codes{kOutOfMemory});
+    EXPECT_EQ(host.shownCodes(), Codes{kErrNestingTooDeep});
     std::string unary;
     for (int i = 0; i < depth; ++i)
         unary += "[-] ";
     host.run(unary + "1");
-    EXPECT_EQ(host.shownCodes(), (Codes{kOutOfMemory, kOutOfMemory}));
+    EXPECT_EQ(host.shownCodes(), (Codes{kErrNestingTooDeep, kErrNestingTooDeep}));
     EXPECT_EQ(host.answerOf("((((1))))"), "1");  // the engine stays usable
     const std::size_t half = kMaxNestingDepth / 2;
     std::string shallow = std::string(half, '(') + "2" + std::string(half, ')');

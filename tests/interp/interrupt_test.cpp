@@ -87,7 +87,11 @@ void PrintTo(const BudgetCase& c, std::ostream* os) {
 
 class StepBudget : public testing::TestWithParam<BudgetCase> {};
 
-// Every statement counts: replayed loop passes, skipped branches and called bodies.
+constexpr const char* kFourByFour =
+    "@@a {{1 2 3 4}{5 6 7 8}{9 10 11 12}{13 14 15 16}}; @@b = @@a * @@a";
+
+// Every statement counts: replayed loop passes, skipped branches and called bodies;
+// and so does the work of a statement on matrices, element by element.
 TEST_P(StepBudget, StopsAfterThatManyStatements) {
     RecordingHost host;
     host.run("func twice n; return @0 * 2; endfunc");
@@ -96,17 +100,18 @@ TEST_P(StepBudget, StopsAfterThatManyStatements) {
     EXPECT_EQ(host.shownCodes(), GetParam().stopped ? Codes{kErrInterrupted} : Codes{});
 }
 
-INSTANTIATE_TEST_SUITE_P(Runs, StepBudget,
-                         testing::Values(BudgetCase{"1; 2; 3", 3, false},
-                                         BudgetCase{"1; 2; 3; 4", 3, true},
-                                         BudgetCase{"while 1; endwhile", 1000, true},
-                                         BudgetCase{"do; until 1", 1000, true},
-                                         BudgetCase{"for @i = 0; 1; @i++; next", 1000, true},
-                                         BudgetCase{"if 0; 1; 2; endif", 3, true},
-                                         BudgetCase{"if 0; 1; endif", 3, false},
-                                         BudgetCase{"twice 2", 2, false},
-                                         BudgetCase{"twice 2; 1", 2, true},
-                                         BudgetCase{"while 1; twice 1; endwhile", 100, true}));
+INSTANTIATE_TEST_SUITE_P(
+    Runs, StepBudget,
+    testing::Values(BudgetCase{"1; 2; 3", 3, false}, BudgetCase{"1; 2; 3; 4", 3, true},
+                    BudgetCase{"while 1; endwhile", 1000, true},
+                    BudgetCase{"do; until 1", 1000, true},
+                    BudgetCase{"for @i = 0; 1; @i++; next", 1000, true},
+                    BudgetCase{"if 0; 1; 2; endif", 3, true},
+                    BudgetCase{"if 0; 1; endif", 3, false}, BudgetCase{"twice 2", 2, false},
+                    BudgetCase{"twice 2; 1", 2, true},
+                    BudgetCase{"while 1; twice 1; endwhile", 100, true},
+                    // 2 statements, 16 elements, 64 multiply-adds.
+                    BudgetCase{kFourByFour, 82, false}, BudgetCase{kFourByFour, 81, true}));
 
 TEST(StepBudgetRefill, EachTopLevelRunStartsWithTheWholeBudget) {
     RecordingHost host;

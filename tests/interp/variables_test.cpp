@@ -124,11 +124,12 @@ TEST(Variables, FreshSlotsRunOutAfterSlotOne) {
     EXPECT_EQ(host.ctx.variables.find("v1"), 255);
     EXPECT_EQ(host.ctx.variables.find("v255"), 1);
     host.run(":var one_more");
-    EXPECT_EQ(host.shownCodes(), Codes{kOutOfMemory});
+    EXPECT_EQ(host.shownCodes(), Codes{kErrNoFreeSlot});
+    EXPECT_EQ(host.reports.back().tokenText, "one_more");
     EXPECT_EQ(host.ctx.variables.find("one_more"), -1);
     // Writing a named slot through its letter needs a fresh slot for the name.
     host.run("@a = 1");
-    EXPECT_EQ(host.shownCodes(), (Codes{kOutOfMemory, kOutOfMemory}));
+    EXPECT_EQ(host.shownCodes(), (Codes{kErrNoFreeSlot, kErrNoFreeSlot}));
     host.run(":undef v2; @a = 1");
     EXPECT_EQ(host.ctx.variables.find("v159"), 254);  // v159 had slot 97, the letter a
     EXPECT_EQ(host.answerOf("@a"), "1");

@@ -3,7 +3,8 @@
 # standard output and standard error must equal NAME.out and NAME.err (a missing
 # file means the stream must be empty). NAME.in, if present, is the standard
 # input; NAME.args, if present, holds start options (ARGS, split at blanks; paths
-# in it are relative to this folder). --no-default-path comes first.
+# in it are relative to this folder; --no-default-path comes first); NAME.status,
+# if present, the exit status.
 set -u
 cli=$1
 name=$2
@@ -30,6 +31,10 @@ if [ $status -gt 2 ]; then
 fi
 
 failed=0
+if [ -f "$name.status" ] && [ "$status" != "$(cat "$name.status")" ]; then
+    echo "exit status $status, expected $(cat "$name.status")"
+    failed=1
+fi
 for stream in out err; do
     expected="$name.$stream"
     actual=$actual_out

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "engine/values/number.h"
+#include "engine/values/stop_request.h"
 #include "engine/values/value.h"
 #include "tests/values/mode_setup.h"
 
@@ -18,6 +19,8 @@ class ModeFixture : public ::testing::Test {
     void setMode(NumberMode mode) { applyNumberMode(setup_.context, setup_.engine, mode); }
     ModeView modes() const { return setup_.view(); }
     bool fr() const { return setup_.engine.fractionRepresentation; }
+    // A stop request that never stops: routines that may run long take one.
+    StopRequest& noStop() { return noStop_; }
 
     static Number real(double x) { return Number::fromComplex({x, 0.0}); }
     static Number complex(double re, double im) { return Number::fromComplex({re, im}); }
@@ -49,6 +52,7 @@ class ModeFixture : public ::testing::Test {
 
   private:
     ModeSetup setup_{NumberMode::GFloat};
+    StopRequest noStop_;
 };
 
 }  // namespace zentrel
