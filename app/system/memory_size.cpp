@@ -34,8 +34,9 @@ std::optional<std::int64_t> parseMemorySize(std::string_view text) {
     std::size_t digits = 0;
     std::int64_t size = 0;
     for (; digits < text.size() && text[digits] >= '0' && text[digits] <= '9'; ++digits) {
-        size = size * 10 + (text[digits] - '0');
-        if (size > kLargestSize) return std::nullopt;
+        const int digit = text[digits] - '0';
+        if (size > (kLargestSize - digit) / 10) return std::nullopt;
+        size = size * 10 + digit;
     }
     if (digits == 0) return std::nullopt;
     std::string_view unit = text.substr(digits);

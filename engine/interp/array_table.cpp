@@ -26,23 +26,28 @@ ArrayStore* ArrayTable::store(std::uint8_t slot) {
     if (!s) {
         s.reset(new (std::nothrow) ArrayStore);
         if (s) {
-            s->matrix.shareAccount(account_);
-            s->vector.shareAccount(account_);
+            s->matrix.shareAccount(account());
+            s->vector.shareAccount(account());
         }
     }
     return s.get();
 }
 
+// The answer takes the account of the values assigned to it.
 void ArrayTable::shareAccount(const std::shared_ptr<MemoryAccount>& account) {
     if (account_ || !account) return;
-    account_ = account;
-    answer_.shareAccount(account);
+    account_ = &account;
     if (!stores_) return;
     for (const std::unique_ptr<ArrayStore>& s : *stores_) {
         if (!s) continue;
         s->matrix.shareAccount(account);
         s->vector.shareAccount(account);
     }
+}
+
+const std::shared_ptr<MemoryAccount>& ArrayTable::noAccount() {
+    static const std::shared_ptr<MemoryAccount> none;
+    return none;
 }
 
 Value* ArrayTable::writableMatrix(std::uint8_t slot) {

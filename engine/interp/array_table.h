@@ -29,9 +29,16 @@ class ArrayTable final : public SlotNames {
     const Value& answer() const { return answer_; }
 
     // The memory account every store of the table counts against, those made
-    // already and those made later.
+    // already and those made later. The pointer is kept, not the account: it
+    // must outlive the table's writes (the engine's for the top-level scope, the
+    // caller's for a called one), so that making a call scope costs nothing.
     void shareAccount(const std::shared_ptr<MemoryAccount>& account);
-    const std::shared_ptr<MemoryAccount>& account() const { return account_; }
+    // The caller's account for a fresh call scope (which has no store yet):
+    // only a pointer is copied, as every call makes a scope.
+    void borrowAccount(const ArrayTable& caller) { account_ = caller.account_; }
+    const std::shared_ptr<MemoryAccount>& account() const {
+        return account_ ? *account_ : noAccount();
+    }
 
     // A scalar zero, or an empty node, for a slot never written.
     const Value& matrix(std::uint8_t slot) const;
@@ -41,6 +48,7 @@ class ArrayTable final : public SlotNames {
     VectorNode* writableVector(std::uint8_t slot);
 
   private:
+    static const std::shared_ptr<MemoryAccount>& noAccount();
     ArrayStore* store(std::uint8_t slot);
     const ArrayStore* storeOrNull(std::uint8_t slot) const {
         return stores_ ? (*stores_)[slot].get() : nullptr;
@@ -48,7 +56,7 @@ class ArrayTable final : public SlotNames {
     ErrorCode copyContents(std::uint8_t from, std::uint8_t to) override;
 
     Value answer_;
-    std::shared_ptr<MemoryAccount> account_;
+    const std::shared_ptr<MemoryAccount>* account_ = nullptr;
     // Slot 0: vector store only.
     std::unique_ptr<std::array<std::unique_ptr<ArrayStore>, kSlotCount>> stores_;
 };

@@ -36,7 +36,7 @@ class Context final : public LabelSource {
 
     // The memory account the scope's arrays count against: the engine's for the
     // top-level scope, the caller's for a called one.
-    void shareMemoryAccount(const Context& caller) { arrays.shareAccount(caller.arrays.account()); }
+    void shareMemoryAccount(const Context& caller) { arrays.borrowAccount(caller.arrays); }
 
     ContextModes modes;
     bool returnValueAllowed = true;  // `return` may deliver a value

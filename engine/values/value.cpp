@@ -69,7 +69,7 @@ Value::Value(Value&& other) noexcept {
 // against this value's account from now on.
 Value& Value::operator=(Value&& other) noexcept {
     if (this == &other) return *this;
-    releaseStore();
+    if (heap_) releaseStore();
     rows_ = other.rows_;
     cols_ = other.cols_;
     count_ = other.count_;

@@ -25,7 +25,9 @@ class Value {
     Value& operator=(const Value& other);
     Value(Value&& other) noexcept;
     Value& operator=(Value&& other) noexcept;
-    ~Value() { releaseStore(); }
+    ~Value() {
+        if (heap_) releaseStore();
+    }
 
     // The account the store counts against; a value that has none takes this
     // one (a store it holds already is counted from now on).

@@ -150,7 +150,10 @@ INSTANTIATE_TEST_SUITE_P(
         Script{"loops", "", "@i = 0; while @i [<] 3; @i++; if @i == 2; continue; endif; endwhile"},
         Script{"calls", "func f a b; return a * b; endfunc", "@r = f 2 3; f @r 2"},
         Script{"definitions", "", ":label speed @v; speed = 3; func g; return 1; endfunc; g"},
-        Script{"errors", "", "3 +; nosuch"}),
+        Script{"errors", "", "3 +; nosuch"},
+        Script{"literals and array arguments", "func n a[]; return row @@0; endfunc",
+               "@@a {{1 2}{3 4}{5 6}}; @@v {1 {2 3} 4}; n @@a; @@b = @@a * @@a; :sprint @@t 1 @@a"},
+        Script{"blank statements in blocks", "", "if 1; while 0; ;;; endwhile; ;;; 1; endif"}),
     [](const testing::TestParamInfo<Script>& info) {
         std::string name = info.param.name;
         for (char& c : name)
