@@ -14,6 +14,7 @@
 namespace {
 
 constexpr std::int64_t kStepBudget = 5000;
+constexpr std::int64_t kMemoryLimit = std::int64_t{256} << 20;
 
 // A folder of this process's own, made once, holding the one function file.
 const std::string& functionFolder() {
@@ -26,10 +27,12 @@ const std::string& functionFolder() {
 
 void callOnce(std::int32_t cacheCapacity) {
     zentrel::FuzzHost host(zentrel::nullSink());
-    host.interpreter().seedRandom(1);
-    host.interpreter().setStepBudget(kStepBudget);
+    zentrel::Interpreter& interpreter = host.interpreter();
+    interpreter.seedRandom(1);
+    interpreter.setStepBudget(kStepBudget);
+    interpreter.setMemoryLimit(kMemoryLimit);
     host.setSearchPath({functionFolder()});
-    host.interpreter().setCacheSize(cacheCapacity);
+    interpreter.setCacheSize(cacheCapacity);
     host.runLine("!fz 1 @a @@b [\"text]", "fuzz", 1);
     host.runLine("!fz", "fuzz", 2);
     host.listFunctions();
@@ -43,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::ofstream file(path, std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
-    callOnce(-1);
+    callOnce(-1);  // no limit
     callOnce(0);
     return 0;
 }
