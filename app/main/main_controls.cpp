@@ -60,7 +60,7 @@ constexpr auto kControls = std::to_array<ControlRow>({
     {C::SecondValueEdit, K::ReadOnlyEdit, {86, 147, 76, 12}, "", "secondValueEdit", 0, true},
     {C::ShowTableButton, K::ImageButton, {182, 127, 14, 14}, "", "showTableButton", 9002, true},
     {C::RegisterButton, K::ImageButton, {164, 137, 14, 14}, "", "registerButton", 9003, true},
-    {C::SettingsButton, K::ImageButton, {182, 145, 14, 14}, "", "settingsButton", 9001, false},
+    {C::SettingsButton, K::ImageButton, {182, 145, 14, 14}, "", "settingsButton", 9001, true},
     {C::HistoryList, K::HiddenList, {172, 149, 8, 8}, "", "historyList", 0, true},
     {C::UpperSeparator, K::Separator, {0, 160, 196, 1}, "", "upperSeparator", 0, true},
     {C::FirstExpressionLabel, K::Label, {1, 164, 8, 8}, "y=", "firstExpressionLabel", 0, true},

@@ -112,9 +112,8 @@ struct DialogRect {
 };
 
 // One control of the main window: where it sits, what it shows, the name tools
-// and tests find it by, the string of its tip, and whether it works yet (the
-// graph tools, the table and the settings buttons get their behaviour in
-// later versions and are disabled until then).
+// and tests find it by, the string of its tip, and whether it works yet (a
+// control that gets its behaviour in a later version is disabled until then).
 struct ControlRow {
     ControlId id;
     ControlKind kind;

@@ -101,7 +101,7 @@ void MainWindow::start() {
     view_.setSelection(C::ColourList, settings_.graphColor);
     for (ControlId readout : {C::ArgumentEdit, C::FirstValueEdit, C::SecondValueEdit})
         view_.setText(readout, "");
-    interpreter().setCacheSize(settings_.cacheSize);
+    host_.setFunctionCacheSize(settings_.cacheSize);
     angleUnit_ = settings_.angle;
     view_.setChecked(angleRadio(angleUnit_));
     interpreter().setAngleUnit(angleUnit_);
@@ -365,6 +365,7 @@ void MainWindow::draw() {
     // A chain of functions belongs to the message it came with.
     if (std::exchange(chainShown_, false)) view_.setText(C::HelpLine, "");
     view_.setBusy(true);
+    view_.setEnabled(C::SettingsButton, false);
     const PlotLine::Range range = drawRange();
     const bool resample =
         changed || (mode() != CoordinateMode::Rectangular && range.pitch != lastPitch_);
@@ -390,6 +391,7 @@ void MainWindow::finishDraw(bool changed, PlotLine::Range range) {
     if (drawn_) recordDraw(changed, range);
     if (std::exchange(functionListStale_, false)) fillFunctionList();
     view_.setBusy(false);
+    view_.setEnabled(C::SettingsButton, true);
     view_.focus(focusField_);
 }
 
@@ -462,9 +464,7 @@ void MainWindow::stopDraw() {
 
 void MainWindow::deactivated() {
     if (!settings_.clearCache || shutDown_ || runner_.running()) return;
-    // An empty cache is one of no capacity; the capacity is then set back.
-    interpreter().setCacheSize(0);
-    interpreter().setCacheSize(settings_.cacheSize);
+    host_.clearFunctionCache();
 }
 
 }  // namespace zentrel
@@ -517,7 +517,7 @@ void MainWindow::relabelFunctionButtons() {
 // when it has one.
 void MainWindow::fillFunctionList() {
     std::vector<std::string> entries;
-    for (const FunctionListing& listing : interpreter().listFunctions()) {
+    for (const FunctionListing& listing : host_.listFunctions()) {
         entries.push_back(listing.description.empty() ? listing.name
                                                       : listing.name + " - " + listing.description);
     }
@@ -546,7 +546,7 @@ void MainWindow::pointAt(ControlId control) {
 std::string MainWindow::describeExternal(std::string_view name) {
     if (drawing()) return {};
     std::string text;
-    for (const std::string& line : interpreter().describeFunction(name)) {
+    for (const std::string& line : host_.describeFunction(name)) {
         if (!text.empty()) text += '\n';
         text += line;
     }

@@ -17,6 +17,7 @@
 #include "app/main/window_host.h"
 #include "app/settings/history_file.h"
 #include "app/settings/settings.h"
+#include "app/settings/settings_sheet.h"
 #include "app/table/table_window.h"
 #include "graphics/graph_canvas.h"
 
@@ -39,7 +40,7 @@ struct MainWindowSetup {
 // bitmap, the interpreter's host, the history, and what each control does.
 // Every call comes from the window's thread; draws run through the runner,
 // and while one runs nothing else touches the interpreter or the canvas.
-class MainWindow : private GraphToolsHost, public TablePointSource {
+class MainWindow : private GraphToolsHost, private SettingsSheetHost, public TablePointSource {
   public:
     // Longest expression text a field holds.
     static constexpr std::size_t kExpressionLength = 256;
@@ -96,6 +97,12 @@ class MainWindow : private GraphToolsHost, public TablePointSource {
     // The window settings dialog on the current view, and its OK.
     std::unique_ptr<WindowDialog> windowDialog(WindowDialogView& view) const;
     void applyWindowDialog(const WindowDialogResult& result);
+    // The settings sheet on the window's settings, and its OK: the function
+    // buttons, the help line, the grid, the function folders and the history
+    // file follow what it stored. The button that opens it rests while a draw
+    // runs, whose work the settings change.
+    std::unique_ptr<SettingsSheet> settingsSheet(SettingsSheetView& view);
+    void acceptSettingsSheet(SettingsSheet& sheet);
 
     // The table window's questions to the main window.
     TableExpressions tableExpressions() const override;
@@ -139,6 +146,10 @@ class MainWindow : private GraphToolsHost, public TablePointSource {
     void showBitmap() override;
     bool toolsIdle() const;
     void askSaveAndClearTable();
+    void writeAtOnce(const Settings& settings, ImmediateSetting which) override;
+    bool functionCacheEmpty() const override;
+    void clearFunctionCache() override;
+    void setFunctionCacheSize(std::int32_t size) override;
 
     MainWindowView& view_;
     DrawRunner& runner_;

@@ -20,7 +20,35 @@ void WindowHost::setFunctionPath(std::string_view path) {
 bool WindowHost::functionFolder(std::size_t index, std::string& folder) const {
     if (index >= folders_.size()) return false;
     folder = folders_[index];
+    if (cacheSize_ != 0 && !listing_) cacheMayHoldFunctions_ = true;
     return true;
+}
+
+void WindowHost::setFunctionCacheSize(std::int32_t size) {
+    cacheSize_ = size;
+    interpreter_.setCacheSize(size);
+    if (size == 0) cacheMayHoldFunctions_ = false;
+}
+
+// A cache of no capacity keeps nothing; it then gets its capacity back.
+void WindowHost::clearFunctionCache() {
+    interpreter_.setCacheSize(0);
+    interpreter_.setCacheSize(cacheSize_);
+    cacheMayHoldFunctions_ = false;
+}
+
+std::vector<FunctionListing> WindowHost::listFunctions() {
+    listing_ = true;
+    std::vector<FunctionListing> listings = interpreter_.listFunctions();
+    listing_ = false;
+    return listings;
+}
+
+std::vector<std::string> WindowHost::describeFunction(std::string_view name) {
+    listing_ = true;
+    std::vector<std::string> lines = interpreter_.describeFunction(name);
+    listing_ = false;
+    return lines;
 }
 
 void WindowHost::refresh(EngineCanvas&) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -42,6 +43,15 @@ class WindowHost : public Host {
 
     // The ';'-separated folder list of the `Path` setting.
     void setFunctionPath(std::string_view path);
+    // The cache of compiled external functions: how many it keeps (negative
+    // no limit, 0 none), emptying it, and whether it may hold one.
+    void setFunctionCacheSize(std::int32_t size);
+    void clearFunctionCache();
+    bool functionCacheEmpty() const { return !cacheMayHoldFunctions_; }
+    // The functions of the folders and a function's description, for the
+    // window's list and help line; reading them caches nothing.
+    std::vector<FunctionListing> listFunctions();
+    std::vector<std::string> describeFunction(std::string_view name);
     // Runs on every refresh of the canvas (after each drawn segment of a graph).
     void setRefreshHandler(std::function<void()> handler) { refresh_ = std::move(handler); }
 
@@ -61,6 +71,13 @@ class WindowHost : public Host {
     void noteFunction(std::string_view name);
 
     std::vector<std::string> folders_;
+    std::int32_t cacheSize_ = -1;
+    // A function enters the cache only after its file was searched for, so a
+    // search of the folders outside the window's own listing marks the cache
+    // as possibly holding one, until it is cleared. Searches run on a draw's
+    // thread too.
+    mutable std::atomic<bool> cacheMayHoldFunctions_ = false;
+    bool listing_ = false;  // the window's thread lists, while no draw runs
     std::function<void()> refresh_;
     std::mutex mutex_;
     StatusReports reports_;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetrics>
 
 namespace zentrel {
 
@@ -15,6 +16,13 @@ void useDialogFont(QApplication& application) {
     }
     font.setPointSize(9);
     application.setFont(font);
+}
+
+DialogUnits dialogUnits(const QFont& font) {
+    const QFontMetrics metrics(font);
+    return DialogUnits::fromFont(
+        metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"),
+        metrics.height());
 }
 
 }  // namespace zentrel

@@ -24,7 +24,9 @@
 
 #include "app/main/program_info.h"
 #include "app/qt/button_pictures.h"
+#include "app/qt/dialog_font.h"
 #include "app/qt/picture_combo.h"
+#include "app/qt/settings_dialog.h"
 #include "app/qt/window_dialog.h"
 #include "app/strings/string_table.h"
 
@@ -47,13 +49,6 @@ int utf16Offset(const QString& text, std::size_t offset) {
     const QByteArray bytes = text.toUtf8();
     const auto size = static_cast<qsizetype>(std::min<std::size_t>(offset, bytes.size()));
     return static_cast<int>(QString::fromUtf8(bytes.left(size)).size());
-}
-
-DialogUnits unitsOf(const QFont& font) {
-    const QFontMetrics metrics(font);
-    return DialogUnits::fromFont(
-        metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"),
-        metrics.height());
 }
 
 constexpr bool isInputField(ControlId id) {
@@ -109,7 +104,7 @@ MainDialog::MainDialog(MainWindowSetup setup, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      units_(unitsOf(font())),
+      units_(dialogUnits(font())),
       runner_([this](DrawRunner::Task task) {
           QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
       }) {
@@ -149,15 +144,18 @@ MainDialog::MainDialog(MainWindowSetup setup, QWidget* parent)
     window_->start();
     connectGraphTools();
     watchFunctionFolders();
+    connect(&functionFolders_, &QFileSystemWatcher::directoryChanged, this,
+            [this] { window_->functionFoldersChanged(); });
 }
 
+// The folders of the function list, the old ones dropped.
 void MainDialog::watchFunctionFolders() {
+    const QStringList watched = functionFolders_.directories();
+    if (!watched.isEmpty()) static_cast<void>(functionFolders_.removePaths(watched));
     QStringList folders;
     for (const std::string& folder : window_->watchedFolders())
         folders << QString::fromStdString(folder);
     if (!folders.isEmpty()) static_cast<void>(functionFolders_.addPaths(folders));
-    connect(&functionFolders_, &QFileSystemWatcher::directoryChanged, this,
-            [this] { window_->functionFoldersChanged(); });
 }
 
 MainDialog::~MainDialog() {
@@ -337,6 +335,7 @@ void MainDialog::connectGraphTools() {
         {ControlId::ZoomOut, [this] { window_->zoom(false); }},
         {ControlId::RegisterButton, [this] { window_->registerPoint(); }},
         {ControlId::WindowButton, [this] { openWindowDialog(); }},
+        {ControlId::SettingsButton, [this] { openSettingsSheet(); }},
         {ControlId::ShowTableButton,
          [this] {
              tableWindow_->show();
@@ -376,6 +375,14 @@ void MainDialog::openWindowDialog() {
     WindowSettingsDialog dialog(
         [this](WindowDialogView& view) { return window_->windowDialog(view); }, this);
     if (dialog.exec() == QDialog::Accepted) window_->applyWindowDialog(dialog.logic().accept());
+}
+
+void MainDialog::openSettingsSheet() {
+    SettingsSheetDialog dialog(
+        [this](SettingsSheetView& view) { return window_->settingsSheet(view); }, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    window_->acceptSettingsSheet(dialog.logic());
+    watchFunctionFolders();
 }
 
 // The table window goes with the main window when it is minimised and comes

@@ -68,6 +68,7 @@ class MainDialog final : public QWidget, public MainWindowView {
     void connectGraphTools();
     void placeTableWindow();
     void openWindowDialog();
+    void openSettingsSheet();
     void shutDownWindow();
 
     DialogUnits units_;

@@ -173,6 +173,8 @@ constexpr std::array kStrings = {
     StringRow{10001, "計算式が変更されたため、数表はクリアされます。ファイル保存しますか?"},
     StringRow{10002, "数表をファイル保存しますか?"},
     StringRow{11001, "この計算式は履歴ファイルに記録できません"},
+    StringRow{11002, "設定ファイルに書き込めません"},
+    StringRow{11003, "名前に\";\"を含むフォルダは外部関数パスに追加できません"},
 };
 
 static_assert(std::is_sorted(kStrings.begin(), kStrings.end(),

@@ -94,5 +94,41 @@ TEST(WindowHost, AForgottenFunctionIsReadFromItsFileAgain) {
     host.interpreter().forgetFunction("never-called");
 }
 
+// Whether the cache may hold a function decides if the settings' clear
+// button is enabled: listing and describing cache nothing, a call does.
+TEST(WindowHost, TheCacheHoldsFunctionsFromACallUntilItIsCleared) {
+    test::TempFolder folder;
+    test::writeFile(folder.file("f.vdl"), "# one\n1\n");
+    WindowHost host;
+    host.setFunctionPath(folder.path());
+    const auto call = [&host] {
+        Value value;
+        EXPECT_EQ(host.interpreter().evaluate("!f", value), 0u);
+        return host.interpreter().formatValue(value);
+    };
+    EXPECT_TRUE(host.functionCacheEmpty());
+    EXPECT_EQ(host.listFunctions().size(), 1u);
+    EXPECT_EQ(host.describeFunction("f"), std::vector<std::string>{"one"});
+    EXPECT_TRUE(host.functionCacheEmpty());
+    EXPECT_EQ(call(), "1");
+    EXPECT_FALSE(host.functionCacheEmpty());
+    test::writeFile(folder.file("f.vdl"), "2\n");
+    host.clearFunctionCache();
+    EXPECT_TRUE(host.functionCacheEmpty());
+    EXPECT_EQ(call(), "2") << "read anew";
+    test::writeFile(folder.file("f.vdl"), "3\n");
+    EXPECT_EQ(call(), "2") << "the cache keeps its size after a clear";
+
+    host.setFunctionCacheSize(0);
+    EXPECT_TRUE(host.functionCacheEmpty());
+    EXPECT_EQ(call(), "3");
+    EXPECT_TRUE(host.functionCacheEmpty()) << "a cache of no size keeps nothing";
+    host.setFunctionCacheSize(1);
+    EXPECT_EQ(call(), "3");
+    test::writeFile(folder.file("f.vdl"), "4\n");
+    EXPECT_EQ(call(), "3");
+    EXPECT_FALSE(host.functionCacheEmpty());
+}
+
 }  // namespace
 }  // namespace zentrel

@@ -1,17 +1,21 @@
 // Writes the calculator window in each coordinate system, with a graph drawn,
-// as PNG files into the folder given, for people to look at.
+// its tool windows and the pages of its settings sheet as PNG files into the
+// folder given, for people to look at.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <array>
 #include <cstdio>
 
 #include "app/qt/dialog_font.h"
 #include "app/qt/main_dialog.h"
+#include "app/qt/settings_dialog.h"
 #include "app/qt/window_dialog.h"
 
 namespace {
@@ -71,6 +75,28 @@ bool shootToolWindows(zentrel::MainDialog& dialog, const QString& output) {
     return save(settings, output + "/window-dialog.png");
 }
 
+// Each page of the settings sheet, opened from its button as a user opens it.
+bool shootSettingsSheet(zentrel::MainDialog& dialog, const QString& output) {
+    bool saved = false;
+    QTimer::singleShot(100, [&] {
+        auto* sheet =
+            dynamic_cast<zentrel::SettingsSheetDialog*>(QApplication::activeModalWidget());
+        if (sheet == nullptr) return;
+        auto* pages = sheet->findChild<QTabWidget*>("settingsPages");
+        saved = true;
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            QTest::qWait(20);
+            const QString name =
+                QString("/settings-%1-%2.png").arg(page + 1).arg(pages->widget(page)->objectName());
+            saved = save(*sheet, output + name) && saved;
+        }
+        sheet->reject();
+    });
+    dialog.findChild<QAbstractButton*>("settingsButton")->click();
+    return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -82,6 +108,7 @@ int main(int argc, char** argv) {
     zentrel::MainWindowSetup setup;
     setup.settingsFile = folder.filePath("MORVIK.INI").toStdString();
     setup.historyFile = folder.filePath("Zentrel.log").toStdString();
+    setup.functionPath = folder.filePath("extfunc").toStdString() + ";/usr/share/zentrel/extfunc";
     setup.randomSeed = 1;
     zentrel::MainDialog dialog(setup);
     dialog.show();
@@ -111,5 +138,5 @@ int main(int argc, char** argv) {
         }
         std::printf("%s\n", qPrintable(file));
     }
-    return shootToolWindows(dialog, output) ? 0 : 1;
+    return shootToolWindows(dialog, output) && shootSettingsSheet(dialog, output) ? 0 : 1;
 }
