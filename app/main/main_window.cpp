@@ -462,7 +462,11 @@ void MainWindow::stopDraw() {
 
 void MainWindow::deactivated() {
     if (!settings_.clearCache || shutDown_ || runner_.running()) return;
-    // An empty cache is one of no capacity; the capacity is then set back.
+    clearFunctionCache();
+}
+
+// An empty cache is one of no capacity; the capacity is then set back.
+void MainWindow::clearFunctionCache() {
     interpreter().setCacheSize(0);
     interpreter().setCacheSize(settings_.cacheSize);
 }

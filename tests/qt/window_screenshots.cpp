@@ -12,6 +12,7 @@
 
 #include "app/qt/dialog_font.h"
 #include "app/qt/main_dialog.h"
+#include "app/qt/new_function_dialog.h"
 #include "app/qt/window_dialog.h"
 
 namespace {
@@ -71,6 +72,23 @@ bool shootToolWindows(zentrel::MainDialog& dialog, const QString& output) {
     return save(settings, output + "/window-dialog.png");
 }
 
+// The new-function dialog as a function button without a file opens it.
+bool shootNewFunctionDialog(QWidget& parent, const QString& output) {
+    zentrel::NewFunctionSetup setup;
+    setup.name = "cube";
+    setup.folders = {"/home/user/.local/share/zentrel/extfunc", "/usr/share/zentrel/extfunc"};
+    setup.lastFolder = setup.folders[0];
+    setup.nameLength = zentrel::kFunctionNameLength;
+    zentrel::QtNewFunctionDialog dialog(
+        [&setup](zentrel::NewFunctionDialogView& view) {
+            return std::make_unique<zentrel::NewFunctionDialog>(view, setup);
+        },
+        &parent);
+    dialog.show();
+    QTest::qWait(20);
+    return save(dialog, output + "/new-function-dialog.png");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -111,5 +129,5 @@ int main(int argc, char** argv) {
         }
         std::printf("%s\n", qPrintable(file));
     }
-    return shootToolWindows(dialog, output) ? 0 : 1;
+    return shootToolWindows(dialog, output) && shootNewFunctionDialog(dialog, output) ? 0 : 1;
 }
