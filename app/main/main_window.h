@@ -8,6 +8,7 @@
 #include "app/main/coordinate_systems.h"
 #include "app/main/draw_runner.h"
 #include "app/main/frame_pacer.h"
+#include "app/main/function_editing.h"
 #include "app/main/graph_tools.h"
 #include "app/main/help_line.h"
 #include "app/main/history_lines.h"
@@ -78,6 +79,10 @@ class MainWindow : private GraphToolsHost, private SettingsSheetHost, public Tab
     void stopDraw();
     // The window lost the activation to another program.
     void deactivated();
+    // The right button released over a control: the external function it
+    // names is opened in the editor of the settings, and made first when it
+    // has no file. Returns when the editor has ended.
+    void editFunction(ControlId control, FunctionEditorView& editor);
 
     // The graph tools: the tool buttons, the mouse on the graph area (pixels
     // of the area), the zoom buttons and registering the traced argument.
@@ -140,6 +145,8 @@ class MainWindow : private GraphToolsHost, private SettingsSheetHost, public Tab
     void fillFunctionList();
     void clearFocusedField();
     std::string describeExternal(std::string_view name);
+    std::optional<std::string> createFunction(const EditRequest& request,
+                                              FunctionEditorView& editor);
     void showTrace(const TraceAnswer& answer) override;
     void redrawView() override;
     void viewChanged(bool dragged) override;

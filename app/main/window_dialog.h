@@ -81,7 +81,4 @@ class WindowDialog {
     std::int32_t entryStyle_;
 };
 
-// A real as the dialog shows it: "%.16g", with ".0" when that has no point.
-std::string dialogReal(double value);
-
 }  // namespace zentrel

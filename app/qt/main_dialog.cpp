@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -132,6 +133,8 @@ MainDialog::MainDialog(MainWindowSetup setup, QWidget* parent)
         }
         connectControl(row, widget(row.id));
         widget(row.id)->installEventFilter(this);
+        // The right button edits their function instead of opening a menu.
+        if (editsFunctions(row.id)) widget(row.id)->setContextMenuPolicy(Qt::PreventContextMenu);
     }
     addShortcuts();
     setWindowHeight(true);
@@ -286,7 +289,9 @@ void MainDialog::setWindowHeight(bool withHelpLine) {
     setFixedSize(units_.toPixelsX(kMainWindowRect.width), units_.toPixelsY(height));
 }
 
+// The window waits for the function editor; it can be closed afterwards.
 void MainDialog::closeEvent(QCloseEvent* event) {
+    if (functionEditor_.waiting()) return event->ignore();
     window_->askSaveTableBeforeClosing();
     shutDownWindow();
     event->accept();
@@ -399,8 +404,24 @@ void MainDialog::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+// The right button on a control that names a function: released over the
+// control, it opens the function in the editor; the control sees neither.
+bool MainDialog::rightButtonEdits(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease) return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const ControlId id = idOf(watched);
+    if (mouse->button() != Qt::RightButton || !editsFunctions(id)) return false;
+    if (type == QEvent::MouseButtonRelease &&
+        widget(id)->rect().contains(mouse->position().toPoint())) {
+        window_->editFunction(id, functionEditor_);
+    }
+    return true;
+}
+
 bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
     if (window_ && backspaceAsDelete(watched, event)) return true;
+    if (window_ && rightButtonEdits(watched, event)) return true;
     if ((event->type() == QEvent::Enter || event->type() == QEvent::Leave) && window_) {
         // Leaving a control is followed by entering the next one, if any.
         const ControlId over = event->type() == QEvent::Enter ? idOf(watched) : ControlId::None;

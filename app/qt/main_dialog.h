@@ -9,6 +9,7 @@
 #include "app/main/dialog_units.h"
 #include "app/main/main_window.h"
 #include "app/main/main_window_view.h"
+#include "app/qt/function_editor.h"
 #include "app/qt/graph_area.h"
 #include "app/qt/table_window.h"
 
@@ -65,6 +66,7 @@ class MainDialog final : public QWidget, public MainWindowView {
     void setWindowHeight(bool withHelpLine);
     void watchFunctionFolders();
     bool backspaceAsDelete(QObject* watched, QEvent* event);
+    bool rightButtonEdits(QObject* watched, QEvent* event);
     void connectGraphTools();
     void placeTableWindow();
     void openWindowDialog();
@@ -80,6 +82,7 @@ class MainDialog final : public QWidget, public MainWindowView {
     ThreadedDrawRunner runner_;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<TableWindowDialog> tableWindow_;
+    QtFunctionEditor functionEditor_{this};
     bool tableShownBeforeMinimise_ = false;
 };
 

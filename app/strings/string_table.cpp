@@ -175,6 +175,13 @@ constexpr std::array kStrings = {
     StringRow{11001, "この計算式は履歴ファイルに記録できません"},
     StringRow{11002, "設定ファイルに書き込めません"},
     StringRow{11003, "名前に\";\"を含むフォルダは外部関数パスに追加できません"},
+    StringRow{12001, "外部関数名を入力してください"},
+    StringRow{12002, "外部関数名に使えない文字が含まれています"},
+    StringRow{12003, "外部関数名が長すぎます"},
+    StringRow{12004, "外部関数パスにフォルダが登録されていません"},
+    StringRow{12005, "同名の外部関数が既に存在します！！"},
+    StringRow{12006, "外部関数ファイル%sを作成できません"},
+    StringRow{12007, "外部エディタ%sを起動できません"},
 };
 
 static_assert(std::is_sorted(kStrings.begin(), kStrings.end(),
@@ -217,13 +224,17 @@ int messageStringId(ErrorCode code) {
 }
 
 std::string formatReport(ErrorCode code, std::string_view tokenText) {
-    const std::string_view pattern = lookupString(messageStringId(code));
     if (dropsFirstCharacter(code) && !tokenText.empty()) tokenText.remove_prefix(1);
+    return formatString(messageStringId(code), tokenText);
+}
+
+std::string formatString(int id, std::string_view text) {
+    const std::string_view pattern = lookupString(id);
     const auto hole = pattern.find("%s");
     if (hole == std::string_view::npos) return std::string(pattern);
     std::string message;
-    message.reserve(pattern.size() + tokenText.size());
-    message.append(pattern.substr(0, hole)).append(tokenText).append(pattern.substr(hole + 2));
+    message.reserve(pattern.size() + text.size());
+    message.append(pattern.substr(0, hole)).append(text).append(pattern.substr(hole + 2));
     return message;
 }
 

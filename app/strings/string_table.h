@@ -22,6 +22,9 @@ int messageStringId(ErrorCode code);
 // has no message.
 std::string formatReport(ErrorCode code, std::string_view tokenText);
 
+// A numbered text with its %s filled by `text`.
+std::string formatString(int id, std::string_view text);
+
 // A user warning text as shown (:warn with a text).
 std::string formatUserWarning(std::string_view text);
 

@@ -23,7 +23,7 @@ std::shared_ptr<Program> loadIntoCache(Engine& engine, Context& ctx, ExtFuncCach
     if (cache.capacity() == 0) return nullptr;
     FunctionFileReader reader;
     std::string path;
-    if (!openFunctionFile(engine, name, reader, path)) return nullptr;
+    if (!openFunctionFile(engine.host(), name, reader, path)) return nullptr;
     ExtFuncEntry* entry = cache.add(name);
     if (!entry) return nullptr;
     DescriptionCollector description(name);
@@ -53,7 +53,7 @@ std::shared_ptr<Program> cachedProgram(Engine& engine, Context& ctx, std::string
 ErrorCode runFromFile(Engine& calling, CalledBody& call) {
     FunctionFileReader reader;
     std::string path;
-    if (!openFunctionFile(calling, call.name, reader, path)) return kErrExternalOpen;
+    if (!openFunctionFile(calling.host(), call.name, reader, path)) return kErrExternalOpen;
     call.lines = &reader;
     const ErrorCode e = runCalledBodyInNestedEngine(calling, call);
     call.lines = nullptr;

@@ -87,11 +87,11 @@ std::vector<std::string> filesIgnoringCase(const std::string& folder, std::strin
 
 }  // namespace
 
-bool openFunctionFile(const Engine& engine, std::string_view name, FunctionFileReader& reader,
+bool openFunctionFile(const Host& host, std::string_view name, FunctionFileReader& reader,
                       std::string& path) {
-    const std::string fileName = std::string(name) + engine.host().functionExtension();
+    const std::string fileName = std::string(name) + host.functionExtension();
     std::string folder;
-    for (std::size_t i = 0; engine.host().functionFolder(i, folder); ++i) {
+    for (std::size_t i = 0; host.functionFolder(i, folder); ++i) {
         path = functionPath(folder, fileName, {});
         if (reader.open(path)) return true;
         // The function list lower-cases file names, and Abc.VDL must answer to

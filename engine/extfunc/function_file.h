@@ -12,7 +12,7 @@
 
 namespace zentrel {
 
-class Engine;
+class Host;
 
 // Characters taken from the file per read; a longer line arrives in pieces.
 inline constexpr std::size_t kFileReadPiece = 254;
@@ -41,11 +41,11 @@ std::string asciiLowerCase(std::string_view text);
 // empty), in the order the folder gives them; none when it cannot be read.
 std::vector<std::string> regularFileNames(const std::string& folder);
 
-// Opens the function's file in the first folder of the engine's search path
+// Opens the function's file in the first folder of the host's search path
 // that has it; `path` receives its full name. In each folder the exact file
 // name comes first, then the entries that differ from it only in the ASCII case
 // of name or extension, in ascending byte order.
-bool openFunctionFile(const Engine& engine, std::string_view name, FunctionFileReader& reader,
+bool openFunctionFile(const Host& host, std::string_view name, FunctionFileReader& reader,
                       std::string& path);
 
 // Collects a function's description while its lines are read in order: the

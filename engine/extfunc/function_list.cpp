@@ -31,7 +31,7 @@ ExtFuncCache& externalFunctionCache(Engine& engine) {
 
 bool fileExists(const Engine& engine, std::string_view name, std::string& path) {
     FunctionFileReader reader;
-    return openFunctionFile(engine, name, reader, path);
+    return openFunctionFile(engine.host(), name, reader, path);
 }
 
 ErrorCode describeLines(Engine& engine, std::string_view name, std::vector<std::string>& lines) {
@@ -41,7 +41,7 @@ ErrorCode describeLines(Engine& engine, std::string_view name, std::vector<std::
     }
     FunctionFileReader reader;
     std::string path;
-    if (!openFunctionFile(engine, name, reader, path)) return kErrExternalOpen;
+    if (!openFunctionFile(engine.host(), name, reader, path)) return kErrExternalOpen;
     DescriptionCollector description(name);
     std::string line;
     while (reader.nextLine(line) && description.take(line)) {

@@ -49,11 +49,6 @@ TEST(SettingsPages, ValuesAsThePagesStoreAndShowThem) {
 
     EXPECT_EQ(editorOrDefault(""), "xdg-open");
     EXPECT_EQ(editorOrDefault("/usr/bin/my editor"), "/usr/bin/my editor");
-
-    EXPECT_EQ(formatPageReal(1), "1.0");
-    EXPECT_EQ(formatPageReal(0.1), "0.1");
-    EXPECT_EQ(formatPageReal(-2.5), "-2.5");
-    EXPECT_EQ(formatPageReal(1e20), "1e+20.0");
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <map>
 
+#include "app/settings/settings_pages.h"
+
 namespace zentrel {
 namespace {
 
@@ -34,7 +36,7 @@ TEST(WindowDialogTest, DialogRealsAlwaysHaveAPoint) {
     for (const auto& [value, text] : std::map<double, std::string>{
              {1e20, "1e+20.0"}, {10, "10.0"}, {-0.25, "-0.25"}, {180.5, "180.5"}}) {
         SCOPED_TRACE(text);
-        EXPECT_EQ(dialogReal(value), text);
+        EXPECT_EQ(formatPageReal(value), text);
     }
 }
 

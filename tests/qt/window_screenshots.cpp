@@ -15,6 +15,7 @@
 
 #include "app/qt/dialog_font.h"
 #include "app/qt/main_dialog.h"
+#include "app/qt/new_function_dialog.h"
 #include "app/qt/settings_dialog.h"
 #include "app/qt/window_dialog.h"
 
@@ -97,6 +98,23 @@ bool shootSettingsSheet(zentrel::MainDialog& dialog, const QString& output) {
     return saved;
 }
 
+// The new-function dialog as a function button without a file opens it.
+bool shootNewFunctionDialog(QWidget& parent, const QString& output) {
+    zentrel::NewFunctionSetup setup;
+    setup.name = "cube";
+    setup.folders = {"/home/user/.local/share/zentrel/extfunc", "/usr/share/zentrel/extfunc"};
+    setup.lastFolder = setup.folders[0];
+    setup.nameLength = zentrel::kFunctionNameLength;
+    zentrel::QtNewFunctionDialog dialog(
+        [&setup](zentrel::NewFunctionDialogView& view) {
+            return std::make_unique<zentrel::NewFunctionDialog>(view, setup);
+        },
+        &parent);
+    dialog.show();
+    QTest::qWait(20);
+    return save(dialog, output + "/new-function-dialog.png");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -138,5 +156,8 @@ int main(int argc, char** argv) {
         }
         std::printf("%s\n", qPrintable(file));
     }
-    return shootToolWindows(dialog, output) && shootSettingsSheet(dialog, output) ? 0 : 1;
+    return shootToolWindows(dialog, output) && shootSettingsSheet(dialog, output) &&
+                   shootNewFunctionDialog(dialog, output)
+               ? 0
+               : 1;
 }
