@@ -2,6 +2,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/main/field_numbers.h"
 #include "app/main/main_window.h"
 
 namespace zentrel {
@@ -156,9 +157,16 @@ TableExpressions MainWindow::tableExpressions() const {
 }
 
 std::optional<double> MainWindow::readNumber(std::string_view text) {
-    if (!toolsIdle()) return std::nullopt;
+    if (!toolsIdle() || text.find_first_not_of(" \t") == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const NumberMode numbers = interpreter().numberMode();
     Value value;
-    if (interpreter().evaluate(text, value) != kSuccess) return std::nullopt;
+    if (interpreter().evaluate(
+            numberStatement(text, isRealFamily(numbers) || isComplexFamily(numbers)), value) !=
+        kSuccess) {
+        return std::nullopt;
+    }
     return static_cast<double>(value.first().realValue());
 }
 
