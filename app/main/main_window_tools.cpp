@@ -36,6 +36,14 @@ void MainWindow::graphReleased() {
     if (toolsIdle()) tools_.release();
 }
 
+void MainWindow::graphKeyStep(std::int32_t step) {
+    if (toolsIdle()) tools_.stepTrace(step);
+}
+
+void MainWindow::graphFocusLost() {
+    if (toolsIdle()) tools_.eraseCrosshair();
+}
+
 void MainWindow::zoom(bool in) {
     if (toolsIdle() && !tools_.dragging()) tools_.zoom(in);
 }
@@ -88,6 +96,8 @@ void MainWindow::viewChanged(bool dragged) {
 // negative number as "\-2", one number of the language.
 void MainWindow::registerPoint() {
     if (!toolsIdle()) return;
+    // The registered point's crosshair takes the traced one's place.
+    tools_.eraseCrosshair();
     view_.setText(C::MessageLine, "");
     view_.focus(C::ArgumentEdit);
     focusField_ = C::ArgumentEdit;
@@ -178,6 +188,7 @@ void MainWindow::showPoint(const std::array<std::optional<double>, 3>& values) {
     if (!toolsIdle() || !values[0] || !values[1]) return;
     const bool parametric = mode() == CoordinateMode::Parametric;
     if (parametric && !values[2]) return;
+    tools_.eraseCrosshair();
     const TraceAnswer answer{true, *values[0], *values[1], values[2].value_or(0.0)};
     showTrace(answer);
     tools_.toggleCrosshairAt(answer);
