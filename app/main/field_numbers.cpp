@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <regex>
 
 namespace zentrel {
 
@@ -21,6 +22,20 @@ double parseFieldReal(std::string_view text) {
     double value = 0.0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     return result.ec == std::errc() && std::isfinite(value) ? value : 0.0;
+}
+
+// The exponent's sign is escaped only in a number written whole, since in an
+// expression "e-" may end a name and begin a subtraction.
+std::string numberStatement(std::string_view text, bool realDigits) {
+    static const std::regex kExponentNumber(R"([ \t]*[+-]?(\d+\.?\d*|\.\d+)[eE][+-]\d+[ \t]*)");
+    std::string statement = "0;";
+    const std::size_t start = statement.size();
+    statement += text;
+    if (realDigits &&
+        std::regex_match(statement.begin() + start, statement.end(), kExponentNumber)) {
+        statement.insert(statement.find_first_of("eE", start) + 1, 1, '\\');
+    }
+    return statement;
 }
 
 std::string languageConstant(double value) {

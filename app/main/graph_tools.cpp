@@ -1,8 +1,14 @@
 #include "app/main/graph_tools.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace zentrel {
+
+void GraphTools::setTool(GraphTool tool) {
+    if (tool != tool_) eraseCrosshair();
+    tool_ = tool;
+}
 
 void GraphTools::press(PixelPoint at) {
     if (at.x < 0 || at.y < 0 || at.x >= canvas_.width() || at.y >= canvas_.height()) return;
@@ -64,11 +70,61 @@ void GraphTools::zoom(bool in) {
     host_.viewChanged(false);
 }
 
-// The old crosshair goes before the new one is traced, so that the trace
-// reads the picture's own pixels nowhere and the marks never pile up.
+// A mouse trace also sets the place that keyboard tracing goes on from.
 void GraphTools::trace(PixelPoint at) {
+    const std::uint8_t mode = canvas_.plotSettings().mode;
+    if (isMode(CoordinateMode::Rectangular)) {
+        place_ = TracePlace{mode, at.x};
+        return showTraced(canvas_.traceAt(at.x, at.y));
+    }
+    const double x = canvas_.worldX(at.x);
+    const double y = canvas_.worldY(at.y);
+    const std::int32_t nearest = isMode(CoordinateMode::Polar) ? canvas_.nearestPolarSample(x, y)
+                                                               : canvas_.nearestSample(x, y);
+    if (nearest >= 0) place_ = TracePlace{mode, nearest};
+    showTraced(sampleAnswer(nearest));
+}
+
+void GraphTools::stepTrace(std::int32_t step) {
+    if (tool_ != GraphTool::Trace || dragging_ || canvas_.width() <= 0) return;
+    if (isMode(CoordinateMode::Rectangular)) {
+        const std::int32_t column = nextPlace(step, canvas_.width() / 2, canvas_.width());
+        return showTraced(canvas_.traceAt(column, 0));
+    }
+    if (canvas_.sampleCount() == 0) return showTraced({});
+    showTraced(sampleAnswer(nextPlace(step, 0, canvas_.sampleCount())));
+}
+
+// A parametric or polar sample's values as traceAt gives them; none for -1.
+TraceAnswer GraphTools::sampleAnswer(std::int32_t index) const {
+    if (index < 0) return {};
+    const Sample& s = canvas_.samples()[static_cast<std::size_t>(index)];
+    return {true, s.a, s.b, isMode(CoordinateMode::Polar) ? 0.0 : s.c};
+}
+
+// The place `step` on from the kept one, kept within 0 .. count - 1; `start`
+// when there is none for the current mode.
+std::int32_t GraphTools::nextPlace(std::int32_t step, std::int32_t start, std::int32_t count) {
+    const std::uint8_t mode = canvas_.plotSettings().mode;
+    if (!place_ || place_->mode != mode) {
+        place_ = TracePlace{mode, start};
+    } else {
+        const std::int64_t moved = std::int64_t{place_->index} + step;
+        place_->index = static_cast<std::int32_t>(std::clamp<std::int64_t>(moved, 0, count - 1));
+    }
+    return place_->index;
+}
+
+void GraphTools::eraseCrosshair() {
+    if (!crosshair_) return;
+    toggleCrosshairAt(*std::exchange(crosshair_, std::nullopt));
+    host_.showBitmap();
+}
+
+// The old crosshair goes before the new one is drawn, so that the marks never
+// pile up and the readouts always belong to the crosshair shown.
+void GraphTools::showTraced(const TraceAnswer& answer) {
     if (crosshair_) toggleCrosshairAt(*std::exchange(crosshair_, std::nullopt));
-    const TraceAnswer answer = canvas_.traceAt(at.x, at.y);
     host_.showTrace(answer);
     if (answer.ok) {
         toggleCrosshairAt(answer);
@@ -78,7 +134,7 @@ void GraphTools::trace(PixelPoint at) {
 }
 
 void GraphTools::toggleCrosshairAt(const TraceAnswer& answer) {
-    if (canvas_.plotSettings().isMode(CoordinateMode::Parametric)) {
+    if (isMode(CoordinateMode::Parametric)) {
         canvas_.toggleCrosshair(answer.b, answer.c);
     } else {
         canvas_.toggleCrosshair(answer.a, answer.b);
@@ -109,7 +165,7 @@ WorldPoint GraphTools::worldAt(PixelPoint at) const {
 }
 
 bool GraphTools::equalScales() const {
-    return !canvas_.plotSettings().isMode(CoordinateMode::Rectangular);
+    return !isMode(CoordinateMode::Rectangular);
 }
 
 }  // namespace zentrel

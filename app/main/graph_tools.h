@@ -32,7 +32,8 @@ class GraphTools {
   public:
     GraphTools(GraphCanvas& canvas, GraphToolsHost& host) : canvas_(canvas), host_(host) {}
 
-    void setTool(GraphTool tool) { tool_ = tool; }
+    // A change of tool erases a crosshair left by keyboard tracing.
+    void setTool(GraphTool tool);
     GraphTool tool() const { return tool_; }
     bool dragging() const { return dragging_; }
 
@@ -43,11 +44,33 @@ class GraphTools {
     // Zooms about the bitmap's centre: in doubles the scales, out halves them.
     void zoom(bool in);
 
+    // Keyboard tracing with the trace tool: moves the traced point `step`
+    // pixel columns (rectangular) or kept samples (parametric, polar) on from
+    // the last one traced by key or mouse, and leaves its crosshair drawn
+    // until eraseCrosshair, the next trace or a new picture. With no traced
+    // point yet it starts at the middle column, or at the first sample.
+    void stepTrace(std::int32_t step);
+    // Takes a crosshair left by keyboard tracing out of the picture.
+    void eraseCrosshair();
+    // The picture was drawn afresh, so it holds no crosshair any more.
+    void pictureRedrawn() { crosshair_.reset(); }
+
     // The crosshair of a traced point (values as traceAt gives them).
     void toggleCrosshairAt(const TraceAnswer& answer);
 
   private:
+    // The point keyboard tracing goes on from: a pixel column in rectangular
+    // mode, a sample index in the others, valid only in the mode it was set in.
+    struct TracePlace {
+        std::uint8_t mode = 0;
+        std::int32_t index = 0;
+    };
+
     void trace(PixelPoint at);
+    void showTraced(const TraceAnswer& answer);
+    TraceAnswer sampleAnswer(std::int32_t index) const;
+    std::int32_t nextPlace(std::int32_t step, std::int32_t start, std::int32_t count);
+    bool isMode(CoordinateMode mode) const { return canvas_.plotSettings().isMode(mode); }
     void moveBox(PixelPoint at);
     void releaseBox();
     WorldPoint worldAt(PixelPoint at) const;
@@ -58,7 +81,10 @@ class GraphTools {
     GraphTool tool_ = GraphTool::Trace;
     bool dragging_ = false;
     PixelPoint last_;
-    std::optional<TraceAnswer> crosshair_;  // drawn while the trace button is held
+    // The crosshair in the picture: while the trace button is held, or after
+    // a key moved the traced point.
+    std::optional<TraceAnswer> crosshair_;
+    std::optional<TracePlace> place_;
     PixelPoint handPress_;
     WorldTransform atPress_;
     WorldPoint boxFirst_;

@@ -299,6 +299,7 @@ void MainWindow::redrawGrid() {
     style.textEveryX = settings_.textX;
     style.textEveryY = settings_.textY;
     canvas_.drawGrid(style);
+    tools_.pictureRedrawn();
     windowMark_ = true;
     applyGraphColour();
     canvas_.redrawSamples();
@@ -360,6 +361,9 @@ void MainWindow::draw() {
             canvas_.setExpression(first);
         }
     }
+    // The curve is drawn over the picture, so no complemented mark may stay
+    // in it to be complemented back later.
+    tools_.eraseCrosshair();
     applyGraphColour();
     view_.setText(C::MessageLine, "");
     // A chain of functions belongs to the message it came with.

@@ -90,6 +90,10 @@ class MainWindow : private GraphToolsHost, private SettingsSheetHost, public Tab
     void graphPressed(PixelPoint at);
     void graphMoved(PixelPoint at);
     void graphReleased();
+    // Left and Right on the focused graph area (step -1 and 1) move the traced
+    // point; losing the focus takes its crosshair away.
+    void graphKeyStep(std::int32_t step);
+    void graphFocusLost();
     void zoom(bool in);
     void registerPoint();
     // The table window that registered points go to; it must outlive its use.

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/main/field_numbers.h"
 #include "app/main/main_window.h"
 
 namespace zentrel {
@@ -33,6 +34,14 @@ void MainWindow::graphMoved(PixelPoint at) {
 
 void MainWindow::graphReleased() {
     if (toolsIdle()) tools_.release();
+}
+
+void MainWindow::graphKeyStep(std::int32_t step) {
+    if (toolsIdle()) tools_.stepTrace(step);
+}
+
+void MainWindow::graphFocusLost() {
+    if (toolsIdle()) tools_.eraseCrosshair();
 }
 
 void MainWindow::zoom(bool in) {
@@ -87,6 +96,8 @@ void MainWindow::viewChanged(bool dragged) {
 // negative number as "\-2", one number of the language.
 void MainWindow::registerPoint() {
     if (!toolsIdle()) return;
+    // The registered point's crosshair takes the traced one's place.
+    tools_.eraseCrosshair();
     view_.setText(C::MessageLine, "");
     view_.focus(C::ArgumentEdit);
     focusField_ = C::ArgumentEdit;
@@ -156,9 +167,16 @@ TableExpressions MainWindow::tableExpressions() const {
 }
 
 std::optional<double> MainWindow::readNumber(std::string_view text) {
-    if (!toolsIdle()) return std::nullopt;
+    if (!toolsIdle() || text.find_first_not_of(" \t") == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const NumberMode numbers = interpreter().numberMode();
     Value value;
-    if (interpreter().evaluate(text, value) != kSuccess) return std::nullopt;
+    if (interpreter().evaluate(
+            numberStatement(text, isRealFamily(numbers) || isComplexFamily(numbers)), value) !=
+        kSuccess) {
+        return std::nullopt;
+    }
     return static_cast<double>(value.first().realValue());
 }
 
@@ -170,6 +188,7 @@ void MainWindow::showPoint(const std::array<std::optional<double>, 3>& values) {
     if (!toolsIdle() || !values[0] || !values[1]) return;
     const bool parametric = mode() == CoordinateMode::Parametric;
     if (parametric && !values[2]) return;
+    tools_.eraseCrosshair();
     const TraceAnswer answer{true, *values[0], *values[1], values[2].value_or(0.0)};
     showTrace(answer);
     tools_.toggleCrosshairAt(answer);

@@ -1,8 +1,11 @@
 #include "app/qt/graph_area.h"
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <cmath>
 
 #include "graphics/palette.h"
@@ -13,6 +16,9 @@ GraphArea::GraphArea(QWidget* parent) : QWidget(parent) {
     for (const Rgb& colour : standardPalette())
         colourTable_.push_back(qRgb(colour.r, colour.g, colour.b));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Reached with Tab for keyboard tracing; a click leaves the focus in the
+    // field being typed in, as the buttons do.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 QSize GraphArea::bitmapSize() const {
@@ -36,6 +42,11 @@ void GraphArea::paintEvent(QPaintEvent*) {
         return;
     }
     painter.drawPixmap(0, 0, picture_);
+    if (hasFocus()) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
 }
 
 void GraphArea::showTool(GraphTool tool) {
@@ -63,6 +74,25 @@ void GraphArea::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !mouse_.release) return;
     mouse_.release();
     showTool(tool_);
+}
+
+void GraphArea::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key != Qt::Key_Left && key != Qt::Key_Right) || !keys_.step) {
+        return QWidget::keyPressEvent(event);
+    }
+    keys_.step(key == Qt::Key_Left ? -1 : 1);
+}
+
+void GraphArea::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void GraphArea::focusOutEvent(QFocusEvent* event) {
+    if (keys_.focusLost) keys_.focusLost();
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 }  // namespace zentrel

@@ -33,6 +33,12 @@ class GraphArea final : public QWidget {
         std::function<void()> release;
     };
     void setMouseHandlers(MouseHandlers handlers) { mouse_ = std::move(handlers); }
+    // Where Left and Right (steps -1 and 1) and the loss of the focus go.
+    struct KeyHandlers {
+        std::function<void(std::int32_t)> step;
+        std::function<void()> focusLost;
+    };
+    void setKeyHandlers(KeyHandlers handlers) { keys_ = std::move(handlers); }
     // The cursor that shows the chosen tool.
     void showTool(GraphTool tool);
 
@@ -41,11 +47,15 @@ class GraphArea final : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     QVector<QRgb> colourTable_;
     QPixmap picture_;
     MouseHandlers mouse_;
+    KeyHandlers keys_;
     GraphTool tool_ = GraphTool::Trace;
     PixelPoint toPixels(const QMouseEvent* event) const;
 };

@@ -164,6 +164,8 @@ void MainDialog::watchFunctionFolders() {
 MainDialog::~MainDialog() {
     shutDownWindow();
     window_->attachTable(nullptr);
+    // The area loses the focus as the window goes, after the logic is gone.
+    graphArea_->setKeyHandlers({});
 }
 
 QWidget* MainDialog::createControl(const ControlRow& row) {
@@ -353,6 +355,8 @@ void MainDialog::connectGraphTools() {
     graphArea_->setMouseHandlers({[this](PixelPoint at) { window_->graphPressed(at); },
                                   [this](PixelPoint at) { window_->graphMoved(at); },
                                   [this] { window_->graphReleased(); }});
+    graphArea_->setKeyHandlers({[this](std::int32_t step) { window_->graphKeyStep(step); },
+                                [this] { window_->graphFocusLost(); }});
 }
 
 // The table window's saved place, or beside the main window the first time.

@@ -152,5 +152,116 @@ TEST_F(GraphToolsTest, ZoomInAndOutAboutTheCentre) {
     EXPECT_EQ(host.viewChanges, 3);
 }
 
+// Keyboard tracing on the graph of x over every column: the first key starts
+// at the middle column, each key moves one column, the ends hold, and only
+// the crosshair of the point shown is ever in the picture.
+TEST_F(GraphToolsTest, KeysStepThroughTheColumnsWithOneCrosshair) {
+    useMode(CoordinateMode::Rectangular);
+    canvas.setExpression("x");
+    ASSERT_TRUE(canvas.plot(interpreter, canvas.worldX(0), canvas.worldX(40), 0.0));
+    const auto before = pixels();
+    const auto complemented = [&](std::int32_t column) {
+        return canvas.getPixel(column, 0) == static_cast<std::uint8_t>(255 - before[column]);
+    };
+    tools.stepTrace(-1);
+    ASSERT_EQ(host.traces.size(), 1u);
+    EXPECT_TRUE(host.traces[0].ok);
+    EXPECT_EQ(host.traces[0].a, 0.0);
+    EXPECT_TRUE(complemented(20));
+    tools.stepTrace(1);
+    tools.stepTrace(1);
+    EXPECT_EQ(host.traces.back().a, 1.0);
+    EXPECT_EQ(host.traces.back().b, 1.0);
+    EXPECT_FALSE(complemented(20));
+    EXPECT_FALSE(complemented(21));
+    EXPECT_TRUE(complemented(22));
+    for (int i = 0; i < 30; ++i)
+        tools.stepTrace(1);
+    EXPECT_EQ(host.traces.back().a, 10.0);
+    for (int i = 0; i < 50; ++i)
+        tools.stepTrace(-1);
+    EXPECT_EQ(host.traces.back().a, -10.0);
+    EXPECT_EQ(host.shows, static_cast<int>(host.traces.size()));
+    tools.eraseCrosshair();
+    EXPECT_EQ(pixels(), before);
+    tools.eraseCrosshair();  // nothing left to erase
+    EXPECT_EQ(pixels(), before);
+}
+
+// In parametric and polar mode a key moves to the next or previous kept
+// sample, starting at the first; a place traced in another mode, or with the
+// mouse, is where the keys go on from.
+TEST_F(GraphToolsTest, KeysStepThroughTheSamplesInParametricAndPolarMode) {
+    for (CoordinateMode mode : {CoordinateMode::Parametric, CoordinateMode::Polar}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        canvas.discardSamples();
+        useMode(CoordinateMode::Rectangular);
+        tools.stepTrace(1);  // a place in the middle column, no samples there
+        EXPECT_FALSE(host.traces.back().ok);
+        useMode(mode);
+        tools.stepTrace(1);  // nothing kept: empty readouts
+        EXPECT_FALSE(host.traces.back().ok);
+        canvas.setExpressions("t", "t");
+        if (mode == CoordinateMode::Polar) canvas.setExpression("t");
+        ASSERT_TRUE(canvas.plot(interpreter, 0, 4, 1));
+        const auto before = pixels();
+        tools.stepTrace(1);
+        EXPECT_EQ(host.traces.back().a, 0.0);
+        tools.stepTrace(1);
+        tools.stepTrace(1);
+        EXPECT_EQ(host.traces.back().a, 2.0);
+        EXPECT_EQ(host.traces.back().b, 2.0);
+        EXPECT_EQ(host.traces.back().c, mode == CoordinateMode::Parametric ? 2.0 : 0.0);
+        for (int i = 0; i < 9; ++i)
+            tools.stepTrace(-1);
+        EXPECT_EQ(host.traces.back().a, 0.0);
+        // The mouse near the point of t = 3 (polar: r = 3 at 3 radians).
+        const WorldPoint three = mode == CoordinateMode::Parametric
+                                     ? WorldPoint{3, 3}
+                                     : WorldPoint{3 * std::cos(3.0), 3 * std::sin(3.0)};
+        tools.press({*canvas.pixelX(three.x), *canvas.pixelY(three.y)});
+        EXPECT_EQ(host.traces.back().a, 3.0);
+        tools.release();
+        tools.stepTrace(1);
+        EXPECT_EQ(host.traces.back().a, 4.0);
+        tools.eraseCrosshair();
+        EXPECT_EQ(pixels(), before);
+    }
+}
+
+// The keyboard's crosshair leaves with a mouse press (which draws its own), a
+// change of tool and a new picture; in none of them do complemented pixels
+// stay behind. Keys do nothing with another tool or while the mouse drags.
+TEST_F(GraphToolsTest, TheKeyCrosshairNeverStaysInThePicture) {
+    useMode(CoordinateMode::Rectangular);
+    canvas.setExpression("x");
+    ASSERT_TRUE(canvas.plot(interpreter, canvas.worldX(0), canvas.worldX(40), 0.0));
+    const auto before = pixels();
+    tools.stepTrace(1);
+    tools.press({30, 3});
+    tools.stepTrace(1);  // the mouse holds the trace
+    EXPECT_EQ(host.traces.back().a, 5.0);
+    tools.release();
+    EXPECT_EQ(pixels(), before);
+    tools.stepTrace(1);  // on from the mouse's column
+    EXPECT_EQ(host.traces.back().a, 5.5);
+
+    tools.setTool(GraphTool::Hand);
+    EXPECT_EQ(pixels(), before);
+    const std::size_t traced = host.traces.size();
+    tools.stepTrace(1);
+    EXPECT_EQ(host.traces.size(), traced);
+
+    tools.setTool(GraphTool::Trace);
+    tools.stepTrace(1);
+    canvas.clear(100);
+    canvas.redrawSamples();
+    tools.pictureRedrawn();
+    const auto redrawn = pixels();
+    tools.eraseCrosshair();
+    tools.setTool(GraphTool::BoxZoom);
+    EXPECT_EQ(pixels(), redrawn);
+}
+
 }  // namespace
 }  // namespace zentrel

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -403,6 +404,8 @@ TEST_F(MainWindowTest, NothingElseStartsOrChangesWhileADrawRuns) {
     EXPECT_TRUE(view.busy);
     drawExpression("x * 2");
     window->clearGraph();
+    window->graphKeyStep(1);
+    EXPECT_EQ(view.text(C::ArgumentEdit), "");
     view.selections[C::CoordinateList] = 4;
     window->selectCoordinateSystem(4);
     EXPECT_EQ(view.selections[C::CoordinateList], 0);
@@ -414,6 +417,89 @@ TEST_F(MainWindowTest, NothingElseStartsOrChangesWhileADrawRuns) {
     EXPECT_EQ(history().back(), ":plot [\"x] 250");
     EXPECT_EQ(window->canvas().plotSettings().expr1, "x");
 }
+
+TEST_F(MainWindowTest, KeysTraceTheColumnsIntoTheReadouts) {
+    start();
+    window->graphKeyStep(1);  // the middle column, x = -0.05, with nothing drawn
+    EXPECT_EQ(view.text(C::ArgumentEdit), "");
+    drawExpression("sin x");
+    const int frames = view.frames;
+    window->graphKeyStep(-1);
+    EXPECT_EQ(view.text(C::ArgumentEdit), "-0.15");
+    window->graphKeyStep(1);
+    EXPECT_EQ(view.text(C::ArgumentEdit), "-0.05");
+    EXPECT_EQ(view.text(C::FirstValueEdit), window->writeNumber(std::sin(-0.05)));
+    EXPECT_EQ(view.text(C::SecondValueEdit), "");
+    EXPECT_EQ(view.frames, frames + 2);
+}
+
+std::vector<std::uint8_t> pixelsOf(const GraphCanvas& canvas) {
+    std::vector<std::uint8_t> out;
+    for (std::int32_t y = 0; y < canvas.height(); ++y)
+        for (std::int32_t x = 0; x < canvas.width(); ++x)
+            out.push_back(canvas.getPixel(x, y));
+    return out;
+}
+
+// What happens after keys traced a point; each must leave the picture as it
+// would be without the keys.
+struct AfterKeys {
+    const char* name;
+    void (*act)(MainWindow&, RecordingView&);
+};
+
+void PrintTo(const AfterKeys& after, std::ostream* out) {
+    *out << after.name;
+}
+
+class KeyTraceTest : public MainWindowTest, public ::testing::WithParamInterface<AfterKeys> {
+  protected:
+    // The picture of a fresh window after a draw of sin x, the key steps and
+    // the action.
+    std::vector<std::uint8_t> pictureAfter(int keySteps) {
+        RecordingView shown;
+        MainWindow traced(shown, runner, setup());
+        traced.start();
+        shown.texts[C::FirstExpression] = "sin x";
+        traced.draw();
+        for (int i = 0; i < keySteps; ++i)
+            traced.graphKeyStep(1);
+        GetParam().act(traced, shown);
+        return pixelsOf(traced.canvas());
+    }
+};
+
+TEST_P(KeyTraceTest, LeavesNoComplementedPixelsBehind) {
+    EXPECT_EQ(pictureAfter(3), pictureAfter(0));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MainWindow, KeyTraceTest,
+    ::testing::Values(
+        AfterKeys{"FocusLost", [](MainWindow& w, RecordingView&) { w.graphFocusLost(); }},
+        AfterKeys{"ToolChange",
+                  [](MainWindow& w, RecordingView&) { w.selectTool(GraphTool::BoxZoom); }},
+        AfterKeys{"DrawOver",
+                  [](MainWindow& w, RecordingView& v) {
+                      v.texts[C::FirstExpression] = "cos x";
+                      w.draw();
+                  }},
+        AfterKeys{"ZoomThenFocusLost",
+                  [](MainWindow& w, RecordingView&) {
+                      w.zoom(true);
+                      w.graphFocusLost();
+                  }},
+        AfterKeys{"RegisterAtTheTracedPoint",
+                  [](MainWindow& w, RecordingView& v) {
+                      v.texts[C::ArgumentEdit] = "0.15";
+                      w.registerPoint();
+                  }},
+        AfterKeys{"MouseTrace",
+                  [](MainWindow& w, RecordingView&) {
+                      w.graphPressed({100, 50});
+                      w.graphReleased();
+                  }}),
+    [](const ::testing::TestParamInfo<AfterKeys>& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, ShutDownWritesTheSettingsAndKeepsTheRestOfTheFile) {
     writeSettings(

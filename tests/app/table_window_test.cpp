@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -109,6 +110,40 @@ TEST_F(TableWindowTest, TheKeypadsNegativeNumberIsRegisteredAsTyped) {
     EXPECT_EQ(view.texts[C::FirstValueEdit], "-8");
     ASSERT_EQ(tableView.rows.size(), 1u);
     EXPECT_EQ(tableView.rows[0][1], "-8");
+}
+
+// The readouts and cells hold numbers as the engine writes them ("-0.05",
+// "1e-05"); read back they are those numbers, whatever the last answer was.
+TEST_F(TableWindowTest, WrittenNumbersReadBackAsThemselves) {
+    drawExpression("sin x");  // the last answer is now a sample's value
+    for (double value : {-0.05, -2.0, 1e-05, -1.5e+20, 0.0, 123.456}) {
+        const std::string text = window->writeNumber(value);
+        SCOPED_TRACE(text);
+        const std::optional<double> read = window->readNumber(text);
+        ASSERT_TRUE(read.has_value());
+        EXPECT_NEAR(*read, value, 1e-5 * std::fabs(value));
+    }
+    EXPECT_FALSE(window->readNumber(" ").has_value());
+}
+
+// A point traced left of the axis is registered at the argument it shows,
+// and saved with its sign.
+TEST_F(TableWindowTest, ANegativeTracedPointIsRegisteredAndSavedAsShown) {
+    drawExpression("x*x*x");
+    registerText("2");
+    const std::int32_t column = window->canvas().pixelX(-1.0).value();
+    window->graphPressed({column, 0});
+    window->graphReleased();
+    EXPECT_EQ(view.texts[C::ArgumentEdit], "-1.05");
+    window->registerPoint();
+    EXPECT_EQ(view.texts[C::ArgumentEdit], "-1.05");
+    EXPECT_EQ(firstCells(), (std::vector<std::string>{"-1.05", "2"}));
+    registerText("\\-2");
+    EXPECT_EQ(firstCells(), (std::vector<std::string>{"-2", "-1.05", "2"}));
+    tableView.savePath = folder.file("signs.txt");
+    table->save();
+    EXPECT_EQ(readFile(folder.file("signs.txt")),
+              "y=x*x*x\r\nx\ty\r\n-2\t-8\r\n-1.05\t-1.15763\r\n2\t8\r\n");
 }
 
 TEST_F(TableWindowTest, AFailedEvaluationRegistersNothingAndShowsTheMessage) {

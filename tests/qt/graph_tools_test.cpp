@@ -20,6 +20,7 @@ class GraphToolsTest : public QObject {
     void init();
     void cleanup();
     void traceShowsTheCrosshairOnlyWhilePressed();
+    void keysTraceOnTheGraphAreaReachedWithTab();
     void handDragMovesTheViewAndBoxZoomsIn();
     void registeringFillsTheTableWindow();
     void windowDialogRecomputesAsTheUserTypes();
@@ -74,6 +75,28 @@ void GraphToolsTest::traceShowsTheCrosshairOnlyWhilePressed() {
     QTRY_VERIFY(screen() != before);
     QTest::mouseMove(area, at + QPoint(5, 0));
     QTest::mouseRelease(area, Qt::LeftButton, {}, at + QPoint(5, 0));
+    QTRY_COMPARE(screen(), before);
+}
+
+void GraphToolsTest::keysTraceOnTheGraphAreaReachedWithTab() {
+    drawExpression("sin x");
+    auto* area = find<GraphArea>("graphArea");
+    auto* argument = find<QLineEdit>("argumentEdit");
+    const QImage before = screen();
+    QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
+    for (int tabs = 0; tabs < 100 && !area->hasFocus(); ++tabs)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(area->hasFocus());
+    QTest::keyClick(area, Qt::Key_Right);
+    const QString first = argument->text();
+    QVERIFY(!first.isEmpty());
+    QVERIFY(!find<QLineEdit>("firstValueEdit")->text().isEmpty());
+    QTRY_VERIFY(screen() != before);
+    QTest::keyClick(area, Qt::Key_Right);
+    QVERIFY(argument->text() != first);
+    QTest::keyClick(area, Qt::Key_Left);
+    QCOMPARE(argument->text(), first);
+    find<QLineEdit>("firstExpression")->setFocus();
     QTRY_COMPARE(screen(), before);
 }
 

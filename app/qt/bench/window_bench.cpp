@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
@@ -140,6 +141,41 @@ void BM_RedrawGridAndSamples(benchmark::State& state) {
     state.counters["samples"] = canvas.sampleCount();
 }
 BENCHMARK(BM_RedrawGridAndSamples)->Unit(benchmark::kMicrosecond);
+
+// One frame of a hand drag over sin x: the mouse move, the grid and the kept
+// samples drawn again with the moved transform, and the copy painted on the
+// graph area (repaint paints at once, so the frame's time includes it). The
+// mouse swings between two places, so that every move changes the view.
+void BM_HandDragFrame(benchmark::State& state) {
+    Window window;
+    auto* expression = window.dialog->findChild<QLineEdit*>("firstExpression");
+    expression->setText("sin x");
+    window.dialog->findChild<QAbstractButton*>("drawButton")->click();
+    window.waitForDraw();
+    window.dialog->findChild<QAbstractButton*>("handTool")->click();
+    auto* area = window.dialog->findChild<GraphArea*>("graphArea");
+    const QPointF press(area->width() / 2.0, area->height() / 2.0);
+    QMouseEvent down(QEvent::MouseButtonPress, press, area->mapToGlobal(press), Qt::LeftButton,
+                     Qt::LeftButton, {});
+    QApplication::sendEvent(area, &down);
+    bool right = false;
+    for (auto _ : state) {
+        right = !right;
+        const QPointF at = press + (right ? QPointF(7, -3) : QPointF(-5, 4));
+        QMouseEvent move(QEvent::MouseMove, at, area->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                         {});
+        QApplication::sendEvent(area, &move);
+        area->repaint();
+    }
+    state.counters["samples"] = window.dialog->logic().canvas().sampleCount();
+    state.counters["pixels"] = area->width() * area->height();
+    // The release draws again over the new columns; the window waits for it.
+    QMouseEvent up(QEvent::MouseButtonRelease, press, area->mapToGlobal(press), Qt::LeftButton,
+                   Qt::NoButton, {});
+    QApplication::sendEvent(area, &up);
+    window.waitForDraw();
+}
+BENCHMARK(BM_HandDragFrame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace zentrel
