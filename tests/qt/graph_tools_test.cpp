@@ -3,17 +3,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
-#include <memory>
 
-#include "app/qt/main_dialog.h"
 #include "app/qt/window_dialog.h"
+#include "tests/qt/window_fixture.h"
 
 namespace zentrel {
 
-class GraphToolsTest : public QObject {
+class GraphToolsTest : public QObject, protected test::WindowFixture {
     Q_OBJECT
 
   private slots:
@@ -26,35 +24,17 @@ class GraphToolsTest : public QObject {
     void windowDialogRecomputesAsTheUserTypes();
 
   private:
-    template <typename T>
-    T* find(const char* name) const {
-        T* found = dialog_->findChild<T*>(name);
-        if (!found) qFatal("no control %s", name);
-        return found;
-    }
     void drawExpression(const char* text);
     QImage screen() const { return find<GraphArea>("graphArea")->picture().toImage(); }
-
-    std::unique_ptr<QTemporaryDir> folder_;
-    std::unique_ptr<MainDialog> dialog_;
 };
 
 void GraphToolsTest::init() {
-    folder_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(folder_->isValid());
-    MainWindowSetup setup;
-    setup.settingsFile = folder_->filePath("MORVIK.INI").toStdString();
-    setup.desktop = {1920, 1080};
-    setup.historyFile = folder_->filePath("Zentrel.log").toStdString();
-    setup.functionPath = folder_->path().toStdString();
-    dialog_ = std::make_unique<MainDialog>(setup);
-    dialog_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+    QVERIFY(makeFolder());
+    QVERIFY(openWindow(windowSetup()));
 }
 
 void GraphToolsTest::cleanup() {
-    dialog_.reset();
-    folder_.reset();
+    closeWindow();
 }
 
 void GraphToolsTest::drawExpression(const char* text) {
