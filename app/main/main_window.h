@@ -152,6 +152,8 @@ class MainWindow : private GraphToolsHost, private SettingsSheetHost, public Tab
     std::optional<std::string> createFunction(const EditRequest& request,
                                               FunctionEditorView& editor);
     void showTrace(const TraceAnswer& answer) override;
+    void showReadouts(const TraceAnswer& answer);
+    void selectArgument();
     void redrawView() override;
     void viewChanged(bool dragged) override;
     void showBitmap() override;

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main/main_window.h"
@@ -144,6 +146,33 @@ TEST_F(TableWindowTest, ANegativeTracedPointIsRegisteredAndSavedAsShown) {
     table->save();
     EXPECT_EQ(readFile(folder.file("signs.txt")),
               "y=x*x*x\r\nx\ty\r\n-2\t-8\r\n-1.05\t-1.15763\r\n2\t8\r\n");
+}
+
+// A traced or registered argument is selected, so that the number typed next
+// replaces it instead of joining it.
+TEST_F(TableWindowTest, TheShownArgumentIsSelectedForTheNextNumber) {
+    drawExpression("x");
+    window->fieldFocused(C::ArgumentEdit);
+    const std::pair<const char*, std::function<void()>> shows[] = {
+        {"mouse",
+         [this] {
+             window->graphPressed({100, 50});
+             window->graphReleased();
+         }},
+        {"keys", [this] { window->graphKeyStep(1); }},
+        {"register", [this] { registerText("\\-2"); }},
+    };
+    for (const auto& [how, show] : shows) {
+        SCOPED_TRACE(how);
+        view.editSelections.clear();
+        show();
+        const std::string shown = view.text(C::ArgumentEdit);
+        ASSERT_FALSE(shown.empty());
+        EXPECT_EQ(view.editSelection(C::ArgumentEdit).start, 0u);
+        EXPECT_EQ(view.editSelection(C::ArgumentEdit).end, shown.size());
+        window->pressKey(C::Key7);
+        EXPECT_EQ(view.text(C::ArgumentEdit), "7");
+    }
 }
 
 TEST_F(TableWindowTest, AFailedEvaluationRegistersNothingAndShowsTheMessage) {

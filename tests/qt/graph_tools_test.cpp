@@ -51,7 +51,9 @@ void GraphToolsTest::traceShowsTheCrosshairOnlyWhilePressed() {
     const QImage before = screen();
     const QPoint at(area->width() / 2 + 30, 10);
     QTest::mousePress(area, Qt::LeftButton, {}, at);
-    QVERIFY(!find<QLineEdit>("argumentEdit")->text().isEmpty());
+    auto* argument = find<QLineEdit>("argumentEdit");
+    QVERIFY(!argument->text().isEmpty());
+    QCOMPARE(argument->selectedText(), argument->text());
     QTRY_VERIFY(screen() != before);
     QTest::mouseMove(area, at + QPoint(5, 0));
     QTest::mouseRelease(area, Qt::LeftButton, {}, at + QPoint(5, 0));
@@ -70,6 +72,7 @@ void GraphToolsTest::keysTraceOnTheGraphAreaReachedWithTab() {
     QTest::keyClick(area, Qt::Key_Right);
     const QString first = argument->text();
     QVERIFY(!first.isEmpty());
+    QCOMPARE(argument->selectedText(), first);
     QVERIFY(!find<QLineEdit>("firstValueEdit")->text().isEmpty());
     QTRY_VERIFY(screen() != before);
     QTest::keyClick(area, Qt::Key_Right);
