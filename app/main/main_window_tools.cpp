@@ -40,6 +40,10 @@ void MainWindow::graphKeyStep(std::int32_t step) {
     if (toolsIdle()) tools_.stepTrace(step);
 }
 
+void MainWindow::graphEnter() {
+    if (toolsIdle() && tools_.keyTraceShown()) registerPoint();
+}
+
 void MainWindow::graphFocusLost() {
     if (toolsIdle()) tools_.eraseCrosshair();
 }

@@ -355,6 +355,7 @@ void MainDialog::connectGraphTools() {
                                   [this](PixelPoint at) { window_->graphMoved(at); },
                                   [this] { window_->graphReleased(); }});
     graphArea_->setKeyHandlers({[this](std::int32_t step) { window_->graphKeyStep(step); },
+                                [this] { window_->graphEnter(); },
                                 [this] { window_->graphFocusLost(); }});
 }
 

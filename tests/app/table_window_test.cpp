@@ -175,6 +175,35 @@ TEST_F(TableWindowTest, TheShownArgumentIsSelectedForTheNextNumber) {
     }
 }
 
+// Enter on the graph area registers the point the keys traced, and nothing
+// when no such point is shown: before any key, after a mouse trace (whose
+// crosshair went with the button) and after the point was registered.
+TEST_F(TableWindowTest, EnterRegistersThePointTheKeysTraced) {
+    drawExpression("x*2");
+    window->graphEnter();
+    EXPECT_TRUE(tableView.rows.empty());
+    window->graphKeyStep(1);
+    window->graphKeyStep(1);
+    const std::string argument = view.text(C::ArgumentEdit);
+    const std::string value = view.text(C::FirstValueEdit);
+    window->graphEnter();
+    ASSERT_EQ(tableView.rows.size(), 1u);
+    EXPECT_EQ(tableView.rows[0][0], argument);
+    EXPECT_EQ(tableView.rows[0][1], value);
+    EXPECT_EQ(view.focused, C::ArgumentEdit) << "as the register button leaves it";
+
+    view.texts[C::ArgumentEdit] = "3";
+    window->graphEnter();
+    window->graphPressed({10, 10});
+    window->graphReleased();
+    window->graphEnter();
+    EXPECT_EQ(tableView.rows.size(), 1u);
+
+    window->graphKeyStep(-1);  // on from the column the mouse traced
+    window->graphEnter();
+    EXPECT_EQ(firstCells(), (std::vector<std::string>{"-17.15", "0.05"}));
+}
+
 TEST_F(TableWindowTest, AFailedEvaluationRegistersNothingAndShowsTheMessage) {
     drawExpression("x");
     registerText("1+");

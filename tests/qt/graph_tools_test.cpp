@@ -19,12 +19,15 @@ class GraphToolsTest : public QObject, protected test::WindowFixture {
     void cleanup();
     void traceShowsTheCrosshairOnlyWhilePressed();
     void keysTraceOnTheGraphAreaReachedWithTab();
+    void enterRegistersTheKeyTracedPoint();
     void handDragMovesTheViewAndBoxZoomsIn();
     void registeringFillsTheTableWindow();
     void windowDialogRecomputesAsTheUserTypes();
 
   private:
     void drawExpression(const char* text);
+    // Presses Tab until the graph area has the focus.
+    void tabToGraphArea();
     QImage screen() const { return find<GraphArea>("graphArea")->picture().toImage(); }
 };
 
@@ -43,6 +46,13 @@ void GraphToolsTest::drawExpression(const char* text) {
     QTest::keyClicks(expression, text);
     QTest::keyClick(expression, Qt::Key_Return);
     QTRY_VERIFY_WITH_TIMEOUT(!dialog_->logic().drawing(), 10000);
+}
+
+void GraphToolsTest::tabToGraphArea() {
+    auto* area = find<GraphArea>("graphArea");
+    for (int tabs = 0; tabs < 100 && !area->hasFocus(); ++tabs)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(area->hasFocus());
 }
 
 void GraphToolsTest::traceShowsTheCrosshairOnlyWhilePressed() {
@@ -66,9 +76,7 @@ void GraphToolsTest::keysTraceOnTheGraphAreaReachedWithTab() {
     auto* argument = find<QLineEdit>("argumentEdit");
     const QImage before = screen();
     QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
-    for (int tabs = 0; tabs < 100 && !area->hasFocus(); ++tabs)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QVERIFY(area->hasFocus());
+    tabToGraphArea();
     QTest::keyClick(area, Qt::Key_Right);
     const QString first = argument->text();
     QVERIFY(!first.isEmpty());
@@ -81,6 +89,34 @@ void GraphToolsTest::keysTraceOnTheGraphAreaReachedWithTab() {
     QCOMPARE(argument->text(), first);
     find<QLineEdit>("firstExpression")->setFocus();
     QTRY_COMPARE(screen(), before);
+}
+
+// Return and the keypad's Enter register the traced point and leave its
+// argument selected in its field, where a typed number replaces it.
+void GraphToolsTest::enterRegistersTheKeyTracedPoint() {
+    drawExpression("sqr x");
+    auto* area = find<GraphArea>("graphArea");
+    auto* argument = find<QLineEdit>("argumentEdit");
+    auto* list = dialog_->tableWindow().findChild<QTreeWidget*>("tableList");
+    QVERIFY(list);
+    QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
+    tabToGraphArea();
+    QTest::keyClick(area, Qt::Key_Return);
+    QCOMPARE(list->topLevelItemCount(), 0);  // no point traced yet
+    QTest::keyClick(area, Qt::Key_Right);
+    QTest::keyClick(area, Qt::Key_Return);
+    QCOMPARE(list->topLevelItemCount(), 1);
+    QCOMPARE(QApplication::focusWidget(), argument);
+    QCOMPARE(argument->selectedText(), argument->text());
+    QTest::keyClicks(argument, "3");
+    QTest::keyClick(argument, Qt::Key_Return);
+    QCOMPARE(list->topLevelItemCount(), 2);
+    QCOMPARE(list->topLevelItem(1)->text(0), QString("3"));
+
+    tabToGraphArea();
+    QTest::keyClick(area, Qt::Key_Right);
+    QTest::keyClick(area, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(list->topLevelItemCount(), 3);
 }
 
 void GraphToolsTest::handDragMovesTheViewAndBoxZoomsIn() {
