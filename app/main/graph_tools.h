@@ -52,6 +52,8 @@ class GraphTools {
     void stepTrace(std::int32_t step);
     // Takes a crosshair left by keyboard tracing out of the picture.
     void eraseCrosshair();
+    // A point traced by keys is in the picture (its values in the readouts).
+    bool keyTraceShown() const { return crosshair_ && !dragging_; }
     // The picture was drawn afresh, so it holds no crosshair any more.
     void pictureRedrawn() { crosshair_.reset(); }
 

@@ -112,8 +112,7 @@ struct DialogRect {
 };
 
 // One control of the main window: where it sits, what it shows, the name tools
-// and tests find it by, the string of its tip, and whether it works yet (a
-// control that gets its behaviour in a later version is disabled until then).
+// and tests find it by, and the string of its tip.
 struct ControlRow {
     ControlId id;
     ControlKind kind;
@@ -121,7 +120,6 @@ struct ControlRow {
     std::string_view text;
     std::string_view objectName;
     int tipString;  // 0: none
-    bool working;
 };
 
 // The window's client area in dialog units, and how much shorter it is

@@ -91,8 +91,10 @@ class MainWindow : private GraphToolsHost, private SettingsSheetHost, public Tab
     void graphMoved(PixelPoint at);
     void graphReleased();
     // Left and Right on the focused graph area (step -1 and 1) move the traced
-    // point; losing the focus takes its crosshair away.
+    // point, Enter registers it as the register button does; losing the focus
+    // takes its crosshair away.
     void graphKeyStep(std::int32_t step);
+    void graphEnter();
     void graphFocusLost();
     void zoom(bool in);
     void registerPoint();
@@ -152,6 +154,8 @@ class MainWindow : private GraphToolsHost, private SettingsSheetHost, public Tab
     std::optional<std::string> createFunction(const EditRequest& request,
                                               FunctionEditorView& editor);
     void showTrace(const TraceAnswer& answer) override;
+    void showReadouts(const TraceAnswer& answer);
+    void selectArgument();
     void redrawView() override;
     void viewChanged(bool dragged) override;
     void showBitmap() override;

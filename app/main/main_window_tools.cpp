@@ -40,6 +40,10 @@ void MainWindow::graphKeyStep(std::int32_t step) {
     if (toolsIdle()) tools_.stepTrace(step);
 }
 
+void MainWindow::graphEnter() {
+    if (toolsIdle() && tools_.keyTraceShown()) registerPoint();
+}
+
 void MainWindow::graphFocusLost() {
     if (toolsIdle()) tools_.eraseCrosshair();
 }
@@ -48,13 +52,24 @@ void MainWindow::zoom(bool in) {
     if (toolsIdle() && !tools_.dragging()) tools_.zoom(in);
 }
 
+// A traced argument is selected, so that a number typed next replaces it: the
+// register button reads that field.
 void MainWindow::showTrace(const TraceAnswer& answer) {
+    showReadouts(answer);
+    if (answer.ok) selectArgument();
+}
+
+void MainWindow::showReadouts(const TraceAnswer& answer) {
     const bool parametric = mode() == CoordinateMode::Parametric;
     const double values[3] = {answer.a, answer.b, answer.c};
     for (std::size_t i = 0; i < kReadouts.size(); ++i) {
         const bool shown = answer.ok && (i < 2 || parametric);
         view_.setText(kReadouts[i], shown ? writeNumber(values[i]) : "");
     }
+}
+
+void MainWindow::selectArgument() {
+    view_.setEditSelection(C::ArgumentEdit, {0, view_.text(C::ArgumentEdit).size()});
 }
 
 void MainWindow::redrawView() {
@@ -106,6 +121,7 @@ void MainWindow::registerPoint() {
     const std::optional<double> argument = readNumber(view_.text(C::ArgumentEdit));
     if (!argument) return showReports();
     view_.setText(C::ArgumentEdit, writeNumber(*argument));
+    selectArgument();
     const InsertedValues values = canvas_.traceInsert(interpreter(), *argument);
     showReports();
     if (!values.ok) return;
@@ -190,7 +206,7 @@ void MainWindow::showPoint(const std::array<std::optional<double>, 3>& values) {
     if (parametric && !values[2]) return;
     tools_.eraseCrosshair();
     const TraceAnswer answer{true, *values[0], *values[1], values[2].value_or(0.0)};
-    showTrace(answer);
+    showReadouts(answer);
     tools_.toggleCrosshairAt(answer);
     view_.showBitmap();
 }

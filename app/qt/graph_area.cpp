@@ -78,10 +78,13 @@ void GraphArea::mouseReleaseEvent(QMouseEvent* event) {
 
 void GraphArea::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    if ((key != Qt::Key_Left && key != Qt::Key_Right) || !keys_.step) {
-        return QWidget::keyPressEvent(event);
+    if ((key == Qt::Key_Left || key == Qt::Key_Right) && keys_.step) {
+        keys_.step(key == Qt::Key_Left ? -1 : 1);
+    } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && keys_.enter) {
+        keys_.enter();
+    } else {
+        QWidget::keyPressEvent(event);
     }
-    keys_.step(key == Qt::Key_Left ? -1 : 1);
 }
 
 void GraphArea::focusInEvent(QFocusEvent* event) {

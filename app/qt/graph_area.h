@@ -33,9 +33,11 @@ class GraphArea final : public QWidget {
         std::function<void()> release;
     };
     void setMouseHandlers(MouseHandlers handlers) { mouse_ = std::move(handlers); }
-    // Where Left and Right (steps -1 and 1) and the loss of the focus go.
+    // Where Left and Right (steps -1 and 1), Enter (Return or the keypad's)
+    // and the loss of the focus go.
     struct KeyHandlers {
         std::function<void(std::int32_t)> step;
+        std::function<void()> enter;
         std::function<void()> focusLost;
     };
     void setKeyHandlers(KeyHandlers handlers) { keys_ = std::move(handlers); }

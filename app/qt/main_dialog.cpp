@@ -120,7 +120,6 @@ MainDialog::MainDialog(MainWindowSetup setup, QWidget* parent)
         control->setGeometry(place.x, place.y, place.width, place.height);
         control->setObjectName(qText(row.objectName));
         if (row.id != ControlId::None) widgets_[row.id] = control;
-        control->setEnabled(row.working);
         const std::string_view tip = controlTip(row);
         if (!tip.empty() && !tip.starts_with('#')) control->setToolTip(qText(tip));
         control->setAccessibleName(qText(zentrel::accessibleName(row)));
@@ -356,6 +355,7 @@ void MainDialog::connectGraphTools() {
                                   [this](PixelPoint at) { window_->graphMoved(at); },
                                   [this] { window_->graphReleased(); }});
     graphArea_->setKeyHandlers({[this](std::int32_t step) { window_->graphKeyStep(step); },
+                                [this] { window_->graphEnter(); },
                                 [this] { window_->graphFocusLost(); }});
 }
 
@@ -473,8 +473,7 @@ void MainDialog::setText(ControlId id, std::string_view text) {
 }
 
 void MainDialog::setEnabled(ControlId id, bool enabled) {
-    const ControlRow* row = findControl(id);
-    if (QWidget* control = widget(id)) control->setEnabled(enabled && row && row->working);
+    if (QWidget* control = widget(id)) control->setEnabled(enabled);
 }
 
 void MainDialog::setVisible(ControlId id, bool visible) {

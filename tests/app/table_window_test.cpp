@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main/main_window.h"
@@ -144,6 +146,62 @@ TEST_F(TableWindowTest, ANegativeTracedPointIsRegisteredAndSavedAsShown) {
     table->save();
     EXPECT_EQ(readFile(folder.file("signs.txt")),
               "y=x*x*x\r\nx\ty\r\n-2\t-8\r\n-1.05\t-1.15763\r\n2\t8\r\n");
+}
+
+// A traced or registered argument is selected, so that the number typed next
+// replaces it instead of joining it.
+TEST_F(TableWindowTest, TheShownArgumentIsSelectedForTheNextNumber) {
+    drawExpression("x");
+    window->fieldFocused(C::ArgumentEdit);
+    const std::pair<const char*, std::function<void()>> shows[] = {
+        {"mouse",
+         [this] {
+             window->graphPressed({100, 50});
+             window->graphReleased();
+         }},
+        {"keys", [this] { window->graphKeyStep(1); }},
+        {"register", [this] { registerText("\\-2"); }},
+    };
+    for (const auto& [how, show] : shows) {
+        SCOPED_TRACE(how);
+        view.editSelections.clear();
+        show();
+        const std::string shown = view.text(C::ArgumentEdit);
+        ASSERT_FALSE(shown.empty());
+        EXPECT_EQ(view.editSelection(C::ArgumentEdit).start, 0u);
+        EXPECT_EQ(view.editSelection(C::ArgumentEdit).end, shown.size());
+        window->pressKey(C::Key7);
+        EXPECT_EQ(view.text(C::ArgumentEdit), "7");
+    }
+}
+
+// Enter on the graph area registers the point the keys traced, and nothing
+// when no such point is shown: before any key, after a mouse trace (whose
+// crosshair went with the button) and after the point was registered.
+TEST_F(TableWindowTest, EnterRegistersThePointTheKeysTraced) {
+    drawExpression("x*2");
+    window->graphEnter();
+    EXPECT_TRUE(tableView.rows.empty());
+    window->graphKeyStep(1);
+    window->graphKeyStep(1);
+    const std::string argument = view.text(C::ArgumentEdit);
+    const std::string value = view.text(C::FirstValueEdit);
+    window->graphEnter();
+    ASSERT_EQ(tableView.rows.size(), 1u);
+    EXPECT_EQ(tableView.rows[0][0], argument);
+    EXPECT_EQ(tableView.rows[0][1], value);
+    EXPECT_EQ(view.focused, C::ArgumentEdit) << "as the register button leaves it";
+
+    view.texts[C::ArgumentEdit] = "3";
+    window->graphEnter();
+    window->graphPressed({10, 10});
+    window->graphReleased();
+    window->graphEnter();
+    EXPECT_EQ(tableView.rows.size(), 1u);
+
+    window->graphKeyStep(-1);  // on from the column the mouse traced
+    window->graphEnter();
+    EXPECT_EQ(firstCells(), (std::vector<std::string>{"-17.15", "0.05"}));
 }
 
 TEST_F(TableWindowTest, AFailedEvaluationRegistersNothingAndShowsTheMessage) {

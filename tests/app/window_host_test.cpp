@@ -2,10 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "tests/common/temp_folder.h"
 
 namespace zentrel {
 namespace {
+
+// The answer of the external function f, as the window would show it.
+std::string callF(WindowHost& host) {
+    Value value;
+    EXPECT_EQ(host.interpreter().evaluate("!f", value), 0u);
+    return host.interpreter().formatValue(value);
+}
 
 TEST(WindowHost, MessagesAndWarningsGoToTheMessageLine) {
     WindowHost host;
@@ -81,16 +90,11 @@ TEST(WindowHost, AForgottenFunctionIsReadFromItsFileAgain) {
     test::writeFile(folder.file("f.vdl"), "1\n");
     WindowHost host;
     host.setFunctionPath(folder.path());
-    const auto call = [&host] {
-        Value value;
-        EXPECT_EQ(host.interpreter().evaluate("!f", value), 0u);
-        return host.interpreter().formatValue(value);
-    };
-    EXPECT_EQ(call(), "1");
+    EXPECT_EQ(callF(host), "1");
     test::writeFile(folder.file("f.vdl"), "2\n");
-    EXPECT_EQ(call(), "1") << "kept compiled";
+    EXPECT_EQ(callF(host), "1") << "kept compiled";
     host.interpreter().forgetFunction("f");
-    EXPECT_EQ(call(), "2");
+    EXPECT_EQ(callF(host), "2");
     host.interpreter().forgetFunction("never-called");
 }
 
@@ -101,32 +105,27 @@ TEST(WindowHost, TheCacheHoldsFunctionsFromACallUntilItIsCleared) {
     test::writeFile(folder.file("f.vdl"), "# one\n1\n");
     WindowHost host;
     host.setFunctionPath(folder.path());
-    const auto call = [&host] {
-        Value value;
-        EXPECT_EQ(host.interpreter().evaluate("!f", value), 0u);
-        return host.interpreter().formatValue(value);
-    };
     EXPECT_TRUE(host.functionCacheEmpty());
     EXPECT_EQ(host.listFunctions().size(), 1u);
     EXPECT_EQ(host.describeFunction("f"), std::vector<std::string>{"one"});
     EXPECT_TRUE(host.functionCacheEmpty());
-    EXPECT_EQ(call(), "1");
+    EXPECT_EQ(callF(host), "1");
     EXPECT_FALSE(host.functionCacheEmpty());
     test::writeFile(folder.file("f.vdl"), "2\n");
     host.clearFunctionCache();
     EXPECT_TRUE(host.functionCacheEmpty());
-    EXPECT_EQ(call(), "2") << "read anew";
+    EXPECT_EQ(callF(host), "2") << "read anew";
     test::writeFile(folder.file("f.vdl"), "3\n");
-    EXPECT_EQ(call(), "2") << "the cache keeps its size after a clear";
+    EXPECT_EQ(callF(host), "2") << "the cache keeps its size after a clear";
 
     host.setFunctionCacheSize(0);
     EXPECT_TRUE(host.functionCacheEmpty());
-    EXPECT_EQ(call(), "3");
+    EXPECT_EQ(callF(host), "3");
     EXPECT_TRUE(host.functionCacheEmpty()) << "a cache of no size keeps nothing";
     host.setFunctionCacheSize(1);
-    EXPECT_EQ(call(), "3");
+    EXPECT_EQ(callF(host), "3");
     test::writeFile(folder.file("f.vdl"), "4\n");
-    EXPECT_EQ(call(), "3");
+    EXPECT_EQ(callF(host), "3");
     EXPECT_FALSE(host.functionCacheEmpty());
 }
 

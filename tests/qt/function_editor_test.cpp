@@ -9,17 +9,16 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
 #include <memory>
 
 #include "app/qt/dialog_font.h"
-#include "app/qt/main_dialog.h"
+#include "tests/qt/window_fixture.h"
 
 namespace zentrel {
 
-class FunctionEditorTest : public QObject {
+class FunctionEditorTest : public QObject, protected test::WindowFixture {
     Q_OBJECT
 
   private slots:
@@ -37,36 +36,24 @@ class FunctionEditorTest : public QObject {
     QString writeEditor(const QString& line);
     QString functionFolder(int index) const;
     void writeText(const QString& path, const QString& text) const;
-    QString readText(const QString& path) const;
     // Answers every modal window that comes up with `answer` until it returns true.
     void answerModals(std::function<bool(QWidget*)> answer);
     void rightClick(const char* control);
     // The trace readout of the drawn expression at x.
     QString valueAt(const char* x);
 
-    template <typename T>
-    T* find(const char* name) const {
-        T* found = dialog_->findChild<T*>(name);
-        if (!found) qFatal("no control %s", name);
-        return found;
-    }
-
-    std::unique_ptr<QTemporaryDir> folder_;
-    std::unique_ptr<MainDialog> dialog_;
     std::unique_ptr<QTimer> answering_;
 };
 
 void FunctionEditorTest::init() {
-    folder_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(folder_->isValid());
+    QVERIFY(makeFolder());
     for (const char* sub : {"my functions", "lib functions", "my tools"})
         QVERIFY(QDir(folder_->path()).mkdir(sub));
 }
 
 void FunctionEditorTest::cleanup() {
     answering_.reset();
-    dialog_.reset();
-    folder_.reset();
+    closeWindow();
 }
 
 QString FunctionEditorTest::functionFolder(int index) const {
@@ -79,22 +66,10 @@ void FunctionEditorTest::writeText(const QString& path, const QString& text) con
     file.write(text.toUtf8());
 }
 
-QString FunctionEditorTest::readText(const QString& path) const {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return "(missing)";
-    return QString::fromUtf8(file.readAll());
-}
-
 void FunctionEditorTest::startWindow(const QString& settings) {
     writeText(folder_->filePath("MORVIK.INI"),
               "[EXTFUNC]\nPath=" + functionFolder(0) + ";" + functionFolder(1) + "\n" + settings);
-    MainWindowSetup setup;
-    setup.settingsFile = folder_->filePath("MORVIK.INI").toStdString();
-    setup.desktop = {1920, 1080};
-    setup.historyFile = folder_->filePath("Zentrel.log").toStdString();
-    dialog_ = std::make_unique<MainDialog>(setup);
-    dialog_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+    QVERIFY(openWindow(windowSetup()));
 }
 
 QString FunctionEditorTest::writeEditor(const QString& line) {
@@ -141,7 +116,7 @@ void FunctionEditorTest::theRightButtonOnAFunctionButtonEditsItsFileAndTheNextCa
     QTimer::singleShot(100, this, [&] { heldOpen = !dialog_->close() && dialog_->isVisible(); });
     rightClick("functionButton1");
     QVERIFY(heldOpen);
-    QCOMPARE(readText(file), QString("@0*2\n@0*3\n"));
+    QCOMPARE(fileText(file), QString("@0*2\n@0*3\n"));
     QCOMPARE(valueAt("2"), QString("6"));
 }
 
@@ -177,9 +152,9 @@ void FunctionEditorTest::aMissingFunctionIsMadeThroughTheNewFunctionDialog() {
     QCOMPARE(shownName, QString("cube"));
     QCOMPARE(shownFolder, functionFolder(1));
     QCOMPARE(messages, QStringList{"同名の外部関数が既に存在します！！"});
-    QCOMPARE(readText(functionFolder(1) + "/cube.vdl"), QString("@0*@0*@0\n"));
+    QCOMPARE(fileText(functionFolder(1) + "/cube.vdl"), QString("@0*@0*@0\n"));
     QCOMPARE(find<QAbstractButton>("functionButton2")->text(), QString("cube()"));
-    QVERIFY(readText(folder_->filePath("MORVIK.INI")).contains("Folder=" + functionFolder(1)));
+    QVERIFY(fileText("MORVIK.INI").contains("Folder=" + functionFolder(1)));
     QCOMPARE(find<QComboBox>("functionList")->itemText(0), QString("cube"));
 }
 
@@ -204,8 +179,8 @@ void FunctionEditorTest::escCancelsTheNewFunctionDialog() {
     QCOMPARE(names, (QStringList{"外部関数名：", "格納フォルダ：", "OK", "キャンセル"}));
     QCOMPARE(tabOrder, (QStringList{"functionNameEdit", "folderList", "okButton", "cancelButton",
                                     "functionNameEdit"}));
-    QCOMPARE(readText(functionFolder(0) + "/fresh.vdl"), QString("(missing)"));
-    QCOMPARE(readText(functionFolder(1) + "/fresh.vdl"), QString("(missing)"));
+    QCOMPARE(fileText(functionFolder(0) + "/fresh.vdl"), QString("(missing)"));
+    QCOMPARE(fileText(functionFolder(1) + "/fresh.vdl"), QString("(missing)"));
     QCOMPARE(find<QAbstractButton>("functionButton1")->text(), QString("fresh"));
 }
 

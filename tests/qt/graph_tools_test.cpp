@@ -3,17 +3,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
-#include <memory>
 
-#include "app/qt/main_dialog.h"
 #include "app/qt/window_dialog.h"
+#include "tests/qt/window_fixture.h"
 
 namespace zentrel {
 
-class GraphToolsTest : public QObject {
+class GraphToolsTest : public QObject, protected test::WindowFixture {
     Q_OBJECT
 
   private slots:
@@ -21,40 +19,25 @@ class GraphToolsTest : public QObject {
     void cleanup();
     void traceShowsTheCrosshairOnlyWhilePressed();
     void keysTraceOnTheGraphAreaReachedWithTab();
+    void enterRegistersTheKeyTracedPoint();
     void handDragMovesTheViewAndBoxZoomsIn();
     void registeringFillsTheTableWindow();
     void windowDialogRecomputesAsTheUserTypes();
 
   private:
-    template <typename T>
-    T* find(const char* name) const {
-        T* found = dialog_->findChild<T*>(name);
-        if (!found) qFatal("no control %s", name);
-        return found;
-    }
     void drawExpression(const char* text);
+    // Presses Tab until the graph area has the focus.
+    void tabToGraphArea();
     QImage screen() const { return find<GraphArea>("graphArea")->picture().toImage(); }
-
-    std::unique_ptr<QTemporaryDir> folder_;
-    std::unique_ptr<MainDialog> dialog_;
 };
 
 void GraphToolsTest::init() {
-    folder_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(folder_->isValid());
-    MainWindowSetup setup;
-    setup.settingsFile = folder_->filePath("MORVIK.INI").toStdString();
-    setup.desktop = {1920, 1080};
-    setup.historyFile = folder_->filePath("Zentrel.log").toStdString();
-    setup.functionPath = folder_->path().toStdString();
-    dialog_ = std::make_unique<MainDialog>(setup);
-    dialog_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+    QVERIFY(makeFolder());
+    QVERIFY(openWindow(windowSetup()));
 }
 
 void GraphToolsTest::cleanup() {
-    dialog_.reset();
-    folder_.reset();
+    closeWindow();
 }
 
 void GraphToolsTest::drawExpression(const char* text) {
@@ -65,13 +48,22 @@ void GraphToolsTest::drawExpression(const char* text) {
     QTRY_VERIFY_WITH_TIMEOUT(!dialog_->logic().drawing(), 10000);
 }
 
+void GraphToolsTest::tabToGraphArea() {
+    auto* area = find<GraphArea>("graphArea");
+    for (int tabs = 0; tabs < 100 && !area->hasFocus(); ++tabs)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(area->hasFocus());
+}
+
 void GraphToolsTest::traceShowsTheCrosshairOnlyWhilePressed() {
     drawExpression("x");
     auto* area = find<GraphArea>("graphArea");
     const QImage before = screen();
     const QPoint at(area->width() / 2 + 30, 10);
     QTest::mousePress(area, Qt::LeftButton, {}, at);
-    QVERIFY(!find<QLineEdit>("argumentEdit")->text().isEmpty());
+    auto* argument = find<QLineEdit>("argumentEdit");
+    QVERIFY(!argument->text().isEmpty());
+    QCOMPARE(argument->selectedText(), argument->text());
     QTRY_VERIFY(screen() != before);
     QTest::mouseMove(area, at + QPoint(5, 0));
     QTest::mouseRelease(area, Qt::LeftButton, {}, at + QPoint(5, 0));
@@ -84,12 +76,11 @@ void GraphToolsTest::keysTraceOnTheGraphAreaReachedWithTab() {
     auto* argument = find<QLineEdit>("argumentEdit");
     const QImage before = screen();
     QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
-    for (int tabs = 0; tabs < 100 && !area->hasFocus(); ++tabs)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QVERIFY(area->hasFocus());
+    tabToGraphArea();
     QTest::keyClick(area, Qt::Key_Right);
     const QString first = argument->text();
     QVERIFY(!first.isEmpty());
+    QCOMPARE(argument->selectedText(), first);
     QVERIFY(!find<QLineEdit>("firstValueEdit")->text().isEmpty());
     QTRY_VERIFY(screen() != before);
     QTest::keyClick(area, Qt::Key_Right);
@@ -98,6 +89,34 @@ void GraphToolsTest::keysTraceOnTheGraphAreaReachedWithTab() {
     QCOMPARE(argument->text(), first);
     find<QLineEdit>("firstExpression")->setFocus();
     QTRY_COMPARE(screen(), before);
+}
+
+// Return and the keypad's Enter register the traced point and leave its
+// argument selected in its field, where a typed number replaces it.
+void GraphToolsTest::enterRegistersTheKeyTracedPoint() {
+    drawExpression("sqr x");
+    auto* area = find<GraphArea>("graphArea");
+    auto* argument = find<QLineEdit>("argumentEdit");
+    auto* list = dialog_->tableWindow().findChild<QTreeWidget*>("tableList");
+    QVERIFY(list);
+    QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
+    tabToGraphArea();
+    QTest::keyClick(area, Qt::Key_Return);
+    QCOMPARE(list->topLevelItemCount(), 0);  // no point traced yet
+    QTest::keyClick(area, Qt::Key_Right);
+    QTest::keyClick(area, Qt::Key_Return);
+    QCOMPARE(list->topLevelItemCount(), 1);
+    QCOMPARE(QApplication::focusWidget(), argument);
+    QCOMPARE(argument->selectedText(), argument->text());
+    QTest::keyClicks(argument, "3");
+    QTest::keyClick(argument, Qt::Key_Return);
+    QCOMPARE(list->topLevelItemCount(), 2);
+    QCOMPARE(list->topLevelItem(1)->text(0), QString("3"));
+
+    tabToGraphArea();
+    QTest::keyClick(area, Qt::Key_Right);
+    QTest::keyClick(area, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(list->topLevelItemCount(), 3);
 }
 
 void GraphToolsTest::handDragMovesTheViewAndBoxZoomsIn() {

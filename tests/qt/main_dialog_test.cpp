@@ -9,21 +9,18 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
 #include <fstream>
-#include <memory>
-#include <sstream>
 
 #include "app/qt/dialog_font.h"
-#include "app/qt/main_dialog.h"
 #include "app/qt/shutdown_signals.h"
 #include "graphics/palette.h"
+#include "tests/qt/window_fixture.h"
 
 namespace zentrel {
 
-class MainDialogTest : public QObject {
+class MainDialogTest : public QObject, protected test::WindowFixture {
     Q_OBJECT
 
   private slots:
@@ -41,46 +38,19 @@ class MainDialogTest : public QObject {
     void theFunctionListFollowsItsFolder();
 
   private:
-    template <typename T>
-    T* find(const char* name) const {
-        T* found = dialog_->findChild<T*>(name);
-        if (!found) qFatal("no control %s", name);
-        return found;
-    }
-    QString fileText(const QString& name) const;
     void waitForDraw();
     QStringList history() const;
     // The colour the graph area shows at a pixel of the bitmap.
     QRgb shown(int x, int y) const;
-
-    std::unique_ptr<QTemporaryDir> folder_;
-    std::unique_ptr<MainDialog> dialog_;
 };
 
 void MainDialogTest::init() {
-    folder_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(folder_->isValid());
-    MainWindowSetup setup;
-    setup.settingsFile = folder_->filePath("MORVIK.INI").toStdString();
-    setup.desktop = {1920, 1080};
-    setup.historyFile = folder_->filePath("Zentrel.log").toStdString();
-    setup.functionPath = folder_->path().toStdString();
-    setup.randomSeed = 1;
-    dialog_ = std::make_unique<MainDialog>(setup);
-    dialog_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+    QVERIFY(makeFolder());
+    QVERIFY(openWindow(windowSetup()));
 }
 
 void MainDialogTest::cleanup() {
-    dialog_.reset();
-    folder_.reset();
-}
-
-QString MainDialogTest::fileText(const QString& name) const {
-    std::ifstream in(folder_->filePath(name).toStdString(), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return QString::fromStdString(text.str());
+    closeWindow();
 }
 
 void MainDialogTest::waitForDraw() {

@@ -12,19 +12,17 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <fstream>
 #include <functional>
-#include <memory>
 
 #include "app/qt/dialog_font.h"
-#include "app/qt/main_dialog.h"
 #include "app/qt/settings_dialog.h"
+#include "tests/qt/window_fixture.h"
 
 namespace zentrel {
 
-class SettingsDialogTest : public QObject {
+class SettingsDialogTest : public QObject, protected test::WindowFixture {
     Q_OBJECT
 
   private slots:
@@ -49,40 +47,22 @@ class SettingsDialogTest : public QObject {
         return found;
     }
     static void clickButton(SettingsSheetDialog& sheet, QDialogButtonBox::StandardButton which);
-    QString fileText(const QString& name) const;
-
-    std::unique_ptr<QTemporaryDir> folder_;
-    std::unique_ptr<MainDialog> dialog_;
 };
 
 void SettingsDialogTest::init() {
-    folder_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(folder_->isValid());
+    QVERIFY(makeFolder());
     QVERIFY(QDir(folder_->path()).mkpath("functions"));
 }
 
 void SettingsDialogTest::start(const char* settings) {
     std::ofstream(folder_->filePath("MORVIK.INI").toStdString()) << settings;
-    MainWindowSetup setup;
-    setup.settingsFile = folder_->filePath("MORVIK.INI").toStdString();
-    setup.desktop = {1920, 1080};
-    setup.historyFile = folder_->filePath("Zentrel.log").toStdString();
+    MainWindowSetup setup = windowSetup();
     setup.functionPath = folder_->filePath("functions").toStdString();
-    dialog_ = std::make_unique<MainDialog>(setup);
-    dialog_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+    QVERIFY(openWindow(setup));
 }
 
 void SettingsDialogTest::cleanup() {
-    dialog_.reset();
-    folder_.reset();
-}
-
-QString SettingsDialogTest::fileText(const QString& name) const {
-    std::ifstream in(folder_->filePath(name).toStdString(), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return QString::fromStdString(text.str());
+    closeWindow();
 }
 
 void SettingsDialogTest::withSheet(const std::function<void(SettingsSheetDialog&)>& use) {
