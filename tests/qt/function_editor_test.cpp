@@ -13,7 +13,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/qt/dialog_font.h"
+#include "tests/qt/widget_tests.h"
 #include "tests/qt/window_fixture.h"
 
 namespace zentrel {
@@ -201,13 +201,11 @@ void FunctionEditorTest::anEditorThatCannotStartIsReported() {
              "外部エディタ" + folder_->filePath("my tools/no such editor") + "を起動できません");
 }
 
-}  // namespace zentrel
-
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    zentrel::useDialogFont(application);
-    zentrel::FunctionEditorTest test;
+int runFunctionEditorTests(int argc, char** argv) {
+    FunctionEditorTest test;
     return QTest::qExec(&test, argc, argv);
 }
+
+}  // namespace zentrel
 
 #include "function_editor_test.moc"

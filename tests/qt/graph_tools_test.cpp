@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "app/qt/window_dialog.h"
+#include "tests/qt/widget_tests.h"
 #include "tests/qt/window_fixture.h"
 
 namespace zentrel {
@@ -191,7 +192,11 @@ void GraphToolsTest::windowDialogRecomputesAsTheUserTypes() {
     QCOMPARE(unitX->text(), QString("10.0"));
 }
 
+int runGraphToolsTests(int argc, char** argv) {
+    GraphToolsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 }  // namespace zentrel
 
-QTEST_MAIN(zentrel::GraphToolsTest)
 #include "graph_tools_test.moc"

@@ -13,9 +13,9 @@
 #include <csignal>
 #include <fstream>
 
-#include "app/qt/dialog_font.h"
 #include "app/qt/shutdown_signals.h"
 #include "graphics/palette.h"
+#include "tests/qt/widget_tests.h"
 #include "tests/qt/window_fixture.h"
 
 namespace zentrel {
@@ -293,13 +293,11 @@ void MainDialogTest::theFunctionListFollowsItsFolder() {
     QCOMPARE(find<QLineEdit>("firstExpression")->text(), QString("!gamma "));
 }
 
-}  // namespace zentrel
-
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    zentrel::useDialogFont(application);
-    zentrel::MainDialogTest test;
+int runMainDialogTests(int argc, char** argv) {
+    MainDialogTest test;
     return QTest::qExec(&test, argc, argv);
 }
+
+}  // namespace zentrel
 
 #include "main_dialog_test.moc"

@@ -16,8 +16,8 @@
 #include <fstream>
 #include <functional>
 
-#include "app/qt/dialog_font.h"
 #include "app/qt/settings_dialog.h"
+#include "tests/qt/widget_tests.h"
 #include "tests/qt/window_fixture.h"
 
 namespace zentrel {
@@ -198,13 +198,11 @@ void SettingsDialogTest::everyControlIsNamedAndReachedByTab() {
     });
 }
 
-}  // namespace zentrel
-
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    zentrel::useDialogFont(application);
-    zentrel::SettingsDialogTest test;
+int runSettingsDialogTests(int argc, char** argv) {
+    SettingsDialogTest test;
     return QTest::qExec(&test, argc, argv);
 }
+
+}  // namespace zentrel
 
 #include "settings_dialog_test.moc"
