@@ -173,6 +173,10 @@ void SettingsDialogTest::aNewFolderIsWatchedAndListed() {
 void SettingsDialogTest::everyControlIsNamedAndReachedByTab() {
     start("");
     withSheet([](SettingsSheetDialog& sheet) {
+        // Tab moves the focus only inside the active window, and a busy
+        // machine may not have made the sheet active yet.
+        sheet.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&sheet));
         auto* pages = control<QTabWidget>(sheet, "settingsPages");
         for (const SheetControlRow& row : sheetControls()) {
             auto* widget = control<QWidget>(sheet, row.objectName.data());
@@ -182,6 +186,7 @@ void SettingsDialogTest::everyControlIsNamedAndReachedByTab() {
             pages->setCurrentIndex(page);
             QSet<QString> reached;
             pages->findChild<QTabBar*>()->setFocus();
+            QTRY_VERIFY(pages->findChild<QTabBar*>()->hasFocus());
             for (int tab = 0; tab < 60 && QApplication::focusWidget(); ++tab) {
                 reached << QApplication::focusWidget()->objectName();
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
