@@ -24,7 +24,7 @@ extern "C" void onInterrupt(int) {
 
 }  // namespace
 
-void installInterruptHandler(Interpreter& interpreter, bool restartReads) {
+InterruptHandler::InterruptHandler(Interpreter& interpreter, bool restartReads) {
     static_assert(std::atomic<Interpreter*>::is_always_lock_free);
     interruptedInterpreter.store(&interpreter, std::memory_order_relaxed);
     struct sigaction action {};
@@ -32,6 +32,10 @@ void installInterruptHandler(Interpreter& interpreter, bool restartReads) {
     sigemptyset(&action.sa_mask);
     action.sa_flags = restartReads ? SA_RESTART : 0;
     sigaction(SIGINT, &action, nullptr);
+}
+
+InterruptHandler::~InterruptHandler() {
+    interruptedInterpreter.store(nullptr, std::memory_order_relaxed);
 }
 
 bool interruptReceived() {

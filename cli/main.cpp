@@ -326,11 +326,11 @@ int main(int argc, char** argv) {
         if (inputs.empty()) return host.errorReported() ? 1 : 0;
     }
     if (inputs.empty() && isatty(STDIN_FILENO)) {
-        zentrel::installInterruptHandler(interpreter, true);
+        const zentrel::InterruptHandler interrupts(interpreter, true);
         zentrel::runInteractive(host);
     } else {
         // A batch run must also end while it waits for input: reads are not restarted.
-        zentrel::installInterruptHandler(interpreter, false);
+        const zentrel::InterruptHandler interrupts(interpreter, false);
         if (inputs.empty()) inputs.push_back({false, "-"});
         for (std::size_t i = 0; i < inputs.size() && !zentrel::interruptReceived(); ++i) {
             inputsOk = runInput(host, inputs[i]) && inputsOk;
