@@ -3,12 +3,6 @@
 namespace zentrel {
 namespace {
 
-std::string joinPath(std::string_view folder, std::string_view name) {
-    std::string path(folder);
-    if (!path.empty() && path.back() != '/') path += '/';
-    return path + std::string(name);
-}
-
 // A base folder variable counts only when it holds an absolute path; otherwise
 // the folder under HOME is used, and none at all without a HOME.
 std::string baseFolder(std::string_view variable, std::string_view home,
@@ -19,6 +13,12 @@ std::string baseFolder(std::string_view variable, std::string_view home,
 }
 
 }  // namespace
+
+std::string joinPath(std::string_view folder, std::string_view name) {
+    std::string path(folder);
+    if (!path.empty() && path.back() != '/') path += '/';
+    return path + std::string(name);
+}
 
 EnvironmentPaths EnvironmentPaths::from(const std::function<const char*(const char*)>& lookup) {
     auto get = [&](const char* name) {

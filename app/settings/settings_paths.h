@@ -40,6 +40,9 @@ std::string defaultFunctionPath(const EnvironmentPaths& environment,
 // folder, which no one means by a doubled separator.
 std::vector<std::string> functionFolders(std::string_view path);
 
+// A file in a folder, with one '/' between them; the bare name for no folder.
+std::string joinPath(std::string_view folder, std::string_view name);
+
 // The folder part of a file path, without the final '/'; empty for a bare name.
 std::string folderOf(std::string_view file);
 

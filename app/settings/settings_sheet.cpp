@@ -72,11 +72,6 @@ bool storeChanged(T& field, T value) {
     return true;
 }
 
-std::string fileInFolder(std::string folder, std::string_view name) {
-    if (!folder.ends_with('/')) folder += '/';
-    return folder + std::string(name);
-}
-
 }  // namespace
 
 SettingsSheet::SettingsSheet(SettingsSheetView& view, SettingsSheetHost& host, Settings& settings)
@@ -143,7 +138,7 @@ void SettingsSheet::chooseHistoryFolder() {
     const std::optional<std::string> chosen =
         view_.chooseFolder(kSheetPages[kHistoryPage].title, settings_.logFileFolder);
     if (!chosen || chosen->empty()) return;
-    view_.setText(S::HistoryFile, fileInFolder(*chosen, kHistoryFileName));
+    view_.setText(S::HistoryFile, joinPath(*chosen, kHistoryFileName));
     settings_.logFileFolder = *chosen;
     host_.writeAtOnce(settings_, ImmediateSetting::LogFileFolder);
 }
