@@ -197,7 +197,7 @@ bool Engine::runStatement(Context& ctx, ProgramLine& line, ErrorCode& status) {
     }
     currentLine_ = &line;
     currentTokens_ = &line.tokens;
-    if (line.tokens.countRun(shared_->prepareOnRun)) {
+    if (line.tokens.countRun(shared_->compileOnRun)) {
         line.tokens.setPrepared(PreparedLine::prepare(line.tokens));
     }
     status = executeStatement(ctx);

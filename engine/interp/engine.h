@@ -126,7 +126,7 @@ class Engine {
 
     // On which run a line is decoded once for speed: 2 by default, 0 never,
     // 1 at once. Prepared or not, a line behaves alike.
-    void setPrepareOnRun(std::uint8_t nth) noexcept { shared_->prepareOnRun = nth; }
+    void setCompileOnRun(std::uint8_t nth) noexcept { shared_->compileOnRun = nth; }
 
     // Reads the next token and evaluates it as an operand into result. `applying`
     // names the operator, function or command in the error for a missing operand.

@@ -62,7 +62,7 @@ struct EngineShared {
     std::function<ErrorCode(Engine& calling, CalledBody& call)> callRunner;
     // A line is prepared (decoded once) on this run of it: the second, so that
     // lines that run once cost nothing extra; 0 never, 1 at once.
-    std::uint8_t prepareOnRun = 2;
+    std::uint8_t compileOnRun = 2;
 
     // Sets the angle unit with the conversion state that goes with it; the half
     // turn keeps 200 for radians, where it is not used.

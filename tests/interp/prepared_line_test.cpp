@@ -25,10 +25,10 @@ void PrintTo(const Outcome& o, std::ostream* os) {
         *os << s << '\n';
 }
 
-// Runs the lines with lines prepared on their `prepareOnRun`th run (0: never).
-Outcome runScript(const std::vector<std::string>& lines, std::uint8_t prepareOnRun) {
+// Runs the lines with lines prepared on their `compileOnRun`th run (0: never).
+Outcome runScript(const std::vector<std::string>& lines, std::uint8_t compileOnRun) {
     RecordingHost host;
-    host.engine.setPrepareOnRun(prepareOnRun);
+    host.engine.setCompileOnRun(compileOnRun);
     for (const std::string& line : lines)
         host.run(line);
     // The values in full, in the fraction mode too.
