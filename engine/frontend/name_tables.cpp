@@ -5,18 +5,54 @@
 namespace zentrel {
 namespace {
 
-struct OperatorRow {
-    std::string_view written;  // bracketed forms are also the operator words
-    std::uint8_t level;
-};
+using Form = OperatorForm;
+using Op = OperatorId;
+
+constexpr OperatorRow operatorRow(std::string_view written, std::uint8_t level, Form form,
+                                  Op base = Op::PreIncrement) {
+    return {written, level, form, base};
+}
 
 constexpr std::array<OperatorRow, kOperatorCount> kOperators{{
-    {"[++]", 14}, {"[--]", 14}, {"[~]", 14},  {"[!]", 14}, {"[-]", 14},  {"[+]", 14}, {"++", 15},
-    {"--", 15},   {"*", 13},    {"/", 13},    {"%", 13},   {"+", 12},    {"-", 12},   {"<<", 11},
-    {">>", 11},   {"[<]", 10},  {"[<=]", 10}, {"[>]", 10}, {"[>=]", 10}, {"[==]", 9}, {"[!=]", 9},
-    {"&", 8},     {"^", 7},     {"|", 6},     {"[&&]", 5}, {"[||]", 4},  {"?", 3},    {"=", 2},
-    {"*=", 2},    {"/=", 2},    {"%=", 2},    {"+=", 2},   {"-=", 2},    {"<<=", 2},  {">>=", 2},
-    {"&=", 2},    {"|=", 2},    {"^=", 2},    {",", 1},
+    operatorRow("[++]", 14, Form::Prefix),
+    operatorRow("[--]", 14, Form::Prefix),
+    operatorRow("[~]", 14, Form::Unary),
+    operatorRow("[!]", 14, Form::Unary),
+    operatorRow("[-]", 14, Form::Unary),
+    operatorRow("[+]", 14, Form::Unary),
+    operatorRow("++", 15, Form::Postfix),
+    operatorRow("--", 15, Form::Postfix),
+    operatorRow("*", 13, Form::Binary),
+    operatorRow("/", 13, Form::Binary),
+    operatorRow("%", 13, Form::Binary),
+    operatorRow("+", 12, Form::Binary),
+    operatorRow("-", 12, Form::Binary),
+    operatorRow("<<", 11, Form::Binary),
+    operatorRow(">>", 11, Form::Binary),
+    operatorRow("[<]", 10, Form::Binary),
+    operatorRow("[<=]", 10, Form::Binary),
+    operatorRow("[>]", 10, Form::Binary),
+    operatorRow("[>=]", 10, Form::Binary),
+    operatorRow("[==]", 9, Form::Binary),
+    operatorRow("[!=]", 9, Form::Binary),
+    operatorRow("&", 8, Form::Binary),
+    operatorRow("^", 7, Form::Binary),
+    operatorRow("|", 6, Form::Binary),
+    operatorRow("[&&]", 5, Form::ShortCircuit),
+    operatorRow("[||]", 4, Form::ShortCircuit),
+    operatorRow("?", 3, Form::Conditional),
+    operatorRow("=", 2, Form::Assignment),
+    operatorRow("*=", 2, Form::Assignment, Op::Multiply),
+    operatorRow("/=", 2, Form::Assignment, Op::Divide),
+    operatorRow("%=", 2, Form::Assignment, Op::Remainder),
+    operatorRow("+=", 2, Form::Assignment, Op::Add),
+    operatorRow("-=", 2, Form::Assignment, Op::Subtract),
+    operatorRow("<<=", 2, Form::Assignment, Op::ShiftLeft),
+    operatorRow(">>=", 2, Form::Assignment, Op::ShiftRight),
+    operatorRow("&=", 2, Form::Assignment, Op::BitAnd),
+    operatorRow("|=", 2, Form::Assignment, Op::BitOr),
+    operatorRow("^=", 2, Form::Assignment, Op::BitXor),
+    operatorRow(",", 1, Form::List),
 }};
 static_assert(kOperators.size() == idByte(OperatorId::ListSeparator) + 1);
 static_assert(kOperators[idByte(OperatorId::Assign)].level == kAssignmentLevel);
@@ -132,6 +168,10 @@ std::string_view entryOrEmpty(const Table& table, std::uint8_t id) {
 }
 
 }  // namespace
+
+const OperatorRow& operatorRow(OperatorId id) {
+    return kOperators[idByte(id)];
+}
 
 std::uint8_t operatorLevel(std::uint8_t operatorId) {
     return operatorId < kOperators.size() ? kOperators[operatorId].level : 0;

@@ -52,6 +52,29 @@ enum class OperatorId : std::uint8_t {
 };
 inline constexpr std::size_t kOperatorCount = 39;
 
+// How an operator takes its operands: before one (`[-] x`), after the
+// accumulated value alone (`x ++`), or between it and one operand; the short
+// circuits and `?` may pass over theirs, assignments store, `,` starts anew.
+enum class OperatorForm : std::uint8_t {
+    Prefix,  // [++] [--]: the operand is stored into
+    Unary,
+    Postfix,
+    Binary,
+    ShortCircuit,
+    Conditional,
+    Assignment,
+    List
+};
+
+// Everything the language knows of one operator.
+struct OperatorRow {
+    std::string_view written;  // bracketed forms are also the operator words
+    std::uint8_t level;        // binding strength for the precedence pass
+    OperatorForm form;
+    OperatorId base;  // the binary operator a compound assignment applies
+};
+const OperatorRow& operatorRow(OperatorId id);
+
 enum class FunctionId : std::uint8_t {
     Defined,
     Isinf,

@@ -25,6 +25,9 @@ using Handler = ErrorCode (*)(Engine& engine, Context& ctx, const Token& token, 
 struct HandlerRow {
     std::uint8_t id;
     Handler handler;
+    // For a built-in function that reads exactly this many operands, one after
+    // another and nothing else: its calls may be compiled. 0 for the others.
+    std::uint8_t operands = 0;
 };
 
 // The row of one table entry, by its id: `row<CommandId::Plot>(handler)`.
@@ -38,6 +41,7 @@ inline constexpr std::size_t kOperandKindCount = 12;  // token kinds 0..11
 struct DispatchTables {
     std::array<Handler, kOperandKindCount> kinds;
     std::array<Handler, kFunctionCount> functions;
+    std::array<std::uint8_t, kFunctionCount> functionOperands;
     std::array<Handler, kOperatorCount> operators;
     std::array<Handler, kControlCount> controlCheck;
     std::array<Handler, kControlCount> controlRun;

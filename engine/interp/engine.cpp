@@ -9,7 +9,7 @@
 #include "engine/interp/control_handlers.h"
 #include "engine/interp/dispatch.h"
 #include "engine/interp/error_codes.h"
-#include "engine/interp/prepared_line.h"
+#include "engine/interp/compiled_line.h"
 #include "engine/interp/variables.h"
 #include "engine/values/number_text.h"
 
@@ -198,7 +198,7 @@ bool Engine::runStatement(Context& ctx, ProgramLine& line, ErrorCode& status) {
     currentLine_ = &line;
     currentTokens_ = &line.tokens;
     if (line.tokens.countRun(shared_->compileOnRun)) {
-        line.tokens.setPrepared(PreparedLine::prepare(line.tokens));
+        line.tokens.setPrepared(CompiledLine::compile(line.tokens, tables_, ctx, modes(ctx)));
     }
     status = executeStatement(ctx);
     if (!pending_.empty()) applyPostfixUpdates(ctx);
@@ -210,24 +210,7 @@ bool Engine::runStatement(Context& ctx, ProgramLine& line, ErrorCode& status) {
 }
 
 ErrorCode Engine::executeStatement(Context& ctx) {
-    // A prepared statement runs as the walk would, without walking; the
-    // stepper and an open array literal take the walk.
-    if (const PreparedLine* prepared = PreparedLine::of(*currentTokens_);
-        prepared && !arrayLiteral_.collecting() && !debugSwitch.isOn()) {
-        const int depth = prepared->statementGroup().depth;
-        using Form = PreparedLine::StatementForm;
-        if (prepared->form() == Form::Expression && nestingBase_ + depth < kMaxNestingDepth) {
-            return executePrepared(ctx, *prepared);
-        }
-        // The operand of `keyword ( group )` sits two levels deep: the keyword
-        // and its `(`.
-        if (prepared->form() == Form::LoopTest && nestingBase_ + 2 + depth < kMaxNestingDepth) {
-            return testPreparedLoop(ctx, *prepared);
-        }
-        if (prepared->form() == Form::Return && nestingBase_ + 2 + depth < kMaxNestingDepth) {
-            return returnPrepared(ctx, *prepared);
-        }
-    }
+    if (const CompiledLine* compiled = compiledStatement(ctx)) return runCompiled(ctx, *compiled);
     if (arrayLiteral_.collecting()) {
         // The statement belongs to an open array literal; once its braces
         // balance, the whole literal runs in place of the statement.
@@ -250,6 +233,11 @@ ErrorCode Engine::executeStatement(Context& ctx) {
     nesting_ = nestingBase_;
     currentTokens_->resetCursor();
     if (ErrorCode e = evaluateGroup(ctx, resultValue_)) return e;
+    return finishStatement(ctx);
+}
+
+// The value of the statement becomes the answer.
+ErrorCode Engine::finishStatement(Context& ctx) {
     if (ErrorCode e = ctx.answer().assign(resultValue_)) return e;
     Value& answer = ctx.answer();
     for (std::int32_t i = 0; i < answer.count(); ++i) {
@@ -258,76 +246,51 @@ ErrorCode Engine::executeStatement(Context& ctx) {
     return kStatusValue;
 }
 
-// A statement prepared whole starts with an operand: it runs unless the
-// conditionals around it pass over it, and its value becomes the answer.
-ErrorCode Engine::executePrepared(Context& ctx, const PreparedLine& prepared) {
-    if (!statementsExecute()) return kStatusDone;
+// A statement compiled whole runs compiled, unless the stepper or an open
+// array literal takes it, a word in it means something else now, or it nests
+// too deep for the levels left (the walk then reports where it runs out).
+const CompiledLine* Engine::compiledStatement(Context& ctx) const {
+    const CompiledLine* compiled = CompiledLine::of(*currentTokens_);
+    if (!compiled || compiled->form() == CompiledLine::StatementForm::Parts ||
+        arrayLiteral_.collecting() || debugSwitch.isOn()) {
+        return nullptr;
+    }
+    // The group of `keyword ( group )` sits two levels deep: the keyword and its `(`.
+    const int levels = compiled->form() == CompiledLine::StatementForm::Expression ? 0 : 2;
+    if (nestingBase_ + levels + compiled->statementGroup().depth > kMaxNestingDepth) return nullptr;
+    return compiled->stillValid(ctx, modes(ctx)) ? compiled : nullptr;
+}
+
+// An expression runs unless the conditionals around it pass over it, and its
+// value becomes the answer. `for ( condition )` and `while ( condition )` end
+// the loop on a false condition and leave the answer; `return ( value )` ends
+// the body with the value as its answer when the scope gives one back. The
+// keywords' check handlers decide whether they run.
+ErrorCode Engine::runCompiled(Context& ctx, const CompiledLine& line) {
+    using Form = CompiledLine::StatementForm;
+    const Form form = line.form();
+    if (form == Form::Expression) {
+        if (!statementsExecute()) return kStatusDone;
+    } else if (ErrorCode checked = precheck(ctx)) {
+        return checked;
+    }
+    if (form == Form::Return) returnRequested = true;
     ctx.assignmentMark = false;
+    ctx.groupDepth = form == Form::Expression ? 0 : 1;
+    nesting_ = nestingBase_ + (form == Form::Expression ? 0 : 2);
+    const ErrorCode e = line.run(*this, ctx, line.statementGroup(), resultValue_);
     ctx.groupDepth = 0;
     nesting_ = nestingBase_;
-    if (const Token* op = prepared.variableStep()) return stepPreparedVariable(ctx, *op);
-    Number value;
-    const ErrorCode e = prepared.run(*this, ctx, prepared.statementGroup(), value);
-    resultValue_.setScalar(value);
-    if (e) return e;
-    return finishPrepared(ctx, value);
-}
-
-// `@v ++` or `@v --` alone: the old value is the answer and the variable steps
-// at once, where the update would otherwise wait for the end of the statement.
-ErrorCode Engine::stepPreparedVariable(Context& ctx, const Token& op) {
-    Number value;
-    readVariable(*this, ctx, currentTokens_->head()->payload.asByte(), false, value);
-    resultValue_.setScalar(value);
-    Number* target = nullptr;
-    if (ErrorCode e = prepareStoreTarget(*this, ctx, record_, op, target)) return e;
-    const ErrorCode status = finishPrepared(ctx, value);
-    stepByOne(*this, ctx, *target,
-              op.payload.asByte() == idByte(OperatorId::PostIncrement) ? 1 : -1);
-    return status;
-}
-
-ErrorCode Engine::finishPrepared(Context& ctx, Number& value) {
     currentTokens_->setCursor(nullptr);
-    value.syncRepresentation(fractionRepresentation());
-    ctx.answer().setScalar(value);
-    return kStatusValue;
-}
-
-// The group of `keyword ( group )`, read inside its parentheses as the
-// keyword's run handler would read its operand.
-ErrorCode Engine::evaluatePreparedOperand(Context& ctx, const PreparedLine& prepared,
-                                          Number& value) {
-    ctx.assignmentMark = false;
-    ctx.groupDepth = 1;
-    nesting_ = nestingBase_;
-    const ErrorCode e = prepared.run(*this, ctx, prepared.statementGroup(), value);
-    ctx.groupDepth = 0;
+    if (e) return e;
+    if (form == Form::Expression) return finishStatement(ctx);
     record_.set(TokenKind::OpenParen);
-    resultValue_.setScalar(value);
-    if (!e) currentTokens_->setCursor(nullptr);
-    return e;
-}
-
-// `for ( condition )` or `while ( condition )`: the keyword's check handler
-// decides whether it runs; a false condition ends the loop. The answer stays.
-ErrorCode Engine::testPreparedLoop(Context& ctx, const PreparedLine& prepared) {
-    if (ErrorCode checked = precheck(ctx)) return checked;
-    Number value;
-    if (ErrorCode e = evaluatePreparedOperand(ctx, prepared, value)) return e;
-    finishLoopTest(*this, conditionHolds(resultValue_));
-    return kStatusDone;
-}
-
-// `return ( value )`: the body ends, with the value as its answer when the
-// scope gives one back.
-ErrorCode Engine::returnPrepared(Context& ctx, const PreparedLine& prepared) {
-    if (ErrorCode checked = precheck(ctx)) return checked;
-    returnRequested = true;
-    Number value;
-    if (ErrorCode e = evaluatePreparedOperand(ctx, prepared, value)) return e;
+    if (form == Form::LoopTest) {
+        finishLoopTest(*this, conditionHolds(resultValue_));
+        return kStatusDone;
+    }
     const ErrorCode delivered = deliverReturnValue(*this, ctx, *currentTokens_->head());
-    return delivered == kSuccess ? finishPrepared(ctx, value) : delivered;
+    return delivered == kSuccess ? finishStatement(ctx) : delivered;
 }
 
 // Decides whether the statement runs: 0 run, 4 skip, or a refusal or error.

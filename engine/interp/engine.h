@@ -9,6 +9,7 @@
 
 #include "engine/frontend/program.h"
 #include "engine/frontend/token.h"
+#include "engine/interp/argument_source.h"
 #include "engine/interp/array_literal.h"
 #include "engine/interp/context.h"
 #include "engine/interp/control_state.h"
@@ -51,9 +52,10 @@ struct OperatorRecord {
     }
 };
 
+class ArgumentSource;
 struct CalledBody;
+class CompiledLine;
 class Engine;
-class PreparedLine;
 
 // Resolves a word where an operand is read: a variable label makes it a
 // NamedVariable, an array label a NamedArray, a number word a Constant (in
@@ -66,6 +68,10 @@ void readConstant(const Engine& engine, const Token& token, Number& out);
 
 // A token that names nothing, for errors raised where no operator applies.
 const Token& noOperator();
+
+// Calls the built-in function of the token, its handler reading its operands
+// from the engine; the result is normalised to the scope's mode.
+ErrorCode callBuiltinFunction(Engine& engine, Context& ctx, const Token& token, Value& result);
 
 // Where the statements of a run come from: the program, the program into the
 // loop recorder (a block is open), or the recorder's replay of a complete block.
@@ -124,8 +130,9 @@ class Engine {
     // requested; 0 for no limit (the default).
     void setStepBudget(std::int64_t steps) noexcept { shared_->stop.setStepBudget(steps); }
 
-    // On which run a line is decoded once for speed: 2 by default, 0 never,
-    // 1 at once. Prepared or not, a line behaves alike.
+    // On which run a line is compiled: 2 by default, 0 never (every statement
+    // is run by walking its tokens), 1 at once. Compiled or not, a line
+    // behaves alike.
     void setCompileOnRun(std::uint8_t nth) noexcept { shared_->compileOnRun = nth; }
 
     // Reads the next token and evaluates it as an operand into result. `applying`
@@ -144,9 +151,21 @@ class Engine {
 
     // The statement being executed: handlers read their arguments from it.
     TokenLine& statement() { return *currentTokens_; }
-    Token* peekToken() const { return currentTokens_->cursor(); }
+    // The token the next operand starts with.
+    Token* peekToken() const { return arguments_ ? arguments_->peek() : currentTokens_->cursor(); }
     // True when the next token can start an operand.
     bool operandFollows() const;
+    // Where operands are read while a compiled call runs its handler; null
+    // reads them off the statement's tokens. Returns the source it replaces.
+    ArgumentSource* exchangeArguments(ArgumentSource* source) {
+        ArgumentSource* previous = arguments_;
+        arguments_ = source;
+        return previous;
+    }
+    // Operand levels being evaluated, which a compiled call sets where the
+    // walk would have them: they bound the nesting of the calls it makes.
+    int nesting() const { return nesting_; }
+    void setNesting(int levels) { nesting_ = levels; }
 
     ModeView modes(const Context& ctx) const { return ModeView(ctx.modes, shared_->modes); }
     bool fractionRepresentation() const { return shared_->modes.fractionRepresentation; }
@@ -237,12 +256,10 @@ class Engine {
     ProgramLine* takeSourceLine();
     ErrorCode runStatements(Context& ctx, ProgramLine* first);
     ErrorCode executeStatement(Context& ctx);
-    ErrorCode executePrepared(Context& ctx, const PreparedLine& prepared);
-    ErrorCode stepPreparedVariable(Context& ctx, const Token& op);
-    ErrorCode finishPrepared(Context& ctx, Number& value);
-    ErrorCode evaluatePreparedOperand(Context& ctx, const PreparedLine& prepared, Number& value);
-    ErrorCode testPreparedLoop(Context& ctx, const PreparedLine& prepared);
-    ErrorCode returnPrepared(Context& ctx, const PreparedLine& prepared);
+    // The compiled statement whose form is not Parts, when it may run compiled.
+    const CompiledLine* compiledStatement(Context& ctx) const;
+    ErrorCode runCompiled(Context& ctx, const CompiledLine& line);
+    ErrorCode finishStatement(Context& ctx);
     ErrorCode precheck(Context& ctx);
     bool consultStepper(Context& ctx, bool skipped);
     RunResult finishRun(Context& ctx, ErrorCode status);
@@ -269,6 +286,7 @@ class Engine {
     ProgramLine* currentLine_ = nullptr;
     TokenLine placeholderTokens_;
     TokenLine* currentTokens_ = &placeholderTokens_;
+    ArgumentSource* arguments_ = nullptr;
     OperatorRecord record_;
     ArrayLiteralCollector arrayLiteral_;
     Token errorToken_{TokenKind::NoOperator, {}};

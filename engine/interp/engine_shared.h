@@ -7,6 +7,7 @@
 
 #include "engine/interp/engine_canvas.h"
 #include "engine/interp/random_generator.h"
+#include "engine/interp/register_stack.h"
 #include "engine/interp/slot_names.h"
 #include "engine/interp/state_only_canvas.h"
 #include "engine/values/error_code.h"
@@ -60,9 +61,10 @@ struct EngineShared {
     // engine; empty for that usual way. Tests use it to give a body scopes the
     // language cannot make (a function that sees itself, to reach the depth limit).
     std::function<ErrorCode(Engine& calling, CalledBody& call)> callRunner;
-    // A line is prepared (decoded once) on this run of it: the second, so that
-    // lines that run once cost nothing extra; 0 never, 1 at once.
+    // A line is compiled on this run of it: the second, so that lines that run
+    // once cost nothing extra; 0 never, 1 at once.
     std::uint8_t compileOnRun = 2;
+    RegisterStack registers;
 
     // Sets the angle unit with the conversion state that goes with it; the half
     // turn keeps 200 for radians, where it is not used.

@@ -5,7 +5,7 @@
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/interp/function_call.h"
-#include "engine/interp/prepared_line.h"
+#include "engine/interp/compiled_line.h"
 #include "engine/interp/variables.h"
 
 namespace zentrel {
@@ -90,16 +90,7 @@ ErrorCode applyUnaryOperator(Engine& engine, Context& ctx, const Token& token, V
 }
 
 ErrorCode callFunction(Engine& engine, Context& ctx, const Token& token, Value& result) {
-    engine.invalidArgument = false;
-    const ErrorCode e =
-        engine.tables().functions[token.payload.asByte()](engine, ctx, token, result);
-    if (e != kSuccess) return e;
-    // The handler's arguments left their own record; a storing operator after the
-    // call must see a function value, not the last argument's variable.
-    engine.operatorRecord().set(TokenKind::Function);
-    normalizeToMode(result, ctx.modes.numberMode);
-    if (engine.invalidArgument) engine.warn(ctx, kWarnInvalidArgument, token);
-    return kSuccess;
+    return callBuiltinFunction(engine, ctx, token, result);
 }
 
 constexpr HandlerRow kOperandKinds[] = {
@@ -119,6 +110,19 @@ static_assert(distinctIds(kOperandKinds));
 
 }  // namespace
 
+ErrorCode callBuiltinFunction(Engine& engine, Context& ctx, const Token& token, Value& result) {
+    engine.invalidArgument = false;
+    const ErrorCode e =
+        engine.tables().functions[token.payload.asByte()](engine, ctx, token, result);
+    if (e != kSuccess) return e;
+    // The handler's arguments left their own record; a storing operator after the
+    // call must see a function value, not the last argument's variable.
+    engine.operatorRecord().set(TokenKind::Function);
+    normalizeToMode(result, ctx.modes.numberMode);
+    if (engine.invalidArgument) engine.warn(ctx, kWarnInvalidArgument, token);
+    return kSuccess;
+}
+
 std::span<const HandlerRow> operandKindRows() {
     return kOperandKinds;
 }
@@ -131,6 +135,7 @@ bool Engine::operandFollows() const {
 }
 
 ErrorCode Engine::evaluateOperand(Context& ctx, const Token& applying, Value& result) {
+    if (arguments_) return arguments_->operand(ctx, applying, result);
     Token* token = currentTokens_->readNext();
     if (!token) return fail(kErrMissingOperand, applying);
     if (token->kind == TokenKind::Name) resolveName(*this, ctx, *token);
@@ -147,11 +152,12 @@ ErrorCode Engine::evaluateOperand(Context& ctx, const Token& applying, Value& re
 }
 
 ErrorCode Engine::evaluateGroup(Context& ctx, Value& result) {
-    if (const PreparedLine* prepared = PreparedLine::of(*currentTokens_)) {
-        const PreparedLine::Group* group = prepared->groupAt(peekToken());
+    if (const CompiledLine* compiled = CompiledLine::of(*currentTokens_)) {
+        const CompiledLine::Group* group = compiled->groupAt(peekToken());
         // Too deep for the nesting left, the walk reports where it runs out.
-        if (group && nesting_ + group->depth < kMaxNestingDepth) {
-            const ErrorCode e = prepared->run(*this, ctx, *group, result);
+        if (group && nesting_ + group->depth <= kMaxNestingDepth &&
+            compiled->stillValid(ctx, modes(ctx))) {
+            const ErrorCode e = compiled->run(*this, ctx, *group, result);
             currentTokens_->setCursor(group->resume);
             return e;
         }

@@ -88,8 +88,13 @@ ErrorCode callUserFunction(Engine& engine, Context& ctx, const Token& token, Val
     if (!entry) return engine.fail(kErrConstantSyntax, token);
     CallArguments args;
     if (ErrorCode e = collectArguments(engine, ctx, args)) return e;
+    return callWithArguments(engine, ctx, token, *entry, args, result);
+}
+
+ErrorCode callWithArguments(Engine& engine, Context& ctx, const Token& token, FunctionEntry& entry,
+                            const CallArguments& args, Value& result) {
     if (!callDepthAllows(engine.shared())) return engine.fail(kErrCallDepth, token);
-    const ErrorCode e = runCall(engine, ctx, token, *entry, args, result);
+    const ErrorCode e = runCall(engine, ctx, token, entry, args, result);
     // The value of a call is no storing target, whatever its arguments were.
     engine.operatorRecord().set(TokenKind::Name);
     if (e != kStatusAborted || engine.shared().callDepthReached) return e;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "engine/frontend/token.h"
+#include "engine/interp/call_arguments.h"
+#include "engine/interp/function_table.h"
 #include "engine/values/error_code.h"
 #include "engine/values/value.h"
 
@@ -13,5 +15,9 @@ class Context;
 // user function of that name with the arguments that follow it. The value of
 // the call is the called scope's answer.
 ErrorCode callUserFunction(Engine& engine, Context& ctx, const Token& token, Value& result);
+
+// The call itself, once the function is found and its arguments collected.
+ErrorCode callWithArguments(Engine& engine, Context& ctx, const Token& token, FunctionEntry& entry,
+                            const CallArguments& args, Value& result);
 
 }  // namespace zentrel

@@ -1,0 +1,413 @@
+// Compiling a line: each group whose tokens the compiler knows becomes a run
+// of instructions; any other token leaves its group to the token walk.
+#include "engine/interp/compiled_line.h"
+
+#include <algorithm>
+#include <new>
+
+#include "engine/interp/context.h"
+#include "engine/interp/dispatch.h"
+#include "engine/values/limits.h"
+#include "engine/values/number_text.h"
+
+namespace zentrel {
+
+namespace {
+
+// Longer lines are rare where speed matters, and the bound keeps compiling
+// (which tries each `(` that an enclosing group did not take) cheap.
+constexpr int kMaxCompiledTokens = 256;
+// Registers are counted in a byte, and so are operand levels.
+constexpr int kMaxLevel = 250;
+constexpr int kMaxCallOperands = 10;
+
+OperatorId operatorOf(const Token& token) {
+    return static_cast<OperatorId>(token.payload.asByte());
+}
+
+// The walk's test for "an operand follows": a token that can start one and is
+// neither a command, a control keyword nor a binary operator.
+bool startsOperand(const Token* token) {
+    if (!token || kindCode(token->kind) >= kOperandKindCount) return false;
+    if (token->kind == TokenKind::Command || token->kind == TokenKind::Control) return false;
+    if (token->kind != TokenKind::Operator) return true;
+    const OperatorForm form = operatorRow(operatorOf(*token)).form;
+    return form == OperatorForm::Prefix || form == OperatorForm::Unary;
+}
+
+}  // namespace
+
+class CompiledLine::Compiler {
+  public:
+    Compiler(CompiledLine& line, const DispatchTables& tables, const Context& ctx,
+             const ModeView& modes)
+        : line_(line), tables_(tables), ctx_(ctx), modes_(modes) {}
+
+    // Compiles the group that starts at `first`; false (with nothing kept) when
+    // one of its tokens is not known here.
+    bool tryGroup(Token* first, bool wholeStatement) {
+        const Sizes sizes = sizesNow();
+        Group group{};
+        group.begin = static_cast<std::uint32_t>(line_.code_.size());
+        Token* token = first;
+        int depth = 0;
+        if (groupBody(token, wholeStatement, 0, 0, 0, depth)) {
+            group.end = static_cast<std::uint32_t>(line_.code_.size());
+            group.depth = static_cast<std::uint16_t>(depth);
+            group.resume = token;
+            line_.groups_.push_back(group);
+            entries_.push_back(first);
+            return true;
+        }
+        restore(sizes);
+        return false;
+    }
+
+    const std::vector<const Token*>& entries() const { return entries_; }
+
+  private:
+    // What a storing operator after an operand would write: a variable the
+    // compiler knows, or something the walk refuses (left to it).
+    struct Record {
+        bool variable = false;
+        StoreTarget target{};
+    };
+
+    struct Sizes {
+        std::size_t code, constants, targets, calls, operands, words;
+    };
+    Sizes sizesNow() const {
+        return {line_.code_.size(),  line_.constants_.size(), line_.targets_.size(),
+                line_.calls_.size(), line_.operands_.size(),  line_.words_.size()};
+    }
+    void restore(const Sizes& s) {
+        line_.code_.resize(s.code);
+        line_.constants_.resize(s.constants);
+        line_.targets_.resize(s.targets);
+        line_.calls_.resize(s.calls);
+        line_.operands_.resize(s.operands);
+        line_.words_.resize(s.words);
+    }
+
+    void emit(Step step, int reg, int level, int groupLevel, Token* token,
+              std::uint8_t slot = 0, std::uint16_t index = 0) {
+        line_.registerCount_ = std::max(line_.registerCount_, static_cast<std::uint8_t>(reg + 1));
+        line_.code_.push_back({step, slot, static_cast<std::uint8_t>(reg),
+                               static_cast<std::uint8_t>(level),
+                               static_cast<std::uint8_t>(groupLevel), index, token});
+    }
+
+    std::uint16_t addTarget(const StoreTarget& target) {
+        line_.targets_.push_back(target);
+        return static_cast<std::uint16_t>(line_.targets_.size() - 1);
+    }
+
+    // The first operand, then each operator with its operand, up to the `)` that
+    // closes the group (`token` then stands after it) or the end of the statement.
+    bool groupBody(Token*& token, bool wholeStatement, int reg, int level, int groupLevel,
+                   int& depth) {
+        if (reg + 2 >= kMaxLevel || level + 2 >= kMaxLevel) return false;
+        Record record;
+        if (!operand(token, reg, level + 1, groupLevel, depth, record)) return false;
+        while (token && token->kind == TokenKind::Operator) {
+            if (!link(token, reg, level, groupLevel, depth, record)) return false;
+        }
+        if (wholeStatement) return token == nullptr;
+        if (!token || token->kind != TokenKind::CloseParen) return false;
+        token = token->next();
+        return true;
+    }
+
+    // One operator after the group's first operand, with its own operand.
+    bool link(Token*& token, int reg, int level, int groupLevel, int& depth, Record& record) {
+        Token* op = token;
+        const OperatorId id = operatorOf(*op);
+        const OperatorRow& row = operatorRow(id);
+        token = token->next();
+        switch (row.form) {
+            case OperatorForm::Binary:
+                return binary(token, op, id, reg, level, groupLevel, depth, record);
+            case OperatorForm::Assignment: {
+                if (!record.variable) return false;
+                const std::uint16_t target = addTarget(record.target);
+                emit(Step::CheckTarget, reg, level, groupLevel, op, idByte(id), target);
+                // A plain `=` reads its operand straight into the result.
+                const int into = id == OperatorId::Assign ? reg : reg + 1;
+                if (!operand(token, into, level + 1, groupLevel, depth, record)) return false;
+                emit(Step::Store, reg, level, groupLevel, op, idByte(id), target);
+                return true;
+            }
+            case OperatorForm::Postfix:
+                if (!record.variable) return false;
+                emit(Step::Postfix, reg, level, groupLevel, op, idByte(id),
+                     addTarget(record.target));
+                return true;
+            case OperatorForm::ShortCircuit:
+                return shortCircuit(token, op, id, reg, level, groupLevel, depth, record);
+            default:
+                return false;
+        }
+    }
+
+    // The walk clears the assignment mark before it reads the operand, which a
+    // call may mark again: where the operand calls, the mark is cleared first.
+    bool binary(Token*& token, Token* op, OperatorId id, int reg, int level, int groupLevel,
+                int& depth, Record& record) {
+        const Sizes sizes = sizesNow();
+        Token* start = token;
+        if (!operand(token, reg + 1, level + 1, groupLevel, depth, record)) return false;
+        const auto calls = [&](const Instruction& in) { return in.step == Step::UserCall; };
+        if (std::none_of(line_.code_.begin() + static_cast<std::ptrdiff_t>(sizes.code),
+                         line_.code_.end(), calls)) {
+            emit(Step::Binary, reg, level, groupLevel, op, idByte(id));
+            return true;
+        }
+        restore(sizes);
+        token = start;
+        emit(Step::Unmark, reg, level, groupLevel, op);
+        if (!operand(token, reg + 1, level + 1, groupLevel, depth, record)) return false;
+        emit(Step::Binary, reg, level, groupLevel, op, idByte(id), 1);
+        return true;
+    }
+
+    // [&&] and [||] pass over their operand by tokens, up to the next operator
+    // outside parentheses: compiled only where that is exactly the operand.
+    bool shortCircuit(Token*& token, Token* op, OperatorId id, int reg, int level, int groupLevel,
+                      int& depth, Record& record) {
+        const std::size_t andOr = line_.code_.size();
+        emit(Step::AndOr, reg, level, groupLevel, op, idByte(id));
+        Token* start = token;
+        if (!operand(token, reg + 1, level + 1, groupLevel, depth, record)) return false;
+        int parens = 0;
+        for (Token* t = start; t != token; t = t->next()) {
+            if (t->kind == TokenKind::OpenParen) ++parens;
+            if (t->kind == TokenKind::CloseParen) --parens;
+            if (parens == 0 && t->kind == TokenKind::Operator) return false;
+        }
+        emit(Step::Truth, reg, level, groupLevel, op, idByte(id));
+        line_.code_[andOr].index = static_cast<std::uint16_t>(line_.code_.size());
+        // Passed over or not, the record is not known here.
+        record = Record{};
+        return line_.code_.size() <= UINT16_MAX;
+    }
+
+    // Compiles the operand at `token` into register `reg` and moves past it;
+    // `level` is the operand level its handler runs at.
+    bool operand(Token*& token, int reg, int level, int groupLevel, int& depth, Record& record) {
+        if (!startsOperand(token) || level >= kMaxLevel || reg + 2 >= kMaxLevel) return false;
+        depth = std::max(depth, level);
+        Token* at = token;
+        token = token->next();
+        switch (at->kind) {
+            case TokenKind::Variable:
+                // `@:` reads its slot from the operand after it.
+                if (at->payload.asByte() == ':') return false;
+                emit(Step::Variable, reg, level, groupLevel, at, at->payload.asByte());
+                record = {true, {at->payload.asByte(), false, {}}};
+                return true;
+            case TokenKind::NamedVariable: {
+                const int slot = ctx_.variables.find(at->payload.asText());
+                if (slot < 0) return false;
+                emit(Step::NamedVariable, reg, level, groupLevel, at);
+                record = {true, {static_cast<std::uint8_t>(slot), true, at->payload.asText()}};
+                return true;
+            }
+            case TokenKind::Constant:
+                if (!at->payload.asNumber()) return false;
+                line_.constants_.push_back(*at->payload.asNumber());
+                emit(Step::Constant, reg, level, groupLevel, at, 0,
+                     static_cast<std::uint16_t>(line_.constants_.size() - 1));
+                record = {};
+                return true;
+            case TokenKind::OpenParen: {
+                int inner = 0;
+                if (!groupBody(token, false, reg, level, groupLevel + 1, inner)) return false;
+                depth = std::max(depth, inner);
+                record = {};
+                return true;
+            }
+            case TokenKind::Operator:
+                if (operatorRow(operatorOf(*at)).form != OperatorForm::Unary) return false;
+                if (!operand(token, reg, level + 1, groupLevel, depth, record)) return false;
+                emit(Step::Unary, reg, level, groupLevel, at, at->payload.asByte());
+                return true;
+            case TokenKind::Function:
+                record = {};
+                return function(token, at, reg, level, groupLevel, depth);
+            case TokenKind::Name:
+                record = {};
+                return word(token, at, reg, level, groupLevel, depth);
+            default:
+                return false;
+        }
+    }
+
+    // A word the walk has not read yet: a number in the scope's radix, or the
+    // name of a user function. A label of that name is left to the walk.
+    bool word(Token*& token, Token* at, int reg, int level, int groupLevel, int& depth) {
+        const std::string_view text = at->payload.asText();
+        if (ctx_.variables.find(text) >= 0 || ctx_.arrays.find(text) >= 0) return false;
+        Number number;
+        const bool isNumber = parseLiteral(modes_, text, number);
+        line_.words_.push_back({at, isNumber});
+        if (isNumber) {
+            emit(Step::NumberWord, reg, level, groupLevel, at);
+            return true;
+        }
+        // Arguments follow for as long as operands do; arrays and texts are
+        // passed whole, which the walk does.
+        std::vector<Token*> firsts;
+        std::vector<CompiledCall::Operand> operands;
+        const std::size_t call = beginCall(Step::UserCall, reg, level, groupLevel, at);
+        while (startsOperand(token)) {
+            if (token->kind == TokenKind::String || token->kind == TokenKind::Array ||
+                token->kind == TokenKind::NamedArray ||
+                static_cast<int>(operands.size()) == kMaxCallOperands) {
+                return false;
+            }
+            if (!callOperand(token, reg, level, groupLevel, depth, operands)) return false;
+        }
+        return endCall(call, operands, token);
+    }
+
+    // A built-in function with a fixed number of operands, each read as the
+    // function's handler would read it.
+    bool function(Token*& token, Token* at, int reg, int level, int groupLevel, int& depth) {
+        const int count = tables_.functionOperands[at->payload.asByte()];
+        if (count == 0) return false;
+        std::vector<CompiledCall::Operand> operands;
+        const std::size_t call = beginCall(Step::Function, reg, level, groupLevel, at);
+        for (int i = 0; i < count; ++i) {
+            if (!callOperand(token, reg, level, groupLevel, depth, operands)) return false;
+        }
+        return endCall(call, operands, token);
+    }
+
+    std::size_t beginCall(Step step, int reg, int level, int groupLevel, Token* at) {
+        emit(step, reg, level, groupLevel, at, at->payload.asByte(),
+             static_cast<std::uint16_t>(line_.calls_.size()));
+        line_.calls_.push_back({});
+        return line_.code_.size() - 1;
+    }
+
+    bool callOperand(Token*& token, int reg, int level, int groupLevel, int& depth,
+                     std::vector<CompiledCall::Operand>& operands) {
+        Token* first = token;
+        const auto begin = static_cast<std::uint32_t>(line_.code_.size());
+        Record unused;
+        if (!operand(token, reg + 1, level + 1, groupLevel, depth, unused)) return false;
+        operands.push_back({begin, static_cast<std::uint32_t>(line_.code_.size()), first});
+        return true;
+    }
+
+    bool endCall(std::size_t at, const std::vector<CompiledCall::Operand>& operands, Token* after) {
+        CompiledCall& call = line_.calls_[line_.code_[at].index];
+        call.firstOperand = static_cast<std::uint32_t>(line_.operands_.size());
+        call.operandCount = static_cast<std::uint8_t>(operands.size());
+        call.after = after;
+        call.resume = static_cast<std::uint32_t>(line_.code_.size());
+        line_.operands_.insert(line_.operands_.end(), operands.begin(), operands.end());
+        return line_.calls_.size() <= UINT16_MAX;
+    }
+
+    CompiledLine& line_;
+    const DispatchTables& tables_;
+    const Context& ctx_;
+    const ModeView& modes_;
+    std::vector<const Token*> entries_;
+};
+
+namespace {
+
+// `for ( group )`, `while ( group )` or `return ( group )` with nothing after
+// the group; Parts for any other statement.
+CompiledLine::StatementForm keywordForm(const TokenLine& line, const Token* firstGroup,
+                                        const Token* resume) {
+    using Form = CompiledLine::StatementForm;
+    const Token* keyword = line.head();
+    const Token* open = keyword->next();
+    if (keyword->kind != TokenKind::Control || !open || open->kind != TokenKind::OpenParen ||
+        firstGroup != open->next() || resume != nullptr) {
+        return Form::Parts;
+    }
+    switch (static_cast<ControlId>(keyword->payload.asByte())) {
+        case ControlId::For:
+        case ControlId::While:
+            return Form::LoopTest;
+        case ControlId::Return:
+            return Form::Return;
+        default:
+            return Form::Parts;
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<CompiledLine> CompiledLine::compile(const TokenLine& line,
+                                                    const DispatchTables& tables,
+                                                    const Context& ctx, const ModeView& modes) {
+    if (line.count() > kMaxCompiledTokens || !line.head()) return nullptr;
+    try {
+        auto compiled = std::make_unique<CompiledLine>();
+        compiled->checkedModes_ = {modes.numberMode(), modes.precision(), modes.radix()};
+        Compiler compiler(*compiled, tables, ctx, modes);
+        // The whole statement, else each group the token walk evaluates on its
+        // own; a group taken whole takes the groups inside it along.
+        if (compiler.tryGroup(line.head(), true)) {
+            compiled->form_ = StatementForm::Expression;
+            compiled->entries_ = compiler.entries();
+            return compiled;
+        }
+        Token* token = line.head();
+        while (token) {
+            if (token->kind == TokenKind::OpenParen && compiler.tryGroup(token->next(), false)) {
+                token = compiled->groups_.back().resume;
+            } else {
+                token = token->next();
+            }
+        }
+        if (compiled->groups_.empty()) return nullptr;
+        compiled->entries_ = compiler.entries();
+        compiled->form_ = keywordForm(line, compiled->entries_.front(),
+                                      compiled->groups_.front().resume);
+        return compiled;
+    } catch (const std::bad_alloc&) {
+        // Uncompiled, the line still runs through the token walk.
+        return nullptr;
+    }
+}
+
+const CompiledLine::Group* CompiledLine::groupAt(const Token* first) const {
+    if (stale_) return nullptr;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (entries_[i] == first) return &groups_[i];
+    }
+    return nullptr;
+}
+
+bool CompiledLine::stillValid(const Context& ctx, const ModeView& modes) const {
+    if (stale_) return false;
+    const bool sameModes = ctx.modes.numberMode == checkedModes_.numberMode &&
+                           ctx.modes.radix == checkedModes_.radix;
+    const bool noLabels = ctx.variables.labels().empty() && ctx.arrays.labels().empty();
+    if (sameModes && noLabels) return true;
+    for (const Word& word : words_) {
+        // A word the walk has read since is a number now, for good.
+        if (word.token->kind != TokenKind::Name) {
+            if (word.number && word.token->kind == TokenKind::Constant) continue;
+            stale_ = true;
+            return false;
+        }
+        const std::string_view text = word.token->payload.asText();
+        Number number;
+        if (ctx.variables.find(text) >= 0 || ctx.arrays.find(text) >= 0 ||
+            (!sameModes && parseLiteral(modes, text, number) != word.number)) {
+            stale_ = true;
+            return false;
+        }
+    }
+    checkedModes_ = ctx.modes;
+    return true;
+}
+
+}  // namespace zentrel

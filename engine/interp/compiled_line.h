@@ -1,0 +1,151 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "engine/frontend/name_tables.h"
+#include "engine/frontend/token.h"
+#include "engine/frontend/token_line.h"
+#include "engine/values/error_code.h"
+#include "engine/values/modes.h"
+#include "engine/values/value.h"
+
+namespace zentrel {
+
+class Context;
+class Engine;
+struct DispatchTables;
+
+// What one instruction does. Operand instructions write register `reg`; the
+// operators combine `reg` with `reg + 1`, where their operand was written.
+enum class Step : std::uint8_t {
+    Variable,       // a variable by its letter (`slot`)
+    NamedVariable,  // a variable by its label, found when read
+    Constant,       // constant `index` of the pool
+    NumberWord,     // a number word, read in the mode in force on its first run
+    Function,       // built-in function `slot`: its operands are call `index`
+    UserCall,       // user function: its arguments are call `index`
+    Unary,          // operator `slot` applied to `reg`
+    Binary,         // reg = reg (operator `slot`) reg + 1
+    CheckTarget,    // the variable an assignment is about to write may be written
+    Store,          // `=` or a compound assignment (`slot`) into the variable of `index`
+    Postfix,        // `++` or `--` (`slot`) queued for the variable of `index`
+    AndOr,          // [&&] or [||] (`slot`): passes over to `index` when decided
+    Truth,          // the [&&] or [||] that was not decided: reg = truth of reg + 1
+    Unmark,         // a binary operator about to read an operand that calls
+};
+
+// One instruction. Every instruction keeps the token it was compiled from, so
+// that messages name the offending token as the token walk would.
+struct Instruction {
+    Step step;
+    std::uint8_t slot = 0;
+    std::uint8_t reg = 0;
+    // Operand levels and parentheses around the instruction within its group:
+    // a call restores them, as the walk would have them, for the scope it runs.
+    std::uint8_t level = 0;
+    std::uint8_t groupLevel = 0;
+    std::uint16_t index = 0;
+    Token* token = nullptr;
+};
+
+// A storing operator's variable, settled when the line was compiled.
+struct StoreTarget {
+    std::uint8_t slot;  // the letter; a label is found again when written
+    bool named;
+    std::string_view label;
+};
+
+// The operands of a call: each runs the instructions [begin, end) into its
+// register; `first` is the token the operand starts with, `after` the one the
+// walk would read after the last operand.
+struct CompiledCall {
+    struct Operand {
+        std::uint32_t begin;
+        std::uint32_t end;
+        Token* first;
+    };
+    std::uint32_t firstOperand;
+    std::uint8_t operandCount;
+    Token* after;
+    std::uint32_t resume;  // the instruction after the call's operands
+};
+
+// A line compiled once into a flat program: the groups of its statement (the
+// whole statement, or the parenthesised groups the token walk evaluates on its
+// own) whose every token the compiler knows, with the constants they read.
+// Running a compiled group calls the same operator steps, scalar routines and
+// function handlers as the walk, in the same order, with the same messages;
+// it only saves finding each token's meaning again. Instructions point into
+// the line's tokens, which the line keeps while it holds its compiled form.
+class CompiledLine final : public PreparedForm {
+  public:
+    struct Group {
+        std::uint32_t begin;
+        std::uint32_t end;
+        std::uint16_t depth;  // operand levels the group's evaluation nests
+        Token* resume;        // where the walk goes on after the group
+    };
+
+    // What the statement is as a whole: only groups inside it are compiled, the
+    // statement is one group, it is `for ( group )` or `while ( group )` (the
+    // test of a loop), or `return ( group )`.
+    enum class StatementForm : std::uint8_t { Parts, Expression, LoopTest, Return };
+
+    // The compiled form of the line in the scope's modes, or null when no group
+    // qualifies. Compiling changes no token.
+    static std::unique_ptr<CompiledLine> compile(const TokenLine& line, const DispatchTables& tables,
+                                                 const Context& ctx, const ModeView& modes);
+    static const CompiledLine* of(const TokenLine& line) {
+        return static_cast<const CompiledLine*>(line.prepared());
+    }
+
+    StatementForm form() const { return form_; }
+    const Group& statementGroup() const { return groups_.front(); }
+    // The group that starts at `first` (a statement's first token or the token
+    // after a `(`), or null.
+    const Group* groupAt(const Token* first) const;
+
+    // False when a word the line read as a number or a call means something
+    // else now (a label of that name, or another radix): the line then runs by
+    // walking its tokens, which read the words anew.
+    bool stillValid(const Context& ctx, const ModeView& modes) const;
+
+    // Evaluates the group as the token walk would, into `result`.
+    ErrorCode run(Engine& engine, Context& ctx, const Group& group, Value& result) const;
+
+    // The program, for the runner.
+    const std::vector<Instruction>& code() const { return code_; }
+    const std::vector<Number>& constants() const { return constants_; }
+    const std::vector<StoreTarget>& targets() const { return targets_; }
+    const std::vector<CompiledCall>& calls() const { return calls_; }
+    const std::vector<CompiledCall::Operand>& operands() const { return operands_; }
+    std::uint8_t registerCount() const { return registerCount_; }
+
+  private:
+    class Compiler;
+    class Runner;
+
+    std::vector<Instruction> code_;
+    std::vector<Number> constants_;
+    std::vector<StoreTarget> targets_;
+    std::vector<CompiledCall> calls_;
+    std::vector<CompiledCall::Operand> operands_;
+    std::vector<Group> groups_;
+    std::vector<const Token*> entries_;  // where each group starts
+    // A word the line read as a number or as the name of a call.
+    struct Word {
+        const Token* token;
+        bool number;
+    };
+    std::vector<Word> words_;
+    StatementForm form_ = StatementForm::Parts;
+    std::uint8_t registerCount_ = 0;
+    // The modes the words were last known to mean the same in.
+    mutable ContextModes checkedModes_;
+    mutable bool stale_ = false;
+};
+
+}  // namespace zentrel

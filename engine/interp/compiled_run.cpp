@@ -1,0 +1,282 @@
+// Running a compiled group: one loop with one case per kind of instruction,
+// calling the same operator steps, scalar routines and handlers as the walk.
+#include "engine/interp/argument_source.h"
+#include "engine/interp/compiled_line.h"
+#include "engine/interp/engine.h"
+#include "engine/interp/error_codes.h"
+#include "engine/interp/function_call.h"
+#include "engine/interp/operator_steps.h"
+#include "engine/interp/variables.h"
+
+namespace zentrel {
+
+class CompiledLine::Runner {
+  public:
+    Runner(const CompiledLine& line, Engine& engine, Context& ctx, Value& result)
+        : line_(line), engine_(engine), ctx_(ctx), result_(result), code_(line.code_.data()) {
+        if (line.registerCount_ > 1) {
+            registers_ = engine.shared().registers.acquire(line.registerCount_ - 1u, mark_);
+        }
+    }
+    ~Runner() {
+        if (registers_) engine_.shared().registers.release(mark_);
+    }
+    Runner(const Runner&) = delete;
+    Runner& operator=(const Runner&) = delete;
+
+    // Runs the instructions [begin, end).
+    ErrorCode range(std::uint32_t begin, std::uint32_t end) {
+        for (std::uint32_t pc = begin; pc < end;) {
+            const Instruction& in = code_[pc];
+            if (ErrorCode e = step(in, pc)) return e;
+        }
+        return kSuccess;
+    }
+
+    // Register 0 is the group's result itself.
+    Value& reg(int r) { return r == 0 ? result_ : registers_[r - 1]; }
+
+  private:
+    class CallOperands;
+
+    bool marksAssignment(const Instruction& in) const {
+        return entryGroupDepth_ + in.groupLevel == 0;
+    }
+    bool fr() const { return engine_.fractionRepresentation(); }
+
+    ErrorCode step(const Instruction& in, std::uint32_t& pc) {
+        ++pc;
+        switch (in.step) {
+            case Step::Variable:
+                readInto(reg(in.reg), in.slot, false);
+                return kSuccess;
+            case Step::NamedVariable:
+                return readNamed(in);
+            case Step::Constant:
+                reg(in.reg).setScalar(line_.constants_[in.index]);
+                reg(in.reg).first().syncRepresentation(fr());
+                return kSuccess;
+            case Step::NumberWord:
+                return readWord(in);
+            case Step::Function:
+                return callFunction(in, pc);
+            case Step::UserCall:
+                return callUser(in, pc);
+            case Step::Unary:
+                return applyUnary(ctx_, static_cast<OperatorId>(in.slot), reg(in.reg), fr(),
+                                  engine_.shared().stop);
+            case Step::Binary:
+                return binary(in);
+            case Step::CheckTarget:
+                return checkStoreTarget(engine_, ctx_, target(in), *in.token, kErrLeftNotVariable);
+            case Step::Store:
+                return store(in);
+            case Step::Postfix:
+                engine_.operatorRecord() = target(in);
+                return postfixUpdate(engine_, ctx_, *in.token, static_cast<OperatorId>(in.slot));
+            case Step::AndOr:
+                return andOr(in, pc);
+            case Step::Unmark:
+                if (marksAssignment(in)) ctx_.assignmentMark = false;
+                return kSuccess;
+            case Step::Truth: {
+                const Value& operand = reg(in.reg + 1);
+                reg(in.reg).setScalar(
+                    truth(!operand.isScalar() || operand.first().isTrue(fr()), fr()));
+                return kSuccess;
+            }
+        }
+        return kSuccess;
+    }
+
+    void readInto(Value& value, std::uint8_t slot, bool named) {
+        value.shrinkToScalar();
+        readVariable(engine_, ctx_, slot, named, value.first());
+    }
+
+    ErrorCode readNamed(const Instruction& in) {
+        const int slot = findVariableLabel(ctx_, in.token->payload.asText());
+        // The label may have been removed since the line was compiled.
+        if (slot < 0) return engine_.fail(kErrConstantSyntax, *in.token);
+        readInto(reg(in.reg), static_cast<std::uint8_t>(slot), true);
+        return kSuccess;
+    }
+
+    // A number word becomes a constant on its first run, as the walk makes it.
+    ErrorCode readWord(const Instruction& in) {
+        if (in.token->kind == TokenKind::Name) convertNumberWord(engine_.modes(ctx_), *in.token);
+        Value& value = reg(in.reg);
+        value.shrinkToScalar();
+        readConstant(engine_, *in.token, value.first());
+        return kSuccess;
+    }
+
+    ErrorCode binary(const Instruction& in) {
+        // A call in the operand may have marked the statement already.
+        if (in.index == 0 && marksAssignment(in)) ctx_.assignmentMark = false;
+        const auto id = static_cast<OperatorId>(in.slot);
+        Value& acc = reg(in.reg);
+        if (ErrorCode e = combineWith(engine_, ctx_, *in.token, id, acc, reg(in.reg + 1))) return e;
+        if (!isComparison(id)) normalizeToMode(acc, ctx_.modes.numberMode);
+        return kSuccess;
+    }
+
+    OperatorRecord target(const Instruction& in) const {
+        const StoreTarget& t = line_.targets_[in.index];
+        std::uint8_t slot = t.slot;
+        if (t.named) slot = static_cast<std::uint8_t>(findVariableLabel(ctx_, t.label));
+        return OperatorRecord{TokenKind::Variable, slot, t.named};
+    }
+
+    ErrorCode store(const Instruction& in) {
+        const auto id = static_cast<OperatorId>(in.slot);
+        Value& acc = reg(in.reg);
+        if (id != OperatorId::Assign) {
+            const OperatorId base = operatorRow(id).base;
+            if (ErrorCode e = combineWith(engine_, ctx_, *in.token, base, acc, reg(in.reg + 1))) {
+                return e;
+            }
+        }
+        normalizeToMode(acc, ctx_.modes.numberMode);
+        if (marksAssignment(in)) ctx_.assignmentMark = true;
+        return storeIntoTarget(engine_, ctx_, target(in), *in.token, acc);
+    }
+
+    // [&&] decides on a false scalar, [||] on anything but a false scalar.
+    ErrorCode andOr(const Instruction& in, std::uint32_t& pc) {
+        if (marksAssignment(in)) ctx_.assignmentMark = false;
+        const auto id = static_cast<OperatorId>(in.slot);
+        Value& acc = reg(in.reg);
+        const bool accTrue = !acc.isScalar() || acc.first().isTrue(fr());
+        if (id == OperatorId::LogicalAnd ? !accTrue : accTrue) {
+            acc.setScalar(truth(id == OperatorId::LogicalOr, fr()));
+            pc = in.index;
+        }
+        return kSuccess;
+    }
+
+    // Operand levels and parentheses as the walk has them where it calls.
+    class CallFrame {
+      public:
+        CallFrame(Runner& runner, const Instruction& in)
+            : runner_(runner),
+              nesting_(runner.engine_.nesting()),
+              groupDepth_(runner.ctx_.groupDepth) {
+            runner.engine_.setNesting(runner.entryNesting_ + in.level);
+            runner.ctx_.groupDepth = runner.entryGroupDepth_ + in.groupLevel;
+        }
+        ~CallFrame() {
+            runner_.engine_.setNesting(nesting_);
+            runner_.ctx_.groupDepth = groupDepth_;
+        }
+        CallFrame(const CallFrame&) = delete;
+        CallFrame& operator=(const CallFrame&) = delete;
+
+      private:
+        Runner& runner_;
+        int nesting_;
+        std::int32_t groupDepth_;
+    };
+
+    ErrorCode callFunction(const Instruction& in, std::uint32_t& pc);
+    ErrorCode callUser(const Instruction& in, std::uint32_t& pc);
+    ErrorCode collectArgument(const CompiledCall::Operand& operand, std::uint8_t into,
+                              CallArgument& arg);
+
+    const CompiledLine& line_;
+    Engine& engine_;
+    Context& ctx_;
+    Value& result_;
+    const Instruction* code_;
+    Value* registers_ = nullptr;
+    RegisterStack::Mark mark_{};
+    const int entryNesting_ = engine_.nesting();
+    const std::int32_t entryGroupDepth_ = ctx_.groupDepth;
+};
+
+// The compiled operands of a built-in function's call, handed to its handler
+// one by one as it reads them.
+class CompiledLine::Runner::CallOperands final : public ArgumentSource {
+  public:
+    CallOperands(Runner& runner, const CompiledCall& call, std::uint8_t reg)
+        : runner_(runner), call_(call), reg_(reg) {}
+
+    Token* peek() const override {
+        return next_ < call_.operandCount ? operand(next_).first : call_.after;
+    }
+    ErrorCode operand(Context&, const Token& applying, Value& result) override {
+        if (next_ == call_.operandCount) {
+            return runner_.engine_.fail(kErrMissingOperand, applying);
+        }
+        const CompiledCall::Operand& op = operand(next_++);
+        if (ErrorCode e = runner_.range(op.begin, op.end)) return e;
+        return result.assign(runner_.reg(reg_));
+    }
+
+  private:
+    const CompiledCall::Operand& operand(std::uint8_t i) const {
+        return runner_.line_.operands_[call_.firstOperand + i];
+    }
+
+    Runner& runner_;
+    const CompiledCall& call_;
+    std::uint8_t reg_;
+    std::uint8_t next_ = 0;
+};
+
+ErrorCode CompiledLine::Runner::callFunction(const Instruction& in, std::uint32_t& pc) {
+    const CompiledCall& call = line_.calls_[in.index];
+    CallOperands operands(*this, call, static_cast<std::uint8_t>(in.reg + 1));
+    ErrorCode e = kSuccess;
+    {
+        const CallFrame frame(*this, in);
+        ArgumentSource* walking = engine_.exchangeArguments(&operands);
+        e = callBuiltinFunction(engine_, ctx_, *in.token, reg(in.reg));
+        engine_.exchangeArguments(walking);
+    }
+    pc = call.resume;
+    return e;
+}
+
+// A variable argument is passed by its slot, read when bound and written back
+// when the parameter is by reference; any other is evaluated now.
+ErrorCode CompiledLine::Runner::collectArgument(const CompiledCall::Operand& operand,
+                                                std::uint8_t into, CallArgument& arg) {
+    const Token& first = *operand.first;
+    arg.token = &first;
+    if (first.kind == TokenKind::Variable || first.kind == TokenKind::NamedVariable) {
+        std::uint8_t slot = 0;
+        if (ErrorCode e = settleSlot(engine_, ctx_, first, slot)) return e;
+        arg.kind = TokenKind::Variable;
+        arg.slot = slot;
+        arg.named = first.kind == TokenKind::NamedVariable;
+        return kSuccess;
+    }
+    if (ErrorCode e = range(operand.begin, operand.end)) return e;
+    Value& value = arg.value.emplace();
+    if (ErrorCode e = value.assign(reg(into))) return engine_.fail(e, first);
+    arg.kind = value.count() == 1 ? TokenKind::Constant : TokenKind::MatrixConstant;
+    return kSuccess;
+}
+
+ErrorCode CompiledLine::Runner::callUser(const Instruction& in, std::uint32_t& pc) {
+    const CompiledCall& call = line_.calls_[in.index];
+    FunctionEntry* entry = ctx_.functions.find(in.token->payload.asText());
+    if (!entry) return engine_.fail(kErrConstantSyntax, *in.token);
+    CallArguments args;
+    for (std::uint8_t i = 0; i < call.operandCount; ++i) {
+        const CompiledCall::Operand& operand = line_.operands_[call.firstOperand + i];
+        const auto into = static_cast<std::uint8_t>(in.reg + 1);
+        if (ErrorCode e = collectArgument(operand, into, args.add())) return e;
+    }
+    pc = call.resume;
+    const CallFrame frame(*this, in);
+    return callWithArguments(engine_, ctx_, *in.token, *entry, args, reg(in.reg));
+}
+
+ErrorCode CompiledLine::run(Engine& engine, Context& ctx, const Group& group, Value& result) const {
+    Runner runner(*this, engine, ctx, result);
+    return runner.range(group.begin, group.end);
+}
+
+}  // namespace zentrel
