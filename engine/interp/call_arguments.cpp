@@ -17,11 +17,6 @@ std::uint8_t parameterSlot(int i) {
     return static_cast<std::uint8_t>('0' + i);
 }
 
-// Variable 0 has no storage of its own: it is the first element of the answer.
-const Number& variableValue(const Context& ctx, std::uint8_t slot) {
-    return slot == 0 ? ctx.answer().first() : ctx.variables.value(slot);
-}
-
 // A constant of the called scope (copied from a caller's label) keeps its value.
 void setParameter(Context& child, std::uint8_t slot, const Number& number, bool fraction) {
     if (child.variables.isConstant(slot)) return;

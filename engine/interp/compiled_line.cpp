@@ -89,12 +89,43 @@ class CompiledLine::Compiler {
         line_.words_.resize(s.words);
     }
 
-    void emit(Step step, int reg, int level, int groupLevel, Token* token,
-              std::uint8_t slot = 0, std::uint16_t index = 0) {
+    Instruction& emit(Step step, int reg, int level, int groupLevel, Token* token,
+                      std::uint8_t slot = 0, std::uint16_t index = 0) {
         line_.registerCount_ = std::max(line_.registerCount_, static_cast<std::uint8_t>(reg + 1));
-        line_.code_.push_back({step, slot, static_cast<std::uint8_t>(reg),
-                               static_cast<std::uint8_t>(level),
-                               static_cast<std::uint8_t>(groupLevel), index, token});
+        Instruction in{step, slot, static_cast<std::uint8_t>(reg)};
+        in.level = static_cast<std::uint8_t>(level);
+        in.groupLevel = static_cast<std::uint8_t>(groupLevel);
+        in.index = index;
+        in.token = token;
+        line_.code_.push_back(in);
+        return line_.code_.back();
+    }
+
+    std::uint16_t addConstant(const Token& token) {
+        line_.constants_.push_back(*token.payload.asNumber());
+        return static_cast<std::uint16_t>(line_.constants_.size() - 1);
+    }
+
+    // An operand that is one variable by its letter or one constant: the
+    // operator reads it in place. Reading either has no effect the walk could
+    // show, so the operator may read it when it runs.
+    bool leafOperand(Token*& token, int level, int& depth, Record& record, OperandFrom& from,
+                     std::uint16_t& operand) {
+        if (!token || level >= kMaxLevel) return false;
+        if (token->kind == TokenKind::Variable && token->payload.asByte() != ':') {
+            from = OperandFrom::Variable;
+            operand = token->payload.asByte();
+            record = {true, {token->payload.asByte(), false, {}}};
+        } else if (token->kind == TokenKind::Constant && token->payload.asNumber()) {
+            from = OperandFrom::Constant;
+            operand = addConstant(*token);
+            record = {};
+        } else {
+            return false;
+        }
+        depth = std::max(depth, level);
+        token = token->next();
+        return true;
     }
 
     std::uint16_t addTarget(const StoreTarget& target) {
@@ -130,6 +161,14 @@ class CompiledLine::Compiler {
             case OperatorForm::Assignment: {
                 if (!record.variable) return false;
                 const std::uint16_t target = addTarget(record.target);
+                OperandFrom from = OperandFrom::Register;
+                std::uint16_t leaf = 0;
+                if (leafOperand(token, level + 1, depth, record, from, leaf)) {
+                    Instruction& in = emit(Step::Store, reg, level, groupLevel, op, idByte(id), target);
+                    in.from = from;
+                    in.operand = leaf;
+                    return true;
+                }
                 emit(Step::CheckTarget, reg, level, groupLevel, op, idByte(id), target);
                 // A plain `=` reads its operand straight into the result.
                 const int into = id == OperatorId::Assign ? reg : reg + 1;
@@ -153,6 +192,14 @@ class CompiledLine::Compiler {
     // call may mark again: where the operand calls, the mark is cleared first.
     bool binary(Token*& token, Token* op, OperatorId id, int reg, int level, int groupLevel,
                 int& depth, Record& record) {
+        OperandFrom from = OperandFrom::Register;
+        std::uint16_t leaf = 0;
+        if (leafOperand(token, level + 1, depth, record, from, leaf)) {
+            Instruction& in = emit(Step::Binary, reg, level, groupLevel, op, idByte(id));
+            in.from = from;
+            in.operand = leaf;
+            return true;
+        }
         const Sizes sizes = sizesNow();
         Token* start = token;
         if (!operand(token, reg + 1, level + 1, groupLevel, depth, record)) return false;
@@ -214,9 +261,7 @@ class CompiledLine::Compiler {
             }
             case TokenKind::Constant:
                 if (!at->payload.asNumber()) return false;
-                line_.constants_.push_back(*at->payload.asNumber());
-                emit(Step::Constant, reg, level, groupLevel, at, 0,
-                     static_cast<std::uint16_t>(line_.constants_.size() - 1));
+                emit(Step::Constant, reg, level, groupLevel, at, 0, addConstant(*at));
                 record = {};
                 return true;
             case TokenKind::OpenParen: {
@@ -355,6 +400,7 @@ std::unique_ptr<CompiledLine> CompiledLine::compile(const TokenLine& line,
         // own; a group taken whole takes the groups inside it along.
         if (compiler.tryGroup(line.head(), true)) {
             compiled->form_ = StatementForm::Expression;
+            compiled->stepAtOnce();
             compiled->entries_ = compiler.entries();
             return compiled;
         }
@@ -377,6 +423,12 @@ std::unique_ptr<CompiledLine> CompiledLine::compile(const TokenLine& line,
     }
 }
 
+// `@v ++` alone: nothing reads the variable between the step and the end of
+// the statement, where the walk makes it, so it steps at once.
+void CompiledLine::stepAtOnce() {
+    if (code_.size() == 2 && code_.back().step == Step::Postfix) code_.back().step = Step::StepNow;
+}
+
 const CompiledLine::Group* CompiledLine::groupAt(const Token* first) const {
     if (stale_) return nullptr;
     for (std::size_t i = 0; i < entries_.size(); ++i) {
@@ -385,12 +437,10 @@ const CompiledLine::Group* CompiledLine::groupAt(const Token* first) const {
     return nullptr;
 }
 
-bool CompiledLine::stillValid(const Context& ctx, const ModeView& modes) const {
+bool CompiledLine::checkWords(const Context& ctx, const ModeView& modes) const {
     if (stale_) return false;
     const bool sameModes = ctx.modes.numberMode == checkedModes_.numberMode &&
                            ctx.modes.radix == checkedModes_.radix;
-    const bool noLabels = ctx.variables.labels().empty() && ctx.arrays.labels().empty();
-    if (sameModes && noLabels) return true;
     for (const Word& word : words_) {
         // A word the walk has read since is a number now, for good.
         if (word.token->kind != TokenKind::Name) {

@@ -8,6 +8,7 @@
 #include "engine/frontend/name_tables.h"
 #include "engine/frontend/token.h"
 #include "engine/frontend/token_line.h"
+#include "engine/interp/context.h"
 #include "engine/values/error_code.h"
 #include "engine/values/modes.h"
 #include "engine/values/value.h"
@@ -30,12 +31,18 @@ enum class Step : std::uint8_t {
     Unary,          // operator `slot` applied to `reg`
     Binary,         // reg = reg (operator `slot`) reg + 1
     CheckTarget,    // the variable an assignment is about to write may be written
-    Store,          // `=` or a compound assignment (`slot`) into the variable of `index`
+    Store,          // `=` or a compound assignment (`slot`) into the variable of `index`,
+                    // checked first where the operand is read without a register
     Postfix,        // `++` or `--` (`slot`) queued for the variable of `index`
+    StepNow,        // the same, where it is the whole statement: the variable steps at once
     AndOr,          // [&&] or [||] (`slot`): passes over to `index` when decided
     Truth,          // the [&&] or [||] that was not decided: reg = truth of reg + 1
     Unmark,         // a binary operator about to read an operand that calls
 };
+
+// Where an operator finds its operand: in the register after its own, or,
+// for a lone variable or constant, read where it is without a register.
+enum class OperandFrom : std::uint8_t { Register, Variable, Constant };
 
 // One instruction. Every instruction keeps the token it was compiled from, so
 // that messages name the offending token as the token walk would.
@@ -43,6 +50,8 @@ struct Instruction {
     Step step;
     std::uint8_t slot = 0;
     std::uint8_t reg = 0;
+    OperandFrom from = OperandFrom::Register;
+    std::uint16_t operand = 0;  // the variable's letter or the constant's index
     // Operand levels and parentheses around the instruction within its group:
     // a call restores them, as the walk would have them, for the scope it runs.
     std::uint8_t level = 0;
@@ -111,7 +120,15 @@ class CompiledLine final : public PreparedForm {
     // False when a word the line read as a number or a call means something
     // else now (a label of that name, or another radix): the line then runs by
     // walking its tokens, which read the words anew.
-    bool stillValid(const Context& ctx, const ModeView& modes) const;
+    bool stillValid(const Context& ctx, const ModeView& modes) const {
+        // Usually nothing changed: the same mode and radix, and no labels.
+        if (!stale_ && ctx.modes.numberMode == checkedModes_.numberMode &&
+            ctx.modes.radix == checkedModes_.radix && ctx.variables.labels().empty() &&
+            ctx.arrays.labels().empty()) {
+            return true;
+        }
+        return checkWords(ctx, modes);
+    }
 
     // Evaluates the group as the token walk would, into `result`.
     ErrorCode run(Engine& engine, Context& ctx, const Group& group, Value& result) const;
@@ -125,6 +142,9 @@ class CompiledLine final : public PreparedForm {
     std::uint8_t registerCount() const { return registerCount_; }
 
   private:
+    bool checkWords(const Context& ctx, const ModeView& modes) const;
+    void stepAtOnce();
+
     class Compiler;
     class Runner;
 

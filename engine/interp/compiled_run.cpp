@@ -68,12 +68,16 @@ class CompiledLine::Runner {
             case Step::Binary:
                 return binary(in);
             case Step::CheckTarget:
-                return checkStoreTarget(engine_, ctx_, target(in), *in.token, kErrLeftNotVariable);
+                return checkVariableStore(engine_, ctx_, targetSlot(in), line_.targets_[in.index].named,
+                                          *in.token);
             case Step::Store:
                 return store(in);
             case Step::Postfix:
-                engine_.operatorRecord() = target(in);
+                engine_.operatorRecord().set(TokenKind::Variable, targetSlot(in),
+                                             line_.targets_[in.index].named);
                 return postfixUpdate(engine_, ctx_, *in.token, static_cast<OperatorId>(in.slot));
+            case Step::StepNow:
+                return stepNow(in);
             case Step::AndOr:
                 return andOr(in, pc);
             case Step::Unmark:
@@ -111,35 +115,71 @@ class CompiledLine::Runner {
         return kSuccess;
     }
 
+    // A variable or constant the operator reads in place, in the current representation.
+    Number leaf(const Instruction& in) const {
+        Number number = in.from == OperandFrom::Variable
+                            ? variableValue(ctx_, static_cast<std::uint8_t>(in.operand))
+                            : line_.constants_[in.operand];
+        number.syncRepresentation(fr());
+        return number;
+    }
+
+    // acc = acc (id) operand.
+    ErrorCode combine(const Instruction& in, OperatorId id, Value& acc) {
+        if (in.from == OperandFrom::Register) {
+            return combineWith(engine_, ctx_, *in.token, id, acc, reg(in.reg + 1));
+        }
+        Number operand = leaf(in);
+        if (acc.isScalar()) return combineWith(engine_, ctx_, *in.token, id, acc.first(), operand);
+        Value value(operand);
+        return combineWith(engine_, ctx_, *in.token, id, acc, value);
+    }
+
     ErrorCode binary(const Instruction& in) {
         // A call in the operand may have marked the statement already.
         if (in.index == 0 && marksAssignment(in)) ctx_.assignmentMark = false;
         const auto id = static_cast<OperatorId>(in.slot);
         Value& acc = reg(in.reg);
-        if (ErrorCode e = combineWith(engine_, ctx_, *in.token, id, acc, reg(in.reg + 1))) return e;
+        if (ErrorCode e = combine(in, id, acc)) return e;
         if (!isComparison(id)) normalizeToMode(acc, ctx_.modes.numberMode);
         return kSuccess;
     }
 
-    OperatorRecord target(const Instruction& in) const {
+    // The storing operator's variable; a label is found again, as the walk
+    // settled it when it read the operand.
+    std::uint8_t targetSlot(const Instruction& in) const {
         const StoreTarget& t = line_.targets_[in.index];
-        std::uint8_t slot = t.slot;
-        if (t.named) slot = static_cast<std::uint8_t>(findVariableLabel(ctx_, t.label));
-        return OperatorRecord{TokenKind::Variable, slot, t.named};
+        return t.named ? static_cast<std::uint8_t>(findVariableLabel(ctx_, t.label)) : t.slot;
     }
 
+    // The operand in a register was read after CheckTarget; one read in place
+    // is read after the same check here.
     ErrorCode store(const Instruction& in) {
         const auto id = static_cast<OperatorId>(in.slot);
         Value& acc = reg(in.reg);
+        const std::uint8_t slot = targetSlot(in);
+        const bool named = line_.targets_[in.index].named;
+        if (in.from != OperandFrom::Register) {
+            if (ErrorCode e = checkVariableStore(engine_, ctx_, slot, named, *in.token)) return e;
+            if (id == OperatorId::Assign) acc.setScalar(leaf(in));
+        }
         if (id != OperatorId::Assign) {
-            const OperatorId base = operatorRow(id).base;
-            if (ErrorCode e = combineWith(engine_, ctx_, *in.token, base, acc, reg(in.reg + 1))) {
-                return e;
-            }
+            if (ErrorCode e = combine(in, operatorRow(id).base, acc)) return e;
         }
         normalizeToMode(acc, ctx_.modes.numberMode);
         if (marksAssignment(in)) ctx_.assignmentMark = true;
-        return storeIntoTarget(engine_, ctx_, target(in), *in.token, acc);
+        return storeIntoVariable(engine_, ctx_, slot, named, *in.token, acc.first());
+    }
+
+    ErrorCode stepNow(const Instruction& in) {
+        Number* number = nullptr;
+        const bool named = line_.targets_[in.index].named;
+        if (ErrorCode e = claimVariable(engine_, ctx_, targetSlot(in), named, *in.token, number)) {
+            return e;
+        }
+        stepByOne(engine_, ctx_, *number,
+                  in.slot == idByte(OperatorId::PostIncrement) ? 1 : -1);
+        return kSuccess;
     }
 
     // [&&] decides on a false scalar, [||] on anything but a false scalar.

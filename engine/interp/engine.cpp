@@ -238,8 +238,13 @@ ErrorCode Engine::executeStatement(Context& ctx) {
 
 // The value of the statement becomes the answer.
 ErrorCode Engine::finishStatement(Context& ctx) {
-    if (ErrorCode e = ctx.answer().assign(resultValue_)) return e;
     Value& answer = ctx.answer();
+    if (resultValue_.isScalar() && answer.isScalar()) {
+        answer.first() = resultValue_.first();
+        answer.first().syncRepresentation(fractionRepresentation());
+        return kStatusValue;
+    }
+    if (ErrorCode e = answer.assign(resultValue_)) return e;
     for (std::int32_t i = 0; i < answer.count(); ++i) {
         answer.element(i).syncRepresentation(fractionRepresentation());
     }

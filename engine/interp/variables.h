@@ -30,10 +30,13 @@ ErrorCode settleSlot(Engine& engine, Context& ctx, const Token& token, std::uint
 // The number variable `slot` holds, in the current representation, with the
 // record naming the variable; `named` when it was reached through its label.
 // Inline, as every loop pass reads variables.
+// Variable 0 has no storage of its own: it is the first element of the answer.
+inline const Number& variableValue(const Context& ctx, std::uint8_t slot) {
+    return slot == 0 ? ctx.answer().first() : ctx.variables.value(slot);
+}
 inline void readVariable(Engine& engine, Context& ctx, std::uint8_t slot, bool named, Number& out) {
     engine.operatorRecord().set(TokenKind::Variable, slot, named);
-    // Variable 0 has no storage of its own: it is the first element of the answer.
-    out = slot == 0 ? ctx.answer().first() : std::as_const(ctx.variables).value(slot);
+    out = variableValue(ctx, slot);
     out.syncRepresentation(engine.fractionRepresentation());
 }
 
@@ -46,17 +49,18 @@ ErrorCode readArrayOperand(Engine& engine, Context& ctx, const Token& token, Val
 
 // Checks that the record names something a storing operator may write: 0x2104
 // (`notVariable`) when it is not a variable or array, 0x210E when it is a constant.
+inline ErrorCode checkVariableStore(Engine& engine, const Context& ctx, std::uint8_t slot,
+                                   bool named, const Token& op) {
+    // A constant belongs to its name: written through the slot's letter, it
+    // moves to a fresh slot and the write goes to the old one.
+    const bool movesAway = !named && ctx.variables.state(slot) == LabelState::Allocated;
+    if (ctx.variables.isConstant(slot) && !movesAway) return engine.fail(kErrAssignToConstant, op);
+    return kSuccess;
+}
 inline ErrorCode checkStoreTarget(Engine& engine, const Context& ctx, const OperatorRecord& target,
                                   const Token& op, ErrorCode notVariable) {
     if (target.kind == TokenKind::Variable) {
-        // A constant belongs to its name: written through the slot's letter, it
-        // moves to a fresh slot and the write goes to the old one.
-        const bool movesAway =
-            !target.named && ctx.variables.state(target.slot) == LabelState::Allocated;
-        if (ctx.variables.isConstant(target.slot) && !movesAway) {
-            return engine.fail(kErrAssignToConstant, op);
-        }
-        return kSuccess;
+        return checkVariableStore(engine, ctx, target.slot, target.named, op);
     }
     if (target.kind == TokenKind::Array) return kSuccess;
     return engine.fail(target.kind == TokenKind::Constant ? kErrAssignToConstant : notVariable, op);
@@ -95,14 +99,29 @@ ErrorCode storeIntoElement(Engine& engine, Context& ctx, const OperatorRecord& t
                            const Token& op, const Value& value);
 ErrorCode storeIntoElement(Engine& engine, Context& ctx, const OperatorRecord& target,
                            const Token& op, const Number& number);
+// The variable a storing operator writes, by its letter or (`named`) its
+// label, after checking and claiming it as prepareStoreTarget does.
+inline ErrorCode claimVariable(Engine& engine, Context& ctx, std::uint8_t slot, bool named,
+                               const Token& op, Number*& out) {
+    if (ErrorCode e = checkVariableStore(engine, ctx, slot, named, op)) return e;
+    if (!named) {
+        if (ErrorCode e = ctx.variables.claimForLetter(slot)) return engine.fail(e, op);
+    }
+    out = &ctx.variables.value(slot);
+    return kSuccess;
+}
+inline ErrorCode storeIntoVariable(Engine& engine, Context& ctx, std::uint8_t slot, bool named,
+                                  const Token& op, const Number& number) {
+    Number* stored = nullptr;
+    if (ErrorCode e = claimVariable(engine, ctx, slot, named, op, stored)) return e;
+    *stored = number;
+    return kSuccess;
+}
 inline ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
                                  const Token& op, const Number& number) {
     if (target.kind != TokenKind::Variable)
         return storeIntoElement(engine, ctx, target, op, number);
-    Number* stored = nullptr;
-    if (ErrorCode e = prepareStoreTarget(engine, ctx, target, op, stored)) return e;
-    *stored = number;
-    return kSuccess;
+    return storeIntoVariable(engine, ctx, target.slot, target.named, op, number);
 }
 inline ErrorCode storeIntoTarget(Engine& engine, Context& ctx, const OperatorRecord& target,
                                  const Token& op, const Value& value) {

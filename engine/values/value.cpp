@@ -133,8 +133,7 @@ ErrorCode Value::resize(std::int32_t newRows, std::int32_t newCols, bool fractio
     return kSuccess;
 }
 
-void Value::shrinkToScalar() {
-    if (count_ <= 1) return;
+void Value::shrinkMatrix() {
     data()[1] = zeroSlot();
     rows_ = cols_ = count_ = 1;
 }

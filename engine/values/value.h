@@ -57,7 +57,9 @@ class Value {
     [[nodiscard]] ErrorCode resize(std::int32_t newRows, std::int32_t newCols,
                                    bool fractionRepresentation);
     // Keeps the first element as a 1x1 scalar.
-    void shrinkToScalar();
+    void shrinkToScalar() {
+        if (count_ > 1) shrinkMatrix();
+    }
     // Makes this a copy of the source, reusing the element array when it is large enough.
     // Scalars, the common case of every statement, are copied inline.
     [[nodiscard]] ErrorCode assign(const Value& source) {
@@ -72,6 +74,7 @@ class Value {
     }
 
   private:
+    void shrinkMatrix();
     [[nodiscard]] ErrorCode assignElements(const Value& source);
     // Allocates a store of `size` zero Numbers, counted against the account.
     [[nodiscard]] ErrorCode newStore(std::int64_t size, bool fractionRepresentation,
