@@ -205,5 +205,37 @@ TEST_P(CompiledFuzzSeed, ShowsWhatTheWalkShows) {
 
 INSTANTIATE_TEST_SUITE_P(Seeds, CompiledFuzzSeed, testing::ValuesIn(fuzzSeedFiles()), testNameOf);
 
+// A function file rewritten between two calls from a compiled line is read
+// again when the cache keeps nothing or has been told to forget it.
+CliOutcome callRewrittenFunction(std::uint8_t compileOnRun) {
+    const WorkInTempFolder work;
+    CapturedStream out;
+    CliHost host(out.file(), out.file());
+    Interpreter& interpreter = host.interpreter();
+    interpreter.setCompileOnRun(compileOnRun);
+    host.setSearchPath({std::filesystem::current_path().string()});
+    const auto run = [&](std::initializer_list<const char*> lines) {
+        for (const char* line : lines)
+            host.runLine(line, "", 0);
+    };
+    interpreter.setCacheSize(0);
+    test::writeFile("ext.vdl", "return @0 + 1");
+    run({"func caller x; return !ext x * 2; endfunc", "caller 1", "caller 2", "caller 3"});
+    test::writeFile("ext.vdl", "return @0 * 10");
+    run({"caller 1", "caller 2"});
+    interpreter.setCacheSize(-1);
+    run({"caller 3", "caller 4"});
+    test::writeFile("ext.vdl", "return @0 - 1");
+    run({"caller 5"});
+    interpreter.forgetFunction("ext");
+    run({"caller 6", "caller 7"});
+    return {out.text(), "", host.errorReported() ? 1 : 0, ""};
+}
+
+TEST(CompiledExternalCall, ReadsTheRewrittenFileAsTheWalkDoes) {
+    expectCompiledAsWalked(callRewrittenFunction);
+    EXPECT_EQ(callRewrittenFunction(2).out, "4\n6\n8\n20\n40\n60\n80\n100\n10\n12\n");
+}
+
 }  // namespace
 }  // namespace zentrel
