@@ -175,9 +175,16 @@ TEST(PreparedLines, ConstantsAndNamesKeepTheirRules) {
     });
 }
 
-// A few thousand random statements, the same at every run, in every mode.
+// A few thousand random statements, the same at every run, in every mode. The
+// sanitizers' unoptimised build runs them some forty times slower: there a
+// third of them still reaches every mode and form.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int kStatementsPerMode = 50;
+#else
+constexpr int kStatementsPerMode = 150;
+#endif
+
 TEST(PreparedLines, RandomStatementsBehaveAsTheTokenWalk) {
-    constexpr int kStatementsPerMode = 150;
     test::StatementGenerator generator(20261208);
     for (const char* mode : kModes) {
         for (int i = 0; i < kStatementsPerMode && !HasFailure(); ++i)
