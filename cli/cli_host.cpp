@@ -10,7 +10,7 @@
 namespace zentrel {
 
 CliHost::CliHost(std::FILE* out, std::FILE* err, NumberMode startMode)
-    : out_(out), err_(err), interpreter_(*this, startMode) {
+    : out_(out), err_(err), in_(&std::cin), interpreter_(*this, startMode) {
     defineStandardGlyphs(canvas_);
     interpreter_.attachCanvas(&canvas_);
     interpreter_.registerHostSymbol("_CONSOLE");
@@ -121,7 +121,7 @@ void CliHost::consoleOutput(const std::vector<std::string>& pieces, bool lineEnd
 bool CliHost::readInput(std::string_view prompt, std::string& line) {
     std::fwrite(prompt.data(), 1, prompt.size(), out_);
     std::fflush(out_);
-    if (!std::getline(std::cin, line)) return false;
+    if (!std::getline(*in_, line)) return false;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <istream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,10 @@ class CliHost : public Host {
     void setSearchPath(std::vector<std::string> folders) { folders_ = std::move(folders); }
     // Prints every external function, "name - description" or "name".
     void listFunctions();
+
+    // Where :scan reads its lines: standard input unless set; the stream must
+    // outlive its use.
+    void setInput(std::istream& in) { in_ = &in; }
 
     bool errorReported() const { return errorReported_; }
     Interpreter& interpreter() { return interpreter_; }
@@ -65,6 +70,7 @@ class CliHost : public Host {
 
     std::FILE* out_;
     std::FILE* err_;
+    std::istream* in_;
     std::vector<std::string> folders_;
     GraphCanvas canvas_;
     Interpreter interpreter_;

@@ -91,6 +91,10 @@ void Interpreter::setStepBudget(std::int64_t steps) {
     engine_->setStepBudget(steps);
 }
 
+void Interpreter::setCompileOnRun(std::uint8_t nth) {
+    engine_->setCompileOnRun(nth);
+}
+
 void Interpreter::setMemoryLimit(std::int64_t bytes) {
     engine_->shared().memory->setLimit(bytes);
 }

@@ -56,6 +56,9 @@ class Interpreter {
     void seedRandom(std::uint32_t seed);
     // Statements one run may execute before it stops as if asked to; 0 for no limit.
     void setStepBudget(std::int64_t steps);
+    // The run of a line on which it is compiled: 2 by default, 1 at once, 0
+    // never (the reference walk of the tokens, for tests).
+    void setCompileOnRun(std::uint8_t nth);
     // The bytes the values (matrices, element lists, texts in arrays) may hold in
     // all; 0 for no limit (the default). A store that would pass it is refused
     // with kErrMemoryLimit.
