@@ -63,6 +63,31 @@ class CompiledLine::Compiler {
         return false;
     }
 
+    // A control keyword with the one operand its handler reads, as the
+    // handler would read it. A keyword alone is one call of its handler,
+    // which the walk makes as directly.
+    bool tryKeyword(Token* keyword) {
+        Token* token = keyword->next();
+        if (!token || tables_.controlOperands[keyword->payload.asByte()] == 0) return false;
+        const Sizes sizes = sizesNow();
+        Group group{};
+        group.begin = static_cast<std::uint32_t>(line_.code_.size());
+        int depth = 1;
+        std::vector<CompiledCall::Operand> operands;
+        const std::size_t call = beginCall(Step::Control, 0, 1, 0, keyword);
+        if (callOperand(token, 0, 1, 0, depth, operands) && !token &&
+            endCall(call, operands, nullptr)) {
+            group.end = static_cast<std::uint32_t>(line_.code_.size());
+            group.depth = static_cast<std::uint16_t>(depth);
+            group.resume = nullptr;
+            line_.groups_.push_back(group);
+            entries_.push_back(keyword);
+            return true;
+        }
+        restore(sizes);
+        return false;
+    }
+
     const std::vector<const Token*>& entries() const { return entries_; }
 
   private:
@@ -340,7 +365,9 @@ class CompiledLine::Compiler {
         Token* first = token;
         const auto begin = static_cast<std::uint32_t>(line_.code_.size());
         Record unused;
-        if (!operand(token, reg + 1, level + 1, groupLevel, depth, unused)) return false;
+        // Into the call's own register: a handler reads every operand before it
+        // writes its result there.
+        if (!operand(token, reg, level + 1, groupLevel, depth, unused)) return false;
         operands.push_back({begin, static_cast<std::uint32_t>(line_.code_.size()), first});
         return true;
     }
@@ -362,32 +389,6 @@ class CompiledLine::Compiler {
     std::vector<const Token*> entries_;
 };
 
-namespace {
-
-// `for ( group )`, `while ( group )` or `return ( group )` with nothing after
-// the group; Parts for any other statement.
-CompiledLine::StatementForm keywordForm(const TokenLine& line, const Token* firstGroup,
-                                        const Token* resume) {
-    using Form = CompiledLine::StatementForm;
-    const Token* keyword = line.head();
-    const Token* open = keyword->next();
-    if (keyword->kind != TokenKind::Control || !open || open->kind != TokenKind::OpenParen ||
-        firstGroup != open->next() || resume != nullptr) {
-        return Form::Parts;
-    }
-    switch (static_cast<ControlId>(keyword->payload.asByte())) {
-        case ControlId::For:
-        case ControlId::While:
-            return Form::LoopTest;
-        case ControlId::Return:
-            return Form::Return;
-        default:
-            return Form::Parts;
-    }
-}
-
-}  // namespace
-
 std::unique_ptr<CompiledLine> CompiledLine::compile(const TokenLine& line,
                                                     const DispatchTables& tables,
                                                     const Context& ctx, const ModeView& modes) {
@@ -398,8 +399,10 @@ std::unique_ptr<CompiledLine> CompiledLine::compile(const TokenLine& line,
         Compiler compiler(*compiled, tables, ctx, modes);
         // The whole statement, else each group the token walk evaluates on its
         // own; a group taken whole takes the groups inside it along.
-        if (compiler.tryGroup(line.head(), true)) {
-            compiled->form_ = StatementForm::Expression;
+        Token* head = line.head();
+        if (head->kind == TokenKind::Control ? compiler.tryKeyword(head)
+                                             : compiler.tryGroup(head, true)) {
+            compiled->form_ = StatementForm::Whole;
             compiled->stepAtOnce();
             compiled->entries_ = compiler.entries();
             return compiled;
@@ -414,8 +417,6 @@ std::unique_ptr<CompiledLine> CompiledLine::compile(const TokenLine& line,
         }
         if (compiled->groups_.empty()) return nullptr;
         compiled->entries_ = compiler.entries();
-        compiled->form_ = keywordForm(line, compiled->entries_.front(),
-                                      compiled->groups_.front().resume);
         return compiled;
     } catch (const std::bad_alloc&) {
         // Uncompiled, the line still runs through the token walk.

@@ -27,6 +27,7 @@ enum class Step : std::uint8_t {
     Constant,       // constant `index` of the pool
     NumberWord,     // a number word, read in the mode in force on its first run
     Function,       // built-in function `slot`: its operands are call `index`
+    Control,        // control keyword `slot`, which starts the statement; its operand is call `index`
     UserCall,       // user function: its arguments are call `index`
     Unary,          // operator `slot` applied to `reg`
     Binary,         // reg = reg (operator `slot`) reg + 1
@@ -98,10 +99,9 @@ class CompiledLine final : public PreparedForm {
         Token* resume;        // where the walk goes on after the group
     };
 
-    // What the statement is as a whole: only groups inside it are compiled, the
-    // statement is one group, it is `for ( group )` or `while ( group )` (the
-    // test of a loop), or `return ( group )`.
-    enum class StatementForm : std::uint8_t { Parts, Expression, LoopTest, Return };
+    // Whole: the statement is compiled as a whole (an expression, or a control
+    // keyword with its operand); Parts: only groups inside it are.
+    enum class StatementForm : std::uint8_t { Parts, Whole };
 
     // The compiled form of the line in the scope's modes, or null when no group
     // qualifies. Compiling changes no token.

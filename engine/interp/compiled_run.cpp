@@ -59,7 +59,8 @@ class CompiledLine::Runner {
             case Step::NumberWord:
                 return readWord(in);
             case Step::Function:
-                return callFunction(in, pc);
+            case Step::Control:
+                return callHandler(in, pc);
             case Step::UserCall:
                 return callUser(in, pc);
             case Step::Unary:
@@ -218,7 +219,7 @@ class CompiledLine::Runner {
         std::int32_t groupDepth_;
     };
 
-    ErrorCode callFunction(const Instruction& in, std::uint32_t& pc);
+    ErrorCode callHandler(const Instruction& in, std::uint32_t& pc);
     ErrorCode callUser(const Instruction& in, std::uint32_t& pc);
     ErrorCode collectArgument(const CompiledCall::Operand& operand, std::uint8_t into,
                               CallArgument& arg);
@@ -264,16 +265,20 @@ class CompiledLine::Runner::CallOperands final : public ArgumentSource {
     std::uint8_t next_ = 0;
 };
 
-ErrorCode CompiledLine::Runner::callFunction(const Instruction& in, std::uint32_t& pc) {
+// A built-in function's or a control keyword's handler, reading its operands
+// from the compiled ones.
+ErrorCode CompiledLine::Runner::callHandler(const Instruction& in, std::uint32_t& pc) {
     const CompiledCall& call = line_.calls_[in.index];
-    CallOperands operands(*this, call, static_cast<std::uint8_t>(in.reg + 1));
-    ErrorCode e = kSuccess;
-    {
-        const CallFrame frame(*this, in);
-        ArgumentSource* walking = engine_.exchangeArguments(&operands);
-        e = callBuiltinFunction(engine_, ctx_, *in.token, reg(in.reg));
-        engine_.exchangeArguments(walking);
-    }
+    CallOperands operands(*this, call, in.reg);
+    // Handlers read neither the operand levels nor the parentheses around
+    // them: only a user call needs its CallFrame.
+    ArgumentSource* walking = engine_.exchangeArguments(&operands);
+    Value& result = reg(in.reg);
+    const ErrorCode e =
+        in.step == Step::Function
+            ? callBuiltinFunction(engine_, ctx_, *in.token, result)
+            : engine_.tables().controlRun[in.slot](engine_, ctx_, *in.token, result);
+    engine_.exchangeArguments(walking);
     pc = call.resume;
     return e;
 }
@@ -306,8 +311,7 @@ ErrorCode CompiledLine::Runner::callUser(const Instruction& in, std::uint32_t& p
     CallArguments args;
     for (std::uint8_t i = 0; i < call.operandCount; ++i) {
         const CompiledCall::Operand& operand = line_.operands_[call.firstOperand + i];
-        const auto into = static_cast<std::uint8_t>(in.reg + 1);
-        if (ErrorCode e = collectArgument(operand, into, args.add())) return e;
+        if (ErrorCode e = collectArgument(operand, in.reg, args.add())) return e;
     }
     pc = call.resume;
     const CallFrame frame(*this, in);

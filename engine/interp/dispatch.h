@@ -25,8 +25,10 @@ using Handler = ErrorCode (*)(Engine& engine, Context& ctx, const Token& token, 
 struct HandlerRow {
     std::uint8_t id;
     Handler handler;
-    // For a built-in function that reads exactly this many operands, one after
-    // another and nothing else: its calls may be compiled. 0 for the others.
+    // For a built-in function or a control keyword that reads this many
+    // operands (a keyword at most this many), one after another and nothing
+    // else, all before it writes its result: its statements and calls may be
+    // compiled. 0 for the others.
     std::uint8_t operands = 0;
 };
 
@@ -45,6 +47,7 @@ struct DispatchTables {
     std::array<Handler, kOperatorCount> operators;
     std::array<Handler, kControlCount> controlCheck;
     std::array<Handler, kControlCount> controlRun;
+    std::array<std::uint8_t, kControlCount> controlOperands;
     std::array<Handler, kCommandCount> commands;
 };
 

@@ -256,46 +256,25 @@ ErrorCode Engine::finishStatement(Context& ctx) {
 // too deep for the levels left (the walk then reports where it runs out).
 const CompiledLine* Engine::compiledStatement(Context& ctx) const {
     const CompiledLine* compiled = CompiledLine::of(*currentTokens_);
-    if (!compiled || compiled->form() == CompiledLine::StatementForm::Parts ||
+    if (!compiled || compiled->form() != CompiledLine::StatementForm::Whole ||
         arrayLiteral_.collecting() || debugSwitch.isOn()) {
         return nullptr;
     }
-    // The group of `keyword ( group )` sits two levels deep: the keyword and its `(`.
-    const int levels = compiled->form() == CompiledLine::StatementForm::Expression ? 0 : 2;
-    if (nestingBase_ + levels + compiled->statementGroup().depth > kMaxNestingDepth) return nullptr;
+    if (nestingBase_ + compiled->statementGroup().depth > kMaxNestingDepth) return nullptr;
     return compiled->stillValid(ctx, modes(ctx)) ? compiled : nullptr;
 }
 
-// An expression runs unless the conditionals around it pass over it, and its
-// value becomes the answer. `for ( condition )` and `while ( condition )` end
-// the loop on a false condition and leave the answer; `return ( value )` ends
-// the body with the value as its answer when the scope gives one back. The
-// keywords' check handlers decide whether they run.
+// As the walk runs a statement: it runs unless the conditionals around it pass
+// over it (a keyword's check handler decides for its statement), and its value
+// becomes the answer.
 ErrorCode Engine::runCompiled(Context& ctx, const CompiledLine& line) {
-    using Form = CompiledLine::StatementForm;
-    const Form form = line.form();
-    if (form == Form::Expression) {
-        if (!statementsExecute()) return kStatusDone;
-    } else if (ErrorCode checked = precheck(ctx)) {
-        return checked;
-    }
-    if (form == Form::Return) returnRequested = true;
+    if (ErrorCode checked = precheck(ctx)) return checked;
     ctx.assignmentMark = false;
-    ctx.groupDepth = form == Form::Expression ? 0 : 1;
-    nesting_ = nestingBase_ + (form == Form::Expression ? 0 : 2);
-    const ErrorCode e = line.run(*this, ctx, line.statementGroup(), resultValue_);
     ctx.groupDepth = 0;
     nesting_ = nestingBase_;
+    const ErrorCode e = line.run(*this, ctx, line.statementGroup(), resultValue_);
     currentTokens_->setCursor(nullptr);
-    if (e) return e;
-    if (form == Form::Expression) return finishStatement(ctx);
-    record_.set(TokenKind::OpenParen);
-    if (form == Form::LoopTest) {
-        finishLoopTest(*this, conditionHolds(resultValue_));
-        return kStatusDone;
-    }
-    const ErrorCode delivered = deliverReturnValue(*this, ctx, *currentTokens_->head());
-    return delivered == kSuccess ? finishStatement(ctx) : delivered;
+    return e ? e : finishStatement(ctx);
 }
 
 // Decides whether the statement runs: 0 run, 4 skip, or a refusal or error.
