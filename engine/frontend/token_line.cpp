@@ -28,7 +28,7 @@ TokenLine& TokenLine::operator=(TokenLine&& other) noexcept {
         cursor_ = std::exchange(other.cursor_, nullptr);
         count_ = std::exchange(other.count_, 0);
         nextSerial_ = std::exchange(other.nextSerial_, 0);
-        prepared_ = std::move(other.prepared_);
+        compiled_ = std::move(other.compiled_);
         runs_ = std::exchange(other.runs_, 0);
         other.chunks_.clear();
     }
@@ -71,7 +71,7 @@ void TokenLine::reserveTokens(std::size_t tokens) {
 }
 
 Token* TokenLine::emplaceBefore(Token* before, TokenKind kind, TokenPayload payload) {
-    forgetPrepared();
+    forgetCompiled();
     Token* token = allocate(kind, std::move(payload));
     token->serial_ = nextSerial_++;
     token->next_ = before;
@@ -111,7 +111,7 @@ ErrorCode TokenLine::appendMatrixConstant(const Value& value) {
 ErrorCode TokenLine::removeAt(int n) {
     Token* token = at(n);
     if (!token) return kNoSuchToken;
-    forgetPrepared();
+    forgetCompiled();
     (token->prev_ ? token->prev_->next_ : head_) = token->next_;
     (token->next_ ? token->next_->prev_ : tail_) = token->prev_;
     if (cursor_ == token) cursor_ = token->next_;
@@ -123,7 +123,7 @@ ErrorCode TokenLine::removeAt(int n) {
 }
 
 void TokenLine::clear() {
-    forgetPrepared();
+    forgetCompiled();
     for (std::vector<Token>& chunk : chunks_)
         chunk.clear();
     activeChunk_ = 0;

@@ -16,9 +16,9 @@ inline constexpr ErrorCode kNoSuchToken = 0x2001;
 
 // What the interpreter derives from a line it runs again and again. The line
 // only keeps it, and drops it whenever its tokens change.
-class PreparedForm {
+class CompiledForm {
   public:
-    virtual ~PreparedForm() = default;
+    virtual ~CompiledForm() = default;
 };
 
 // One compiled statement: a doubly linked list of tokens with a read cursor.
@@ -71,11 +71,11 @@ class TokenLine {
     // Makes this line a deep copy of `source`, cursor position included.
     [[nodiscard]] ErrorCode copyFrom(const TokenLine& source);
 
-    // The interpreter's prepared form, if it made one since the tokens last changed.
-    const PreparedForm* prepared() const { return prepared_.get(); }
-    void setPrepared(std::unique_ptr<PreparedForm> form) { prepared_ = std::move(form); }
+    // The interpreter's compiled form, if it made one since the tokens last changed.
+    const CompiledForm* compiled() const { return compiled_.get(); }
+    void setCompiled(std::unique_ptr<CompiledForm> form) { compiled_ = std::move(form); }
     // Counts a run of the line; true on its `nth` run since the tokens last
-    // changed (never for 0), when the interpreter prepares it.
+    // changed (never for 0), when the interpreter compiles it.
     bool countRun(std::uint8_t nth) { return runs_ < nth && ++runs_ == nth; }
 
   private:
@@ -93,8 +93,8 @@ class TokenLine {
 
     Token* allocate(TokenKind kind, TokenPayload&& payload);
     // Every change of the tokens forgets what was derived from them.
-    void forgetPrepared() {
-        prepared_.reset();
+    void forgetCompiled() {
+        compiled_.reset();
         runs_ = 0;
     }
     void reserveChunk(std::size_t tokens);
@@ -110,7 +110,7 @@ class TokenLine {
     Token* cursor_ = nullptr;
     int count_ = 0;
     std::uint32_t nextSerial_ = 0;
-    std::unique_ptr<PreparedForm> prepared_;
+    std::unique_ptr<CompiledForm> compiled_;
     std::uint8_t runs_ = 0;
 };
 

@@ -90,7 +90,7 @@ struct CompiledCall {
 // function handlers as the walk, in the same order, with the same messages;
 // it only saves finding each token's meaning again. Instructions point into
 // the line's tokens, which the line keeps while it holds its compiled form.
-class CompiledLine final : public PreparedForm {
+class CompiledLine final : public CompiledForm {
   public:
     struct Group {
         std::uint32_t begin;
@@ -108,7 +108,7 @@ class CompiledLine final : public PreparedForm {
     static std::unique_ptr<CompiledLine> compile(const TokenLine& line, const DispatchTables& tables,
                                                  const Context& ctx, const ModeView& modes);
     static const CompiledLine* of(const TokenLine& line) {
-        return static_cast<const CompiledLine*>(line.prepared());
+        return static_cast<const CompiledLine*>(line.compiled());
     }
 
     StatementForm form() const { return form_; }

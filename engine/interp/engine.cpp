@@ -198,7 +198,7 @@ bool Engine::runStatement(Context& ctx, ProgramLine& line, ErrorCode& status) {
     currentLine_ = &line;
     currentTokens_ = &line.tokens;
     if (line.tokens.countRun(shared_->compileOnRun)) {
-        line.tokens.setPrepared(CompiledLine::compile(line.tokens, tables_, ctx, modes(ctx)));
+        line.tokens.setCompiled(CompiledLine::compile(line.tokens, tables_, ctx, modes(ctx)));
     }
     status = executeStatement(ctx);
     if (!pending_.empty()) applyPostfixUpdates(ctx);

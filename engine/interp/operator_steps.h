@@ -1,8 +1,8 @@
 #pragma once
 
-// What the operators do once their operand is read. The operand reader is left
-// to the caller: the operator handlers read it from the statement's tokens, a
-// prepared line from its plan; both then behave alike by construction.
+// What the operators do once their operand is read. The operator handlers read
+// it from the statement's tokens through the steps below; a compiled line has
+// read it already and calls the same combineWith and applyUnary.
 #include <optional>
 #include <type_traits>
 

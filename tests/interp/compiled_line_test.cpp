@@ -128,7 +128,7 @@ const char* const kModes[] = {":efloat 4", ":float",    ":gfloat 16", ":ecomplex
                               ":gcomplex", ":fract",    ":mfract",    ":char 16",    ":uchar 2",
                               ":short",    ":ushort 8", ":long 16",   ":ulong 36"};
 
-TEST(PreparedLines, BehaveAsTheTokenWalk) {
+TEST(CompiledLines, BehaveAsTheTokenWalk) {
     const char* const statements[] = {
         "@a += @b",
         "@a = @a * 2 + 1",
@@ -161,7 +161,7 @@ TEST(PreparedLines, BehaveAsTheTokenWalk) {
     }
 }
 
-TEST(PreparedLines, ConstantsAndNamesKeepTheirRules) {
+TEST(CompiledLines, ConstantsAndNamesKeepTheirRules) {
     expectSameOutcome({
         ":define TEN 10",
         "for @k = 0; @k [<] 3; @k++",
@@ -184,7 +184,7 @@ constexpr int kStatementsPerMode = 50;
 constexpr int kStatementsPerMode = 150;
 #endif
 
-TEST(PreparedLines, RandomStatementsBehaveAsTheTokenWalk) {
+TEST(CompiledLines, RandomStatementsBehaveAsTheTokenWalk) {
     test::StatementGenerator generator(20261208);
     for (const char* mode : kModes) {
         for (int i = 0; i < kStatementsPerMode && !HasFailure(); ++i)

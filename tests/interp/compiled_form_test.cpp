@@ -1,0 +1,101 @@
+// What the compiler takes: a statement it does not take whole still runs (the
+// walk runs it), only slower, so these cases guard the shapes loops, calls and
+// plots spend their time in against falling back to the walk unnoticed.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/interp/compiled_line.h"
+#include "engine/interp/context.h"
+#include "engine/standard_tables.h"
+
+namespace zentrel {
+namespace {
+
+enum class Taken { Whole, Parts, Nothing };
+
+Taken compiledForm(const std::string& statement, Context& ctx) {
+    const EngineModes engineModes;
+    const ModeView modes(ctx.modes, engineModes);
+    TokenLine line;
+    EXPECT_EQ(line.compile(modes, statement, true), kSuccess) << statement;
+    const auto compiled = CompiledLine::compile(line, standardDispatchTables(), ctx, modes);
+    if (!compiled) return Taken::Nothing;
+    return compiled->form() == CompiledLine::StatementForm::Whole ? Taken::Whole : Taken::Parts;
+}
+
+struct Case {
+    const char* statement;
+    Taken taken;
+};
+
+TEST(CompiledForm, TakesTheShapesThatRunOften) {
+    const Case cases[] = {
+        {"@s += @i", Taken::Whole},
+        {"@i ++", Taken::Whole},
+        {"@s += 1 / ( @k * ( @k + 1 ) )", Taken::Whole},
+        {"sin @x * exp ( [-] @x / 10 ) + log10 ( abs @x + 1 )", Taken::Whole},
+        {"@y = atan2 @a @b + pow @a 2", Taken::Whole},
+        {"@s += f @i", Taken::Whole},
+        {"@s = g", Taken::Whole},
+        {"@a [<] 3 [&&] @b [>] 2", Taken::Whole},
+        {"for ( @i [<] 1000 )", Taken::Whole},
+        {"while ( @k [!=] 0 )", Taken::Whole},
+        {"return ( @0 * @0 + 1 )", Taken::Whole},
+        {"if ( @i % 2 )", Taken::Whole},
+        {"case 3", Taken::Whole},
+        // Arrays, texts, commands and keywords alone stay with the walk, but
+        // the groups in them are compiled.
+        {":println ( @a + 1 ) \"x\"", Taken::Parts},
+        {"@@a ( @i + 1 ) = 2", Taken::Parts},
+        {":println @s", Taken::Nothing},
+        {"@@a 1 = 2", Taken::Nothing},
+        {"else", Taken::Nothing},
+        {"func f x", Taken::Nothing},
+        // The walk reports the mistakes.
+        {"@a + 1 = 2", Taken::Nothing},
+        {"sin", Taken::Nothing},
+        {"( 1 2 )", Taken::Nothing},
+    };
+    for (const Case& c : cases) {
+        Context ctx;
+        EXPECT_EQ(compiledForm(c.statement, ctx), c.taken) << c.statement;
+    }
+}
+
+// A word is read in the scope's radix and labels when the line is compiled;
+// a word that means something else by the next run sends the line to the walk.
+TEST(CompiledForm, AWordThatChangedMeaningIsNotRunStale) {
+    Context ctx;
+    const EngineModes engineModes;
+    const ModeView modes(ctx.modes, engineModes);
+    TokenLine line;
+    ASSERT_EQ(line.compile(modes, "@s += ff @i", false), kSuccess);
+    const auto compiled = CompiledLine::compile(line, standardDispatchTables(), ctx, modes);
+    ASSERT_NE(compiled, nullptr);
+    EXPECT_TRUE(compiled->stillValid(ctx, modes));
+
+    ctx.modes.numberMode = NumberMode::Long;
+    ctx.modes.radix = 16;  // `ff` is a number now, not a call
+    EXPECT_FALSE(compiled->stillValid(ctx, modes));
+    ctx.modes = ContextModes{};
+    EXPECT_FALSE(compiled->stillValid(ctx, modes)) << "a stale line stays with the walk";
+}
+
+TEST(CompiledForm, ALabelOfACalledNameSendsTheLineToTheWalk) {
+    Context ctx;
+    const EngineModes engineModes;
+    const ModeView modes(ctx.modes, engineModes);
+    TokenLine line;
+    ASSERT_EQ(line.compile(modes, "@s += total @i", true), kSuccess);
+    const auto compiled = CompiledLine::compile(line, standardDispatchTables(), ctx, modes);
+    ASSERT_NE(compiled, nullptr);
+    int slot = 0;
+    ASSERT_EQ(ctx.variables.define("other", Number{}, false, slot), kSuccess);
+    EXPECT_TRUE(compiled->stillValid(ctx, modes));
+    ASSERT_EQ(ctx.variables.define("total", Number{}, false, slot), kSuccess);
+    EXPECT_FALSE(compiled->stillValid(ctx, modes));
+}
+
+}  // namespace
+}  // namespace zentrel
