@@ -46,51 +46,51 @@ class CompiledLine::Compiler {
     // Compiles the group that starts at `first`; false (with nothing kept) when
     // one of its tokens is not known here.
     bool tryGroup(Token* first, bool wholeStatement) {
-        const Sizes sizes = sizesNow();
-        Group group{};
-        group.begin = static_cast<std::uint32_t>(line_.code_.size());
-        Token* token = first;
-        int depth = 0;
-        if (groupBody(token, wholeStatement, 0, 0, 0, depth)) {
-            group.end = static_cast<std::uint32_t>(line_.code_.size());
-            group.depth = static_cast<std::uint16_t>(depth);
-            group.resume = token;
-            line_.groups_.push_back(group);
-            entries_.push_back(first);
-            return true;
-        }
-        restore(sizes);
-        return false;
+        return tryEntry(first, [&](Token*& token, int& depth) {
+            token = first;
+            return groupBody(token, wholeStatement, 0, 0, 0, depth);
+        });
     }
 
     // A control keyword with the one operand its handler reads, as the
     // handler would read it. A keyword alone is one call of its handler,
     // which the walk makes as directly.
     bool tryKeyword(Token* keyword) {
-        Token* token = keyword->next();
-        if (!token || tables_.controlOperands[keyword->payload.asByte()] == 0) return false;
-        const Sizes sizes = sizesNow();
-        Group group{};
-        group.begin = static_cast<std::uint32_t>(line_.code_.size());
-        int depth = 1;
-        std::vector<CompiledCall::Operand> operands;
-        const std::size_t call = beginCall(Step::Control, 0, 1, 0, keyword);
-        if (callOperand(token, 0, 1, 0, depth, operands) && !token &&
-            endCall(call, operands, nullptr)) {
-            group.end = static_cast<std::uint32_t>(line_.code_.size());
-            group.depth = static_cast<std::uint16_t>(depth);
-            group.resume = nullptr;
-            line_.groups_.push_back(group);
-            entries_.push_back(keyword);
-            return true;
+        if (!keyword->next() || tables_.controlOperands[keyword->payload.asByte()] == 0) {
+            return false;
         }
-        restore(sizes);
-        return false;
+        return tryEntry(keyword, [&](Token*& token, int& depth) {
+            token = keyword->next();
+            depth = 1;
+            std::vector<CompiledCall::Operand> operands;
+            const std::size_t call = beginCall(Step::Control, 0, 1, 0, keyword);
+            return callOperand(token, 0, 1, 0, depth, operands) && !token &&
+                   endCall(call, operands, nullptr);
+        });
     }
 
     const std::vector<const Token*>& entries() const { return entries_; }
 
   private:
+    // Keeps the group `compile(resume, depth)` compiles as one the walk can
+    // enter at `first`, or drops what it made.
+    template <typename CompileGroup>
+    bool tryEntry(Token* first, CompileGroup compile) {
+        const Sizes sizes = sizesNow();
+        Group group{};
+        group.begin = static_cast<std::uint32_t>(line_.code_.size());
+        int depth = 0;
+        if (!compile(group.resume, depth)) {
+            restore(sizes);
+            return false;
+        }
+        group.end = static_cast<std::uint32_t>(line_.code_.size());
+        group.depth = static_cast<std::uint16_t>(depth);
+        line_.groups_.push_back(group);
+        entries_.push_back(first);
+        return true;
+    }
+
     // What a storing operator after an operand would write: a variable the
     // compiler knows, or something the walk refuses (left to it).
     struct Record {
@@ -189,7 +189,8 @@ class CompiledLine::Compiler {
                 OperandFrom from = OperandFrom::Register;
                 std::uint16_t leaf = 0;
                 if (leafOperand(token, level + 1, depth, record, from, leaf)) {
-                    Instruction& in = emit(Step::Store, reg, level, groupLevel, op, idByte(id), target);
+                    Instruction& in =
+                        emit(Step::Store, reg, level, groupLevel, op, idByte(id), target);
                     in.from = from;
                     in.operand = leaf;
                     return true;
@@ -440,8 +441,8 @@ const CompiledLine::Group* CompiledLine::groupAt(const Token* first) const {
 
 bool CompiledLine::checkWords(const Context& ctx, const ModeView& modes) const {
     if (stale_) return false;
-    const bool sameModes = ctx.modes.numberMode == checkedModes_.numberMode &&
-                           ctx.modes.radix == checkedModes_.radix;
+    const bool sameModes =
+        ctx.modes.numberMode == checkedModes_.numberMode && ctx.modes.radix == checkedModes_.radix;
     for (const Word& word : words_) {
         // A word the walk has read since is a number now, for good.
         if (word.token->kind != TokenKind::Name) {

@@ -27,18 +27,18 @@ enum class Step : std::uint8_t {
     Constant,       // constant `index` of the pool
     NumberWord,     // a number word, read in the mode in force on its first run
     Function,       // built-in function `slot`: its operands are call `index`
-    Control,        // control keyword `slot`, which starts the statement; its operand is call `index`
-    UserCall,       // user function: its arguments are call `index`
-    Unary,          // operator `slot` applied to `reg`
-    Binary,         // reg = reg (operator `slot`) reg + 1
-    CheckTarget,    // the variable an assignment is about to write may be written
-    Store,          // `=` or a compound assignment (`slot`) into the variable of `index`,
-                    // checked first where the operand is read without a register
-    Postfix,        // `++` or `--` (`slot`) queued for the variable of `index`
-    StepNow,        // the same, where it is the whole statement: the variable steps at once
-    AndOr,          // [&&] or [||] (`slot`): passes over to `index` when decided
-    Truth,          // the [&&] or [||] that was not decided: reg = truth of reg + 1
-    Unmark,         // a binary operator about to read an operand that calls
+    Control,      // control keyword `slot`, which starts the statement; its operand is call `index`
+    UserCall,     // user function: its arguments are call `index`
+    Unary,        // operator `slot` applied to `reg`
+    Binary,       // reg = reg (operator `slot`) reg + 1
+    CheckTarget,  // the variable an assignment is about to write may be written
+    Store,        // `=` or a compound assignment (`slot`) into the variable of `index`,
+                  // checked first where the operand is read without a register
+    Postfix,      // `++` or `--` (`slot`) queued for the variable of `index`
+    StepNow,      // the same, where it is the whole statement: the variable steps at once
+    AndOr,        // [&&] or [||] (`slot`): passes over to `index` when decided
+    Truth,        // the [&&] or [||] that was not decided: reg = truth of reg + 1
+    Unmark,       // a binary operator about to read an operand that calls
 };
 
 // Where an operator finds its operand: in the register after its own, or,
@@ -105,8 +105,9 @@ class CompiledLine final : public CompiledForm {
 
     // The compiled form of the line in the scope's modes, or null when no group
     // qualifies. Compiling changes no token.
-    static std::unique_ptr<CompiledLine> compile(const TokenLine& line, const DispatchTables& tables,
-                                                 const Context& ctx, const ModeView& modes);
+    static std::unique_ptr<CompiledLine> compile(const TokenLine& line,
+                                                 const DispatchTables& tables, const Context& ctx,
+                                                 const ModeView& modes);
     static const CompiledLine* of(const TokenLine& line) {
         return static_cast<const CompiledLine*>(line.compiled());
     }

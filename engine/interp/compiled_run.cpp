@@ -69,8 +69,8 @@ class CompiledLine::Runner {
             case Step::Binary:
                 return binary(in);
             case Step::CheckTarget:
-                return checkVariableStore(engine_, ctx_, targetSlot(in), line_.targets_[in.index].named,
-                                          *in.token);
+                return checkVariableStore(engine_, ctx_, targetSlot(in),
+                                          line_.targets_[in.index].named, *in.token);
             case Step::Store:
                 return store(in);
             case Step::Postfix:
@@ -178,8 +178,7 @@ class CompiledLine::Runner {
         if (ErrorCode e = claimVariable(engine_, ctx_, targetSlot(in), named, *in.token, number)) {
             return e;
         }
-        stepByOne(engine_, ctx_, *number,
-                  in.slot == idByte(OperatorId::PostIncrement) ? 1 : -1);
+        stepByOne(engine_, ctx_, *number, in.slot == idByte(OperatorId::PostIncrement) ? 1 : -1);
         return kSuccess;
     }
 

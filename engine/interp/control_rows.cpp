@@ -41,27 +41,13 @@ constexpr std::array<HandlerRow, kControlCount> kChecks{
 
 // The keywords that read a condition or a value read it as one operand.
 constexpr std::array<HandlerRow, kControlCount> kRuns{
-    row(C::Do, runNothing),
-    row(C::Until, runUntil, 1),
-    row(C::While, runLoopTest, 1),
-    row(C::Endwhile, runBlockEnd),
-    row(C::For, runLoopTest, 1),
-    row(C::Next, runBlockEnd),
-    row(C::Func, runFunc),
-    row(C::Endfunc, runBlockEnd),
-    row(C::If, runIf, 1),
-    row(C::Elif, runElif, 1),
-    row(C::Else, runElse),
-    row(C::Endif, runNothing),
-    row(C::Switch, runSwitch, 1),
-    row(C::Case, runCase, 1),
-    row(C::Default, runDefault),
-    row(C::Endswi, runNothing),
-    row(C::Breakswi, runBreakswi),
-    row(C::Continue, runContinue),
-    row(C::Break, runBreak),
-    row(C::Assert, runAssert, 1),
-    row(C::Return, runReturn, 1),
+    row(C::Do, runNothing),        row(C::Until, runUntil, 1),    row(C::While, runLoopTest, 1),
+    row(C::Endwhile, runBlockEnd), row(C::For, runLoopTest, 1),   row(C::Next, runBlockEnd),
+    row(C::Func, runFunc),         row(C::Endfunc, runBlockEnd),  row(C::If, runIf, 1),
+    row(C::Elif, runElif, 1),      row(C::Else, runElse),         row(C::Endif, runNothing),
+    row(C::Switch, runSwitch, 1),  row(C::Case, runCase, 1),      row(C::Default, runDefault),
+    row(C::Endswi, runNothing),    row(C::Breakswi, runBreakswi), row(C::Continue, runContinue),
+    row(C::Break, runBreak),       row(C::Assert, runAssert, 1),  row(C::Return, runReturn, 1),
 };
 
 constexpr bool inIdOrder(const std::array<HandlerRow, kControlCount>& rows) {

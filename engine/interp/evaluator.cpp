@@ -1,11 +1,11 @@
 // Left-to-right evaluation of a compiled statement: groups, operands and the
 // operand handlers of the token-kind table.
 #include "engine/frontend/name_tables.h"
+#include "engine/interp/compiled_line.h"
 #include "engine/interp/core_rows.h"
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 #include "engine/interp/function_call.h"
-#include "engine/interp/compiled_line.h"
 #include "engine/interp/variables.h"
 
 namespace zentrel {

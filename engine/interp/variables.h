@@ -50,7 +50,7 @@ ErrorCode readArrayOperand(Engine& engine, Context& ctx, const Token& token, Val
 // Checks that the record names something a storing operator may write: 0x2104
 // (`notVariable`) when it is not a variable or array, 0x210E when it is a constant.
 inline ErrorCode checkVariableStore(Engine& engine, const Context& ctx, std::uint8_t slot,
-                                   bool named, const Token& op) {
+                                    bool named, const Token& op) {
     // A constant belongs to its name: written through the slot's letter, it
     // moves to a fresh slot and the write goes to the old one.
     const bool movesAway = !named && ctx.variables.state(slot) == LabelState::Allocated;
@@ -111,7 +111,7 @@ inline ErrorCode claimVariable(Engine& engine, Context& ctx, std::uint8_t slot, 
     return kSuccess;
 }
 inline ErrorCode storeIntoVariable(Engine& engine, Context& ctx, std::uint8_t slot, bool named,
-                                  const Token& op, const Number& number) {
+                                   const Token& op, const Number& number) {
     Number* stored = nullptr;
     if (ErrorCode e = claimVariable(engine, ctx, slot, named, op, stored)) return e;
     *stored = number;

@@ -3,6 +3,7 @@
 // plots spend their time in against falling back to the walk unnoticed.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "engine/interp/compiled_line.h"
@@ -14,15 +15,24 @@ namespace {
 
 enum class Taken { Whole, Parts, Nothing };
 
-Taken compiledForm(const std::string& statement, Context& ctx) {
+// A statement compiled in the scope's modes; the compiled form points into the
+// tokens, which live as long as it.
+struct Compiled {
+    Compiled(const std::string& statement, const Context& ctx, bool parseNumbers = true)
+        : modes(ctx.modes, engineModes) {
+        EXPECT_EQ(tokens.compile(modes, statement, parseNumbers), kSuccess) << statement;
+        line = CompiledLine::compile(tokens, standardDispatchTables(), ctx, modes);
+    }
+    Taken taken() const {
+        if (!line) return Taken::Nothing;
+        return line->form() == CompiledLine::StatementForm::Whole ? Taken::Whole : Taken::Parts;
+    }
+
     const EngineModes engineModes;
-    const ModeView modes(ctx.modes, engineModes);
-    TokenLine line;
-    EXPECT_EQ(line.compile(modes, statement, true), kSuccess) << statement;
-    const auto compiled = CompiledLine::compile(line, standardDispatchTables(), ctx, modes);
-    if (!compiled) return Taken::Nothing;
-    return compiled->form() == CompiledLine::StatementForm::Whole ? Taken::Whole : Taken::Parts;
-}
+    const ModeView modes;
+    TokenLine tokens;
+    std::unique_ptr<CompiledLine> line;
+};
 
 struct Case {
     const char* statement;
@@ -59,7 +69,7 @@ TEST(CompiledForm, TakesTheShapesThatRunOften) {
     };
     for (const Case& c : cases) {
         Context ctx;
-        EXPECT_EQ(compiledForm(c.statement, ctx), c.taken) << c.statement;
+        EXPECT_EQ(Compiled(c.statement, ctx).taken(), c.taken) << c.statement;
     }
 }
 
@@ -67,34 +77,27 @@ TEST(CompiledForm, TakesTheShapesThatRunOften) {
 // a word that means something else by the next run sends the line to the walk.
 TEST(CompiledForm, AWordThatChangedMeaningIsNotRunStale) {
     Context ctx;
-    const EngineModes engineModes;
-    const ModeView modes(ctx.modes, engineModes);
-    TokenLine line;
-    ASSERT_EQ(line.compile(modes, "@s += ff @i", false), kSuccess);
-    const auto compiled = CompiledLine::compile(line, standardDispatchTables(), ctx, modes);
-    ASSERT_NE(compiled, nullptr);
-    EXPECT_TRUE(compiled->stillValid(ctx, modes));
+    const Compiled compiled("@s += ff @i", ctx, false);
+    ASSERT_NE(compiled.line, nullptr);
+    EXPECT_TRUE(compiled.line->stillValid(ctx, compiled.modes));
 
     ctx.modes.numberMode = NumberMode::Long;
     ctx.modes.radix = 16;  // `ff` is a number now, not a call
-    EXPECT_FALSE(compiled->stillValid(ctx, modes));
+    EXPECT_FALSE(compiled.line->stillValid(ctx, compiled.modes));
     ctx.modes = ContextModes{};
-    EXPECT_FALSE(compiled->stillValid(ctx, modes)) << "a stale line stays with the walk";
+    EXPECT_FALSE(compiled.line->stillValid(ctx, compiled.modes))
+        << "a stale line stays with the walk";
 }
 
 TEST(CompiledForm, ALabelOfACalledNameSendsTheLineToTheWalk) {
     Context ctx;
-    const EngineModes engineModes;
-    const ModeView modes(ctx.modes, engineModes);
-    TokenLine line;
-    ASSERT_EQ(line.compile(modes, "@s += total @i", true), kSuccess);
-    const auto compiled = CompiledLine::compile(line, standardDispatchTables(), ctx, modes);
-    ASSERT_NE(compiled, nullptr);
+    const Compiled compiled("@s += total @i", ctx);
+    ASSERT_NE(compiled.line, nullptr);
     int slot = 0;
     ASSERT_EQ(ctx.variables.define("other", Number{}, false, slot), kSuccess);
-    EXPECT_TRUE(compiled->stillValid(ctx, modes));
+    EXPECT_TRUE(compiled.line->stillValid(ctx, compiled.modes));
     ASSERT_EQ(ctx.variables.define("total", Number{}, false, slot), kSuccess);
-    EXPECT_FALSE(compiled->stillValid(ctx, modes));
+    EXPECT_FALSE(compiled.line->stillValid(ctx, compiled.modes));
 }
 
 }  // namespace
