@@ -27,18 +27,18 @@ enum class Step : std::uint8_t {
     Constant,       // constant `index` of the pool
     NumberWord,     // a number word, read in the mode in force on its first run
     Function,       // built-in function `slot`: its operands are call `index`
-    Control,      // control keyword `slot`, which starts the statement; its operand is call `index`
-    UserCall,     // user function: its arguments are call `index`
-    Unary,        // operator `slot` applied to `reg`
-    Binary,       // reg = reg (operator `slot`) reg + 1
-    CheckTarget,  // the variable an assignment is about to write may be written
-    Store,        // `=` or a compound assignment (`slot`) into the variable of `index`,
-                  // checked first where the operand is read without a register
-    Postfix,      // `++` or `--` (`slot`) queued for the variable of `index`
-    StepNow,      // the same, where it is the whole statement: the variable steps at once
-    AndOr,        // [&&] or [||] (`slot`): passes over to `index` when decided
-    Truth,        // the [&&] or [||] that was not decided: reg = truth of reg + 1
-    Unmark,       // a binary operator about to read an operand that calls
+    Control,        // the statement's control keyword `slot`: its operand is call `index`
+    UserCall,       // user function: its arguments are call `index`
+    Unary,          // operator `slot` applied to `reg`
+    Binary,         // reg = reg (operator `slot`) operand; `index` 1 when Unmark went first
+    CheckTarget,    // the variable an assignment is about to write may be written
+    Store,          // `=` or a compound assignment (`slot`) into the variable of `index`,
+                    // checked first where the operand is read without a register
+    Postfix,        // `++` or `--` (`slot`) queued for the variable of `index`
+    StepNow,        // the same, where it is the whole statement: the variable steps at once
+    AndOr,          // [&&] or [||] (`slot`): passes over to `index` when decided
+    Truth,          // the [&&] or [||] that was not decided: reg = truth of reg + 1
+    Unmark,         // clears the assignment mark before an operand that calls
 };
 
 // Where an operator finds its operand: in the register after its own, or,

@@ -234,27 +234,27 @@ class CompiledLine::Runner {
     const std::int32_t entryGroupDepth_ = ctx_.groupDepth;
 };
 
-// The compiled operands of a built-in function's call, handed to its handler
-// one by one as it reads them.
+// The compiled operands of a built-in function's or a control keyword's call,
+// handed to its handler one by one as it reads them.
 class CompiledLine::Runner::CallOperands final : public ArgumentSource {
   public:
     CallOperands(Runner& runner, const CompiledCall& call, std::uint8_t reg)
         : runner_(runner), call_(call), reg_(reg) {}
 
     Token* peek() const override {
-        return next_ < call_.operandCount ? operand(next_).first : call_.after;
+        return next_ < call_.operandCount ? at(next_).first : call_.after;
     }
     ErrorCode operand(Context&, const Token& applying, Value& result) override {
         if (next_ == call_.operandCount) {
             return runner_.engine_.fail(kErrMissingOperand, applying);
         }
-        const CompiledCall::Operand& op = operand(next_++);
+        const CompiledCall::Operand& op = at(next_++);
         if (ErrorCode e = runner_.range(op.begin, op.end)) return e;
         return result.assign(runner_.reg(reg_));
     }
 
   private:
-    const CompiledCall::Operand& operand(std::uint8_t i) const {
+    const CompiledCall::Operand& at(std::uint8_t i) const {
         return runner_.line_.operands_[call_.firstOperand + i];
     }
 
