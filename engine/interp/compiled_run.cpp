@@ -271,15 +271,12 @@ ErrorCode CompiledLine::Runner::callHandler(const Instruction& in, std::uint32_t
     CallOperands operands(*this, call, in.reg);
     // Handlers read neither the operand levels nor the parentheses around
     // them: only a user call needs its CallFrame.
-    ArgumentSource* walking = engine_.exchangeArguments(&operands);
+    const ArgumentScope scope(engine_, operands);
     Value& result = reg(in.reg);
-    const ErrorCode e =
-        in.step == Step::Function
-            ? callBuiltinFunction(engine_, ctx_, *in.token, result)
-            : engine_.tables().controlRun[in.slot](engine_, ctx_, *in.token, result);
-    engine_.exchangeArguments(walking);
     pc = call.resume;
-    return e;
+    return in.step == Step::Function
+               ? callBuiltinFunction(engine_, ctx_, *in.token, result)
+               : engine_.tables().controlRun[in.slot](engine_, ctx_, *in.token, result);
 }
 
 // A variable argument is passed by its slot, read when bound and written back

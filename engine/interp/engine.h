@@ -155,8 +155,9 @@ class Engine {
     Token* peekToken() const { return arguments_ ? arguments_->peek() : currentTokens_->cursor(); }
     // True when the next token can start an operand.
     bool operandFollows() const;
-    // Where operands are read while a compiled call runs its handler; null
-    // reads them off the statement's tokens. Returns the source it replaces.
+    // Where operands are read while a compiled call runs its handler (see
+    // ArgumentScope); null reads them off the statement's tokens. Returns the
+    // source it replaces.
     ArgumentSource* exchangeArguments(ArgumentSource* source) {
         ArgumentSource* previous = arguments_;
         arguments_ = source;
@@ -300,6 +301,21 @@ class Engine {
         int delta;
     };
     std::vector<PendingUpdate> pending_;
+};
+
+// Sets where the engine's operands come from for as long as it lives, however
+// the handler that reads them ends (a failed allocation unwinds through it).
+class ArgumentScope {
+  public:
+    ArgumentScope(Engine& engine, ArgumentSource& source)
+        : engine_(engine), previous_(engine.exchangeArguments(&source)) {}
+    ~ArgumentScope() { engine_.exchangeArguments(previous_); }
+    ArgumentScope(const ArgumentScope&) = delete;
+    ArgumentScope& operator=(const ArgumentScope&) = delete;
+
+  private:
+    Engine& engine_;
+    ArgumentSource* previous_;
 };
 
 }  // namespace zentrel
