@@ -58,9 +58,12 @@ ErrorCode clear(Engine&, Context&, const Token&, Value&) {
 }
 
 constexpr HandlerRow kConsoleCommands[] = {
-    {idByte(Cmd::Print), print<false>},    {idByte(Cmd::Println), print<true>},
-    {idByte(Cmd::Printf), printFormatted}, {idByte(Cmd::Scan), scanInput},
-    {idByte(Cmd::Error), showError},       {idByte(Cmd::Clear), clear},
+    {idByte(Cmd::Print), print<false>, kOperandList},
+    {idByte(Cmd::Println), print<true>, kOperandList},
+    {idByte(Cmd::Printf), printFormatted},
+    {idByte(Cmd::Scan), scanInput},
+    {idByte(Cmd::Error), showError},
+    {idByte(Cmd::Clear), clear},
 };
 static_assert(distinctIds(kConsoleCommands));
 

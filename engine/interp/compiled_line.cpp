@@ -20,6 +20,8 @@ constexpr int kMaxCompiledTokens = 256;
 // Registers are counted in a byte, and so are operand levels.
 constexpr int kMaxLevel = 250;
 constexpr int kMaxCallOperands = 10;
+// The operands of a call are counted in a byte.
+constexpr int kMaxListOperands = 250;
 
 OperatorId operatorOf(const Token& token) {
     return static_cast<OperatorId>(token.payload.asByte());
@@ -52,20 +54,35 @@ class CompiledLine::Compiler {
         });
     }
 
-    // A control keyword with the one operand its handler reads, as the
-    // handler would read it. A keyword alone is one call of its handler,
-    // which the walk makes as directly.
-    bool tryKeyword(Token* keyword) {
-        if (!keyword->next() || tables_.controlOperands[keyword->payload.asByte()] == 0) {
-            return false;
+    // A control keyword with the one operand its handler reads, or a command
+    // with the operands it reads one by one, as the handler would read them.
+    // A keyword or a command alone is one call of its handler, which the walk
+    // makes as directly.
+    bool tryStatementHandler(Token* head) {
+        const bool command = head->kind == TokenKind::Command;
+        const std::uint8_t id = head->payload.asByte();
+        int most = 0;
+        if (!command) {
+            most = tables_.controlOperands[id];
+        } else if (id < kCommandCount && tables_.commandOperands[id] == kOperandList) {
+            most = kMaxListOperands;
         }
-        return tryEntry(keyword, [&](Token*& token, int& depth) {
-            token = keyword->next();
+        if (!head->next() || most == 0) return false;
+        return tryEntry(head, [&](Token*& token, int& depth) {
+            token = head->next();
             depth = 1;
             std::vector<CompiledCall::Operand> operands;
-            const std::size_t call = beginCall(Step::Control, 0, 1, 0, keyword);
-            return callOperand(token, 0, 1, 0, depth, operands) && !token &&
-                   endCall(call, operands, nullptr);
+            const std::size_t call =
+                beginCall(command ? Step::Command : Step::Control, 0, 1, 0, head);
+            while (token && static_cast<int>(operands.size()) < most) {
+                // The handler reads a text or an array off the tokens.
+                if (token->kind == TokenKind::String || token->kind == TokenKind::Array ||
+                    token->kind == TokenKind::NamedArray) {
+                    return false;
+                }
+                if (!callOperand(token, 0, 1, 0, depth, operands)) return false;
+            }
+            return !token && endCall(call, operands, nullptr);
         });
     }
 
@@ -401,8 +418,8 @@ std::unique_ptr<CompiledLine> CompiledLine::compile(const TokenLine& line,
         // The whole statement, else each group the token walk evaluates on its
         // own; a group taken whole takes the groups inside it along.
         Token* head = line.head();
-        if (head->kind == TokenKind::Control ? compiler.tryKeyword(head)
-                                             : compiler.tryGroup(head, true)) {
+        const bool handled = head->kind == TokenKind::Control || head->kind == TokenKind::Command;
+        if (handled ? compiler.tryStatementHandler(head) : compiler.tryGroup(head, true)) {
             compiled->form_ = StatementForm::Whole;
             compiled->stepAtOnce();
             compiled->entries_ = compiler.entries();

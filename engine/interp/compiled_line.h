@@ -28,6 +28,7 @@ enum class Step : std::uint8_t {
     NumberWord,     // a number word, read in the mode in force on its first run
     Function,       // built-in function `slot`: its operands are call `index`
     Control,        // the statement's control keyword `slot`: its operand is call `index`
+    Command,        // the statement's command `slot`: its operands are call `index`
     UserCall,       // user function: its arguments are call `index`
     Unary,          // operator `slot` applied to `reg`
     Binary,         // reg = reg (operator `slot`) operand; `index` 1 when Unmark went first
@@ -100,7 +101,7 @@ class CompiledLine final : public CompiledForm {
     };
 
     // Whole: the statement is compiled as a whole (an expression, or a control
-    // keyword with its operand); Parts: only groups inside it are.
+    // keyword or a command with its operands); Parts: only groups inside it are.
     enum class StatementForm : std::uint8_t { Parts, Whole };
 
     // The compiled form of the line in the scope's modes, or null when no group

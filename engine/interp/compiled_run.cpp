@@ -60,6 +60,7 @@ class CompiledLine::Runner {
                 return readWord(in);
             case Step::Function:
             case Step::Control:
+            case Step::Command:
                 return callHandler(in, pc);
             case Step::UserCall:
                 return callUser(in, pc);
@@ -109,7 +110,12 @@ class CompiledLine::Runner {
 
     // A number word becomes a constant on its first run, as the walk makes it.
     ErrorCode readWord(const Instruction& in) {
-        if (in.token->kind == TokenKind::Name) convertNumberWord(engine_.modes(ctx_), *in.token);
+        // The words were checked when the group started, and no compiled step
+        // changes the mode; a word that is no number now is a fault of the program.
+        if (in.token->kind == TokenKind::Name &&
+            !convertNumberWord(engine_.modes(ctx_), *in.token)) {
+            return engine_.fail(kErrConstantSyntax, *in.token);
+        }
         Value& value = reg(in.reg);
         value.shrinkToScalar();
         readConstant(engine_, *in.token, value.first());
@@ -234,8 +240,8 @@ class CompiledLine::Runner {
     const std::int32_t entryGroupDepth_ = ctx_.groupDepth;
 };
 
-// The compiled operands of a built-in function's or a control keyword's call,
-// handed to its handler one by one as it reads them.
+// The compiled operands of a call, handed to its handler one by one as it
+// reads them.
 class CompiledLine::Runner::CallOperands final : public ArgumentSource {
   public:
     CallOperands(Runner& runner, const CompiledCall& call, std::uint8_t reg)
@@ -264,8 +270,8 @@ class CompiledLine::Runner::CallOperands final : public ArgumentSource {
     std::uint8_t next_ = 0;
 };
 
-// A built-in function's or a control keyword's handler, reading its operands
-// from the compiled ones.
+// A built-in function's, a control keyword's or a command's handler, reading
+// its operands from the compiled ones.
 ErrorCode CompiledLine::Runner::callHandler(const Instruction& in, std::uint32_t& pc) {
     const CompiledCall& call = line_.calls_[in.index];
     CallOperands operands(*this, call, in.reg);
@@ -274,9 +280,14 @@ ErrorCode CompiledLine::Runner::callHandler(const Instruction& in, std::uint32_t
     const ArgumentScope scope(engine_, operands);
     Value& result = reg(in.reg);
     pc = call.resume;
-    return in.step == Step::Function
-               ? callBuiltinFunction(engine_, ctx_, *in.token, result)
-               : engine_.tables().controlRun[in.slot](engine_, ctx_, *in.token, result);
+    switch (in.step) {
+        case Step::Function:
+            return callBuiltinFunction(engine_, ctx_, *in.token, result);
+        case Step::Command:
+            return callCommand(engine_, ctx_, *in.token, result);
+        default:
+            return engine_.tables().controlRun[in.slot](engine_, ctx_, *in.token, result);
+    }
 }
 
 // A variable argument is passed by its slot, read when bound and written back

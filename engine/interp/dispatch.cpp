@@ -69,6 +69,7 @@ void DispatchBuilder::add(DispatchTable table, std::span<const HandlerRow> rows)
         entries[row.id] = row.handler;
         if (table == DispatchTable::Function) tables_.functionOperands[row.id] = row.operands;
         if (table == DispatchTable::ControlRun) tables_.controlOperands[row.id] = row.operands;
+        if (table == DispatchTable::Command) tables_.commandOperands[row.id] = row.operands;
     }
 }
 

@@ -21,6 +21,9 @@ class Context;
 // code is a status or an error, with the offending token recorded in the engine.
 using Handler = ErrorCode (*)(Engine& engine, Context& ctx, const Token& token, Value& result);
 
+// The operand count of a command that reads a list of them.
+inline constexpr std::uint8_t kOperandList = 255;
+
 // One entry a subsystem contributes to a dispatch table.
 struct HandlerRow {
     std::uint8_t id;
@@ -28,7 +31,8 @@ struct HandlerRow {
     // For a built-in function or a control keyword that reads this many
     // operands (a keyword at most this many), one after another and nothing
     // else, all before it writes its result: its statements and calls may be
-    // compiled. 0 for the others.
+    // compiled. kOperandList for a command that reads every operand after it so
+    // (when none is a text or an array) and changes no mode. 0 for the others.
     std::uint8_t operands = 0;
 };
 
@@ -49,6 +53,7 @@ struct DispatchTables {
     std::array<Handler, kControlCount> controlRun;
     std::array<std::uint8_t, kControlCount> controlOperands;
     std::array<Handler, kCommandCount> commands;
+    std::array<std::uint8_t, kCommandCount> commandOperands;
 };
 
 // True when no two rows of the list name the same id: every row list checks

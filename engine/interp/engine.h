@@ -69,6 +69,10 @@ void readConstant(const Engine& engine, const Token& token, Number& out);
 // A token that names nothing, for errors raised where no operator applies.
 const Token& noOperator();
 
+// Runs the command of the token (a built-in one or the host's), its handler
+// reading its operands from the engine; an operand it leaves over fails it.
+ErrorCode callCommand(Engine& engine, Context& ctx, const Token& token, Value& result);
+
 // Calls the built-in function of the token, its handler reading its operands
 // from the engine; the result is normalised to the scope's mode.
 ErrorCode callBuiltinFunction(Engine& engine, Context& ctx, const Token& token, Value& result);

@@ -67,16 +67,6 @@ ErrorCode copyConstant(Engine& engine, Context&, const Token& token, Value& resu
     return kSuccess;
 }
 
-ErrorCode runCommand(Engine& engine, Context& ctx, const Token& token, Value& result) {
-    const std::uint8_t id = token.payload.asByte();
-    const ErrorCode e = id < kCommandCount
-                            ? engine.tables().commands[id](engine, ctx, token, result)
-                            : engine.host().runHostCommand(id);
-    // A command consumes its arguments; anything left over is a mistake in them.
-    if (e == kStatusDone && engine.peekToken()) return engine.fail(kErrCommandArgument, token);
-    return e;
-}
-
 // A control keyword only acts at the start of its statement, after its check
 // handler has decided that the statement runs.
 ErrorCode runControl(Engine& engine, Context& ctx, const Token& token, Value& result) {
@@ -101,7 +91,7 @@ constexpr HandlerRow kOperandKinds[] = {
     {kindCode(TokenKind::NamedArray), readArrayOperand},
     {kindCode(TokenKind::Constant), copyConstant},
     {kindCode(TokenKind::Name), callUserFunction},
-    {kindCode(TokenKind::Command), runCommand},
+    {kindCode(TokenKind::Command), callCommand},
     {kindCode(TokenKind::Control), runControl},
     {kindCode(TokenKind::Operator), applyUnaryOperator},
     {kindCode(TokenKind::Function), callFunction},
@@ -109,6 +99,16 @@ constexpr HandlerRow kOperandKinds[] = {
 static_assert(distinctIds(kOperandKinds));
 
 }  // namespace
+
+ErrorCode callCommand(Engine& engine, Context& ctx, const Token& token, Value& result) {
+    const std::uint8_t id = token.payload.asByte();
+    const ErrorCode e = id < kCommandCount
+                            ? engine.tables().commands[id](engine, ctx, token, result)
+                            : engine.host().runHostCommand(id);
+    // A command consumes its arguments; anything left over is a mistake in them.
+    if (e == kStatusDone && engine.peekToken()) return engine.fail(kErrCommandArgument, token);
+    return e;
+}
 
 ErrorCode callBuiltinFunction(Engine& engine, Context& ctx, const Token& token, Value& result) {
     engine.invalidArgument = false;

@@ -54,11 +54,14 @@ TEST(CompiledForm, TakesTheShapesThatRunOften) {
         {"return ( @0 * @0 + 1 )", Taken::Whole},
         {"if ( @i % 2 )", Taken::Whole},
         {"case 3", Taken::Whole},
-        // Arrays, texts, commands and keywords alone stay with the walk, but
-        // the groups in them are compiled.
+        {":println @s sin @x ( @a + 1 )", Taken::Whole},
+        // Arrays, texts, commands that read their own way or change the mode,
+        // and keywords alone stay with the walk, but the groups in them are
+        // compiled.
         {":println ( @a + 1 ) \"x\"", Taken::Parts},
         {"@@a ( @i + 1 ) = 2", Taken::Parts},
-        {":println @s", Taken::Nothing},
+        {":gfloat 16", Taken::Nothing},
+        {":println", Taken::Nothing},
         {"@@a 1 = 2", Taken::Nothing},
         {"else", Taken::Nothing},
         {"func f x", Taken::Nothing},
