@@ -75,7 +75,10 @@ check_dependencies() {  # check_dependencies PROGRAM DEPENDS
     local depended library path owner
     depended=$(tr ',|' '\n\n' <<<"$2" | sed 's/^ *//; s/ .*//')
     for library in $(objdump -p "$1" | awk '$1 == "NEEDED" {print $2}'); do
-        path=$(ldd "$1" | awk -v l="$library" '$1 == l && $2 == "=>" {print $3}')
+        # The dynamic loader, named when a program uses it directly, is listed
+        # by its path alone.
+        path=$(ldd "$1" | awk -v l="$library" '$1 == l && $2 == "=>" {print $3}
+                                             $1 ~ "/" l "$" {print $1}')
         owner=$(package_of "$path")
         if [ -z "$owner" ]; then
             fail "no package holds $library, which $(basename "$1") links"
