@@ -7,6 +7,7 @@
 
 #include "engine/interp/context.h"
 #include "engine/interp/dispatch.h"
+#include "engine/interp/engine.h"
 #include "engine/values/limits.h"
 #include "engine/values/number_text.h"
 
@@ -73,7 +74,7 @@ class CompiledLine::Compiler {
             depth = 1;
             std::vector<CompiledCall::Operand> operands;
             const std::size_t call =
-                beginCall(command ? Step::Command : Step::Control, 0, 1, 0, head);
+                beginCall(command ? Step::Command : Step::Control, 0, 1, 0, head, id);
             while (token && static_cast<int>(operands.size()) < most) {
                 // The handler reads a text or an array off the tokens.
                 if (token->kind == TokenKind::String || token->kind == TokenKind::Array ||
@@ -325,6 +326,11 @@ class CompiledLine::Compiler {
             case TokenKind::Name:
                 record = {};
                 return word(token, at, reg, level, groupLevel, depth);
+            case TokenKind::Array:
+            case TokenKind::NamedArray:
+                // A storing operator after an element is left to the walk.
+                record = {};
+                return array(token, at, reg, level, groupLevel, depth);
             default:
                 return false;
         }
@@ -346,7 +352,7 @@ class CompiledLine::Compiler {
         // passed whole, which the walk does.
         std::vector<Token*> firsts;
         std::vector<CompiledCall::Operand> operands;
-        const std::size_t call = beginCall(Step::UserCall, reg, level, groupLevel, at);
+        const std::size_t call = beginCall(Step::UserCall, reg, level, groupLevel, at, 0);
         while (startsOperand(token)) {
             if (token->kind == TokenKind::String || token->kind == TokenKind::Array ||
                 token->kind == TokenKind::NamedArray ||
@@ -358,21 +364,42 @@ class CompiledLine::Compiler {
         return endCall(call, operands, token);
     }
 
+    // An array's element, or the whole array: the element numbers are the
+    // operands after it. A literal and `@@:` are left to the walk, and so are
+    // more element numbers than an array takes (the walk reports them).
+    bool array(Token*& token, Token* at, int reg, int level, int groupLevel, int& depth) {
+        const bool named = at->kind == TokenKind::NamedArray;
+        if (named ? ctx_.arrays.find(at->payload.asText()) < 0 : at->payload.asByte() == ':') {
+            return false;
+        }
+        if (token && token->kind == TokenKind::OpenBrace) return false;
+        std::vector<CompiledCall::Operand> operands;
+        const std::uint8_t slot = named ? 0 : at->payload.asByte();
+        const std::size_t call = beginCall(Step::ArrayElement, reg, level, groupLevel, at, slot);
+        while (startsOperand(token)) {
+            if (operands.size() == kMaxElementNumbers) return false;
+            if (!callOperand(token, reg, level, groupLevel, depth, operands)) return false;
+        }
+        return endCall(call, operands, token);
+    }
+
     // A built-in function with a fixed number of operands, each read as the
     // function's handler would read it.
     bool function(Token*& token, Token* at, int reg, int level, int groupLevel, int& depth) {
         const int count = tables_.functionOperands[at->payload.asByte()];
         if (count == 0) return false;
         std::vector<CompiledCall::Operand> operands;
-        const std::size_t call = beginCall(Step::Function, reg, level, groupLevel, at);
+        const std::size_t call =
+            beginCall(Step::Function, reg, level, groupLevel, at, at->payload.asByte());
         for (int i = 0; i < count; ++i) {
             if (!callOperand(token, reg, level, groupLevel, depth, operands)) return false;
         }
         return endCall(call, operands, token);
     }
 
-    std::size_t beginCall(Step step, int reg, int level, int groupLevel, Token* at) {
-        emit(step, reg, level, groupLevel, at, at->payload.asByte(),
+    std::size_t beginCall(Step step, int reg, int level, int groupLevel, Token* at,
+                          std::uint8_t slot) {
+        emit(step, reg, level, groupLevel, at, slot,
              static_cast<std::uint16_t>(line_.calls_.size()));
         line_.calls_.push_back({});
         return line_.code_.size() - 1;

@@ -25,6 +25,7 @@ enum class Step : std::uint8_t {
     Variable,       // a variable by its letter (`slot`)
     NamedVariable,  // a variable by its label, found when read
     Constant,       // constant `index` of the pool
+    ArrayElement,   // array `slot` (or by its label): its element numbers are call `index`
     NumberWord,     // a number word, read in the mode in force on its first run
     Function,       // built-in function `slot`: its operands are call `index`
     Control,        // the statement's control keyword `slot`: its operand is call `index`

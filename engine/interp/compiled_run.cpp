@@ -58,6 +58,8 @@ class CompiledLine::Runner {
                 return kSuccess;
             case Step::NumberWord:
                 return readWord(in);
+            case Step::ArrayElement:
+                return readArray(in, pc);
             case Step::Function:
             case Step::Control:
             case Step::Command:
@@ -120,6 +122,22 @@ class CompiledLine::Runner {
         value.shrinkToScalar();
         readConstant(engine_, *in.token, value.first());
         return kSuccess;
+    }
+
+    // As the walk reads an array operand: the slot, then each element number.
+    ErrorCode readArray(const Instruction& in, std::uint32_t& pc) {
+        const CompiledCall& call = line_.calls_[in.index];
+        std::uint8_t slot = 0;
+        if (ErrorCode e = settleSlot(engine_, ctx_, *in.token, slot)) return e;
+        OperatorRecord record{TokenKind::Array, slot, in.token->kind == TokenKind::NamedArray};
+        Value& value = reg(in.reg);
+        for (std::uint8_t i = 0; i < call.operandCount; ++i) {
+            const CompiledCall::Operand& operand = line_.operands_[call.firstOperand + i];
+            if (ErrorCode e = range(operand.begin, operand.end)) return e;
+            appendElementNumber(engine_, ctx_, *in.token, value.first(), record);
+        }
+        pc = call.resume;
+        return readArrayElements(engine_, ctx_, *in.token, record, value);
     }
 
     // A variable or constant the operator reads in place, in the current representation.

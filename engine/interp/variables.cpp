@@ -46,12 +46,7 @@ ErrorCode readElementNumbers(Engine& engine, Context& ctx, const Token& array,
         if (into.elementCount == kMaxElementNumbers) return engine.fail(kErrArray, array);
         Value number;
         if (ErrorCode e = engine.evaluateOperand(ctx, array, number)) return e;
-        std::int64_t n = elementNumber(number.first());
-        if (n < 0) {
-            engine.warn(ctx, kWarnNegativeElement, array);
-            n = 0;
-        }
-        into.elements[into.elementCount++] = static_cast<std::int32_t>(n);
+        appendElementNumber(engine, ctx, array, number.first(), into);
     }
     return kSuccess;
 }
@@ -167,9 +162,24 @@ ErrorCode readArrayOperand(Engine& engine, Context& ctx, const Token& token, Val
         return kSuccess;
     }
     if (ErrorCode e = readElementNumbers(engine, ctx, token, record)) return e;
+    return readArrayElements(engine, ctx, token, record, result);
+}
+
+void appendElementNumber(Engine& engine, Context& ctx, const Token& array, const Number& number,
+                         OperatorRecord& into) {
+    std::int64_t n = elementNumber(number);
+    if (n < 0) {
+        engine.warn(ctx, kWarnNegativeElement, array);
+        n = 0;
+    }
+    into.elements[into.elementCount++] = static_cast<std::int32_t>(n);
+}
+
+ErrorCode readArrayElements(Engine& engine, Context& ctx, const Token& token,
+                            const OperatorRecord& record, Value& result) {
     engine.operatorRecord() = record;
     if (record.elementCount == 0) {
-        const ErrorCode e = result.assign(ctx.arrays.matrix(slot));
+        const ErrorCode e = result.assign(ctx.arrays.matrix(record.slot));
         return e ? engine.fail(e, token) : kSuccess;
     }
     result.setScalar(readElement(ctx, record));

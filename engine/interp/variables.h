@@ -47,6 +47,15 @@ inline void readVariable(Engine& engine, Context& ctx, std::uint8_t slot, bool n
 ErrorCode readVariableOperand(Engine& engine, Context& ctx, const Token& token, Value& result);
 ErrorCode readArrayOperand(Engine& engine, Context& ctx, const Token& token, Value& result);
 
+// Adds an element number read after an array to the record: truncated, a
+// negative one warned about and taken as 0. The record has room for it.
+void appendElementNumber(Engine& engine, Context& ctx, const Token& array, const Number& number,
+                         OperatorRecord& into);
+// With the element numbers read: the record becomes the operator record and
+// the result the element, or the whole array without element numbers.
+ErrorCode readArrayElements(Engine& engine, Context& ctx, const Token& token,
+                            const OperatorRecord& record, Value& result);
+
 // Checks that the record names something a storing operator may write: 0x2104
 // (`notVariable`) when it is not a variable or array, 0x210E when it is a constant.
 inline ErrorCode checkVariableStore(Engine& engine, const Context& ctx, std::uint8_t slot,

@@ -55,6 +55,7 @@ TEST(CompiledForm, TakesTheShapesThatRunOften) {
         {"if ( @i % 2 )", Taken::Whole},
         {"case 3", Taken::Whole},
         {":println @s sin @x ( @a + 1 )", Taken::Whole},
+        {"@s += @@a @i * @@m @i ( @j + 1 )", Taken::Whole},
         // Arrays, texts, commands that read their own way or change the mode,
         // and keywords alone stay with the walk, but the groups in them are
         // compiled.
@@ -63,6 +64,8 @@ TEST(CompiledForm, TakesTheShapesThatRunOften) {
         {":gfloat 16", Taken::Nothing},
         {":println", Taken::Nothing},
         {"@@a 1 = 2", Taken::Nothing},
+        {"@s = @@a {1 2}", Taken::Nothing},
+        {"@s = @@a 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16", Taken::Nothing},
         {"else", Taken::Nothing},
         {"func f x", Taken::Nothing},
         // The walk reports the mistakes.
