@@ -23,6 +23,8 @@ constexpr int kMaxLevel = 250;
 constexpr int kMaxCallOperands = 10;
 // The operands of a call are counted in a byte.
 constexpr int kMaxListOperands = 250;
+// Saved array elements are counted in a byte.
+constexpr std::uint8_t kMaxSavedRecords = 250;
 
 OperatorId operatorOf(const Token& token) {
     return static_cast<OperatorId>(token.payload.asByte());
@@ -111,10 +113,25 @@ class CompiledLine::Compiler {
 
     // What a storing operator after an operand would write: a variable the
     // compiler knows, or something the walk refuses (left to it).
+    static constexpr std::size_t kNoArray = SIZE_MAX;
     struct Record {
         bool variable = false;
         StoreTarget target{};
+        std::size_t arrayAt = kNoArray;  // the ArrayElement instruction of an element
     };
+
+    // The target a storing operator writes, or false for one the walk refuses.
+    bool storeTarget(const Record& record, std::uint16_t& index) {
+        StoreTarget target = record.target;
+        if (!record.variable) {
+            if (record.arrayAt == kNoArray || line_.recordCount_ == kMaxSavedRecords) return false;
+            Instruction& element = line_.code_[record.arrayAt];
+            if (element.operand == 0) element.operand = ++line_.recordCount_;
+            target = StoreTarget{0, false, {}, static_cast<std::int16_t>(element.operand - 1)};
+        }
+        index = addTarget(target);
+        return true;
+    }
 
     struct Sizes {
         std::size_t code, constants, targets, calls, operands, words;
@@ -158,7 +175,7 @@ class CompiledLine::Compiler {
         if (token->kind == TokenKind::Variable && token->payload.asByte() != ':') {
             from = OperandFrom::Variable;
             operand = token->payload.asByte();
-            record = {true, {token->payload.asByte(), false, {}}};
+            record = {true, {token->payload.asByte(), false, {}, -1}};
         } else if (token->kind == TokenKind::Constant && token->payload.asNumber()) {
             from = OperandFrom::Constant;
             operand = addConstant(*token);
@@ -202,8 +219,8 @@ class CompiledLine::Compiler {
             case OperatorForm::Binary:
                 return binary(token, op, id, reg, level, groupLevel, depth, record);
             case OperatorForm::Assignment: {
-                if (!record.variable) return false;
-                const std::uint16_t target = addTarget(record.target);
+                std::uint16_t target = 0;
+                if (!storeTarget(record, target)) return false;
                 OperandFrom from = OperandFrom::Register;
                 std::uint16_t leaf = 0;
                 if (leafOperand(token, level + 1, depth, record, from, leaf)) {
@@ -220,11 +237,12 @@ class CompiledLine::Compiler {
                 emit(Step::Store, reg, level, groupLevel, op, idByte(id), target);
                 return true;
             }
-            case OperatorForm::Postfix:
-                if (!record.variable) return false;
-                emit(Step::Postfix, reg, level, groupLevel, op, idByte(id),
-                     addTarget(record.target));
+            case OperatorForm::Postfix: {
+                std::uint16_t target = 0;
+                if (!storeTarget(record, target)) return false;
+                emit(Step::Postfix, reg, level, groupLevel, op, idByte(id), target);
                 return true;
+            }
             case OperatorForm::ShortCircuit:
                 return shortCircuit(token, op, id, reg, level, groupLevel, depth, record);
             default:
@@ -294,13 +312,13 @@ class CompiledLine::Compiler {
                 // `@:` reads its slot from the operand after it.
                 if (at->payload.asByte() == ':') return false;
                 emit(Step::Variable, reg, level, groupLevel, at, at->payload.asByte());
-                record = {true, {at->payload.asByte(), false, {}}};
+                record = {true, {at->payload.asByte(), false, {}, -1}};
                 return true;
             case TokenKind::NamedVariable: {
                 const int slot = ctx_.variables.find(at->payload.asText());
                 if (slot < 0) return false;
                 emit(Step::NamedVariable, reg, level, groupLevel, at);
-                record = {true, {static_cast<std::uint8_t>(slot), true, at->payload.asText()}};
+                record = {true, {static_cast<std::uint8_t>(slot), true, at->payload.asText(), -1}};
                 return true;
             }
             case TokenKind::Constant:
@@ -328,8 +346,8 @@ class CompiledLine::Compiler {
                 return word(token, at, reg, level, groupLevel, depth);
             case TokenKind::Array:
             case TokenKind::NamedArray:
-                // A storing operator after an element is left to the walk.
                 record = {};
+                record.arrayAt = line_.code_.size();
                 return array(token, at, reg, level, groupLevel, depth);
             default:
                 return false;
@@ -472,7 +490,10 @@ std::unique_ptr<CompiledLine> CompiledLine::compile(const TokenLine& line,
 // `@v ++` alone: nothing reads the variable between the step and the end of
 // the statement, where the walk makes it, so it steps at once.
 void CompiledLine::stepAtOnce() {
-    if (code_.size() == 2 && code_.back().step == Step::Postfix) code_.back().step = Step::StepNow;
+    if (code_.size() == 2 && code_.back().step == Step::Postfix &&
+        code_.front().step != Step::ArrayElement) {
+        code_.back().step = Step::StepNow;
+    }
 }
 
 const CompiledLine::Group* CompiledLine::groupAt(const Token* first) const {

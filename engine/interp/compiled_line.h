@@ -25,7 +25,8 @@ enum class Step : std::uint8_t {
     Variable,       // a variable by its letter (`slot`)
     NamedVariable,  // a variable by its label, found when read
     Constant,       // constant `index` of the pool
-    ArrayElement,   // array `slot` (or by its label): its element numbers are call `index`
+    ArrayElement,   // array `slot` (or by its label): its element numbers are call `index`;
+                    // saved as record `operand` - 1 for a store, unless 0
     NumberWord,     // a number word, read in the mode in force on its first run
     Function,       // built-in function `slot`: its operands are call `index`
     Control,        // the statement's control keyword `slot`: its operand is call `index`
@@ -63,11 +64,13 @@ struct Instruction {
     Token* token = nullptr;
 };
 
-// A storing operator's variable, settled when the line was compiled.
+// A storing operator's target: a variable settled when the line was compiled,
+// or the array element saved as record `array` when it was read.
 struct StoreTarget {
     std::uint8_t slot;  // the letter; a label is found again when written
     bool named;
     std::string_view label;
+    std::int16_t array = -1;
 };
 
 // The operands of a call: each runs the instructions [begin, end) into its
@@ -143,6 +146,7 @@ class CompiledLine final : public CompiledForm {
     const std::vector<CompiledCall>& calls() const { return calls_; }
     const std::vector<CompiledCall::Operand>& operands() const { return operands_; }
     std::uint8_t registerCount() const { return registerCount_; }
+    std::uint8_t recordCount() const { return recordCount_; }
 
   private:
     bool checkWords(const Context& ctx, const ModeView& modes) const;
@@ -166,6 +170,7 @@ class CompiledLine final : public CompiledForm {
     std::vector<Word> words_;
     StatementForm form_ = StatementForm::Parts;
     std::uint8_t registerCount_ = 0;
+    std::uint8_t recordCount_ = 0;  // array elements saved for stores
     // The modes the words were last known to mean the same in.
     mutable ContextModes checkedModes_;
     mutable bool stale_ = false;

@@ -17,8 +17,12 @@ class CompiledLine::Runner {
         if (line.registerCount_ > 1) {
             registers_ = engine.shared().registers.acquire(line.registerCount_ - 1u, mark_);
         }
+        if (line.recordCount_ > 0) {
+            records_ = engine.shared().savedRecords.acquire(line.recordCount_, recordMark_);
+        }
     }
     ~Runner() {
+        if (records_) engine_.shared().savedRecords.release(recordMark_);
         if (registers_) engine_.shared().registers.release(mark_);
     }
     Runner(const Runner&) = delete;
@@ -72,13 +76,16 @@ class CompiledLine::Runner {
             case Step::Binary:
                 return binary(in);
             case Step::CheckTarget:
-                return checkVariableStore(engine_, ctx_, targetSlot(in),
-                                          line_.targets_[in.index].named, *in.token);
+                return checkTarget(in);
             case Step::Store:
                 return store(in);
             case Step::Postfix:
-                engine_.operatorRecord().set(TokenKind::Variable, targetSlot(in),
-                                             line_.targets_[in.index].named);
+                if (const OperatorRecord* element = arrayTarget(in)) {
+                    engine_.operatorRecord() = *element;
+                } else {
+                    engine_.operatorRecord().set(TokenKind::Variable, targetSlot(in),
+                                                 line_.targets_[in.index].named);
+                }
                 return postfixUpdate(engine_, ctx_, *in.token, static_cast<OperatorId>(in.slot));
             case Step::StepNow:
                 return stepNow(in);
@@ -137,7 +144,23 @@ class CompiledLine::Runner {
             appendElementNumber(engine_, ctx_, *in.token, value.first(), record);
         }
         pc = call.resume;
+        if (in.operand != 0) records_[in.operand - 1] = record;
         return readArrayElements(engine_, ctx_, *in.token, record, value);
+    }
+
+    // The array element a storing operator writes, or null for a variable.
+    const OperatorRecord* arrayTarget(const Instruction& in) const {
+        const StoreTarget& t = line_.targets_[in.index];
+        return t.array >= 0 ? &records_[t.array] : nullptr;
+    }
+
+    // checkStoreTarget for the storing operator's target.
+    ErrorCode checkTarget(const Instruction& in) {
+        if (const OperatorRecord* element = arrayTarget(in)) {
+            return checkStoreTarget(engine_, ctx_, *element, *in.token, kErrLeftNotVariable);
+        }
+        return checkVariableStore(engine_, ctx_, targetSlot(in), line_.targets_[in.index].named,
+                                  *in.token);
     }
 
     // A variable or constant the operator reads in place, in the current representation.
@@ -182,10 +205,8 @@ class CompiledLine::Runner {
     ErrorCode store(const Instruction& in) {
         const auto id = static_cast<OperatorId>(in.slot);
         Value& acc = reg(in.reg);
-        const std::uint8_t slot = targetSlot(in);
-        const bool named = line_.targets_[in.index].named;
         if (in.from != OperandFrom::Register) {
-            if (ErrorCode e = checkVariableStore(engine_, ctx_, slot, named, *in.token)) return e;
+            if (ErrorCode e = checkTarget(in)) return e;
             if (id == OperatorId::Assign) acc.setScalar(leaf(in));
         }
         if (id != OperatorId::Assign) {
@@ -193,7 +214,11 @@ class CompiledLine::Runner {
         }
         normalizeToMode(acc, ctx_.modes.numberMode);
         if (marksAssignment(in)) ctx_.assignmentMark = true;
-        return storeIntoVariable(engine_, ctx_, slot, named, *in.token, acc.first());
+        if (const OperatorRecord* element = arrayTarget(in)) {
+            return storeIntoTarget(engine_, ctx_, *element, *in.token, acc);
+        }
+        return storeIntoVariable(engine_, ctx_, targetSlot(in), line_.targets_[in.index].named,
+                                 *in.token, acc.first());
     }
 
     ErrorCode stepNow(const Instruction& in) {
@@ -253,7 +278,9 @@ class CompiledLine::Runner {
     Value& result_;
     const Instruction* code_;
     Value* registers_ = nullptr;
-    RegisterStack::Mark mark_{};
+    SlotStack<Value>::Mark mark_{};
+    OperatorRecord* records_ = nullptr;
+    SlotStack<OperatorRecord>::Mark recordMark_{};
     const int entryNesting_ = engine_.nesting();
     const std::int32_t entryGroupDepth_ = ctx_.groupDepth;
 };

@@ -6,15 +6,17 @@
 #include <vector>
 
 #include "engine/interp/engine_canvas.h"
+#include "engine/interp/operator_record.h"
 #include "engine/interp/random_generator.h"
-#include "engine/interp/register_stack.h"
 #include "engine/interp/slot_names.h"
+#include "engine/interp/slot_stack.h"
 #include "engine/interp/state_only_canvas.h"
 #include "engine/values/error_code.h"
 #include "engine/values/limits.h"
 #include "engine/values/memory_account.h"
 #include "engine/values/modes.h"
 #include "engine/values/stop_request.h"
+#include "engine/values/value.h"
 
 namespace zentrel {
 
@@ -64,7 +66,8 @@ struct EngineShared {
     // A line is compiled on this run of it: the second, so that lines that run
     // once cost nothing extra; 0 never, 1 at once.
     std::uint8_t compileOnRun = 2;
-    RegisterStack registers;
+    SlotStack<Value> registers;
+    SlotStack<OperatorRecord> savedRecords;  // the array elements compiled stores write
 
     // Sets the angle unit with the conversion state that goes with it; the half
     // turn keeps 200 for radians, where it is not used.

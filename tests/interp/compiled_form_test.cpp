@@ -60,10 +60,12 @@ TEST(CompiledForm, TakesTheShapesThatRunOften) {
         // and keywords alone stay with the walk, but the groups in them are
         // compiled.
         {":println ( @a + 1 ) \"x\"", Taken::Parts},
-        {"@@a ( @i + 1 ) = 2", Taken::Parts},
+        {"@@a ( @i + 1 ) {1 2}", Taken::Parts},
         {":gfloat 16", Taken::Nothing},
         {":println", Taken::Nothing},
-        {"@@a 1 = 2", Taken::Nothing},
+        {"@@a @i = @@a ( @i - 1 ) + 1", Taken::Whole},
+        {"@@a 1 ++", Taken::Whole},
+        {"@@m 1 2 += @s", Taken::Whole},
         {"@s = @@a {1 2}", Taken::Nothing},
         {"@s = @@a 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16", Taken::Nothing},
         {"else", Taken::Nothing},
