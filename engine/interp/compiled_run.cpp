@@ -1,5 +1,7 @@
 // Running a compiled group: one loop with one case per kind of instruction,
 // calling the same operator steps, scalar routines and handlers as the walk.
+// The steps of loops and expressions are kept inline in the loop, the calls
+// and the rarer reads out of it, whatever the compiler would choose.
 #include "engine/interp/argument_source.h"
 #include "engine/interp/compiled_line.h"
 #include "engine/interp/engine.h"
@@ -48,7 +50,7 @@ class CompiledLine::Runner {
     }
     bool fr() const { return engine_.fractionRepresentation(); }
 
-    ErrorCode step(const Instruction& in, std::uint32_t& pc) {
+    [[gnu::always_inline]] ErrorCode step(const Instruction& in, std::uint32_t& pc) {
         ++pc;
         switch (in.step) {
             case Step::Variable:
@@ -104,12 +106,12 @@ class CompiledLine::Runner {
         return kSuccess;
     }
 
-    void readInto(Value& value, std::uint8_t slot, bool named) {
+    [[gnu::always_inline]] void readInto(Value& value, std::uint8_t slot, bool named) {
         value.shrinkToScalar();
         readVariable(engine_, ctx_, slot, named, value.first());
     }
 
-    ErrorCode readNamed(const Instruction& in) {
+    [[gnu::noinline]] ErrorCode readNamed(const Instruction& in) {
         const int slot = findVariableLabel(ctx_, in.token->payload.asText());
         // The label may have been removed since the line was compiled.
         if (slot < 0) return engine_.fail(kErrConstantSyntax, *in.token);
@@ -118,7 +120,7 @@ class CompiledLine::Runner {
     }
 
     // A number word becomes a constant on its first run, as the walk makes it.
-    ErrorCode readWord(const Instruction& in) {
+    [[gnu::noinline]] ErrorCode readWord(const Instruction& in) {
         // The words were checked when the group started, and no compiled step
         // changes the mode; a word that is no number now is a fault of the program.
         if (in.token->kind == TokenKind::Name &&
@@ -132,7 +134,7 @@ class CompiledLine::Runner {
     }
 
     // As the walk reads an array operand: the slot, then each element number.
-    ErrorCode readArray(const Instruction& in, std::uint32_t& pc) {
+    [[gnu::noinline]] ErrorCode readArray(const Instruction& in, std::uint32_t& pc) {
         const CompiledCall& call = line_.calls_[in.index];
         std::uint8_t slot = 0;
         if (ErrorCode e = settleSlot(engine_, ctx_, *in.token, slot)) return e;
@@ -149,13 +151,13 @@ class CompiledLine::Runner {
     }
 
     // The array element a storing operator writes, or null for a variable.
-    const OperatorRecord* arrayTarget(const Instruction& in) const {
+    [[gnu::always_inline]] const OperatorRecord* arrayTarget(const Instruction& in) const {
         const StoreTarget& t = line_.targets_[in.index];
         return t.array >= 0 ? &records_[t.array] : nullptr;
     }
 
     // checkStoreTarget for the storing operator's target.
-    ErrorCode checkTarget(const Instruction& in) {
+    [[gnu::always_inline]] ErrorCode checkTarget(const Instruction& in) {
         if (const OperatorRecord* element = arrayTarget(in)) {
             return checkStoreTarget(engine_, ctx_, *element, *in.token, kErrLeftNotVariable);
         }
@@ -164,7 +166,7 @@ class CompiledLine::Runner {
     }
 
     // A variable or constant the operator reads in place, in the current representation.
-    Number leaf(const Instruction& in) const {
+    [[gnu::always_inline]] Number leaf(const Instruction& in) const {
         Number number = in.from == OperandFrom::Variable
                             ? variableValue(ctx_, static_cast<std::uint8_t>(in.operand))
                             : line_.constants_[in.operand];
@@ -173,7 +175,7 @@ class CompiledLine::Runner {
     }
 
     // acc = acc (id) operand.
-    ErrorCode combine(const Instruction& in, OperatorId id, Value& acc) {
+    [[gnu::always_inline]] ErrorCode combine(const Instruction& in, OperatorId id, Value& acc) {
         if (in.from == OperandFrom::Register) {
             return combineWith(engine_, ctx_, *in.token, id, acc, reg(in.reg + 1));
         }
@@ -183,7 +185,7 @@ class CompiledLine::Runner {
         return combineWith(engine_, ctx_, *in.token, id, acc, value);
     }
 
-    ErrorCode binary(const Instruction& in) {
+    [[gnu::always_inline]] ErrorCode binary(const Instruction& in) {
         // A call in the operand may have marked the statement already.
         if (in.index == 0 && marksAssignment(in)) ctx_.assignmentMark = false;
         const auto id = static_cast<OperatorId>(in.slot);
@@ -195,14 +197,14 @@ class CompiledLine::Runner {
 
     // The storing operator's variable; a label is found again, as the walk
     // settled it when it read the operand.
-    std::uint8_t targetSlot(const Instruction& in) const {
+    [[gnu::always_inline]] std::uint8_t targetSlot(const Instruction& in) const {
         const StoreTarget& t = line_.targets_[in.index];
         return t.named ? static_cast<std::uint8_t>(findVariableLabel(ctx_, t.label)) : t.slot;
     }
 
     // The operand in a register was read after CheckTarget; one read in place
     // is read after the same check here.
-    ErrorCode store(const Instruction& in) {
+    [[gnu::always_inline]] ErrorCode store(const Instruction& in) {
         const auto id = static_cast<OperatorId>(in.slot);
         Value& acc = reg(in.reg);
         if (in.from != OperandFrom::Register) {
@@ -221,7 +223,7 @@ class CompiledLine::Runner {
                                  *in.token, acc.first());
     }
 
-    ErrorCode stepNow(const Instruction& in) {
+    [[gnu::always_inline]] ErrorCode stepNow(const Instruction& in) {
         Number* number = nullptr;
         const bool named = line_.targets_[in.index].named;
         if (ErrorCode e = claimVariable(engine_, ctx_, targetSlot(in), named, *in.token, number)) {
@@ -232,7 +234,7 @@ class CompiledLine::Runner {
     }
 
     // [&&] decides on a false scalar, [||] on anything but a false scalar.
-    ErrorCode andOr(const Instruction& in, std::uint32_t& pc) {
+    [[gnu::noinline]] ErrorCode andOr(const Instruction& in, std::uint32_t& pc) {
         if (marksAssignment(in)) ctx_.assignmentMark = false;
         const auto id = static_cast<OperatorId>(in.slot);
         Value& acc = reg(in.reg);
@@ -267,8 +269,8 @@ class CompiledLine::Runner {
         std::int32_t groupDepth_;
     };
 
-    ErrorCode callHandler(const Instruction& in, std::uint32_t& pc);
-    ErrorCode callUser(const Instruction& in, std::uint32_t& pc);
+    [[gnu::noinline]] ErrorCode callHandler(const Instruction& in, std::uint32_t& pc);
+    [[gnu::noinline]] ErrorCode callUser(const Instruction& in, std::uint32_t& pc);
     ErrorCode collectArgument(const CompiledCall::Operand& operand, std::uint8_t into,
                               CallArgument& arg);
 
