@@ -7,7 +7,6 @@
 #include "engine/frontend/listing.h"
 #include "engine/interp/called_body.h"
 #include "engine/interp/compiled_line.h"
-#include "engine/interp/control_handlers.h"
 #include "engine/interp/dispatch.h"
 #include "engine/interp/error_codes.h"
 #include "engine/interp/variables.h"
