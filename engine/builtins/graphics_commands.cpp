@@ -253,12 +253,22 @@ ErrorCode setWindow(Engine& engine, Context& ctx, const Token& command, Value&) 
     return kStatusDone;
 }
 
+// Every drawing command reads its numbers one by one, and none changes a
+// mode; a statement that hands one a pixel array stays with the walk.
+template <auto id>
+constexpr HandlerRow drawing(Handler handler) {
+    return row<id>(handler, kOperandList);
+}
+
 constexpr HandlerRow kGraphicsCommands[] = {
-    row<Cmd::Gworld>(setWorld),  row<Cmd::Gclear>(clearCanvas), row<Cmd::Gcolor>(setColour),
-    row<Cmd::Gfill>(fillPixels), row<Cmd::Gmove>(movePixelPen), row<Cmd::Gline>(pixelLine),
-    row<Cmd::Gput>(putPixel),    row<Cmd::Gget>(getPixel),      row<Cmd::Gupdate>(setAutoUpdate),
-    row<Cmd::Window>(setWindow), row<Cmd::Wfill>(fillWorld),    row<Cmd::Wmove>(moveWorldPen),
-    row<Cmd::Wline>(worldLine),  row<Cmd::Wput>(putWorldPixel), row<Cmd::Wget>(getWorldPixel),
+    drawing<Cmd::Gworld>(setWorld),       drawing<Cmd::Gclear>(clearCanvas),
+    drawing<Cmd::Gcolor>(setColour),      drawing<Cmd::Gfill>(fillPixels),
+    drawing<Cmd::Gmove>(movePixelPen),    drawing<Cmd::Gline>(pixelLine),
+    drawing<Cmd::Gput>(putPixel),         drawing<Cmd::Gget>(getPixel),
+    drawing<Cmd::Gupdate>(setAutoUpdate), drawing<Cmd::Window>(setWindow),
+    drawing<Cmd::Wfill>(fillWorld),       drawing<Cmd::Wmove>(moveWorldPen),
+    drawing<Cmd::Wline>(worldLine),       drawing<Cmd::Wput>(putWorldPixel),
+    drawing<Cmd::Wget>(getWorldPixel),
 };
 static_assert(distinctIds(kGraphicsCommands));
 

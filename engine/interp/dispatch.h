@@ -38,8 +38,8 @@ struct HandlerRow {
 
 // The row of one table entry, by its id: `row<CommandId::Plot>(handler)`.
 template <auto id>
-constexpr HandlerRow row(Handler handler) {
-    return {idByte(id), handler};
+constexpr HandlerRow row(Handler handler, std::uint8_t operands = 0) {
+    return {idByte(id), handler, operands};
 }
 
 inline constexpr std::size_t kOperandKindCount = 12;  // token kinds 0..11

@@ -56,12 +56,15 @@ TEST(CompiledForm, TakesTheShapesThatRunOften) {
         {"case 3", Taken::Whole},
         {":println @s sin @x ( @a + 1 )", Taken::Whole},
         {"@s += @@a @i * @@m @i ( @j + 1 )", Taken::Whole},
+        {":gput @i ( @i * @i % 7 ) 3", Taken::Whole},
+        {":wline 0 0 @x sin @x", Taken::Whole},
         // Arrays, texts, commands that read their own way or change the mode,
         // and keywords alone stay with the walk, but the groups in them are
         // compiled.
         {":println ( @a + 1 ) \"x\"", Taken::Parts},
         {"@@a ( @i + 1 ) {1 2}", Taken::Parts},
         {":gfloat 16", Taken::Nothing},
+        {":gput @@p", Taken::Nothing},
         {":println", Taken::Nothing},
         {"@@a @i = @@a ( @i - 1 ) + 1", Taken::Whole},
         {"@@a 1 ++", Taken::Whole},
