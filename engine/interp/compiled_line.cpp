@@ -30,16 +30,6 @@ OperatorId operatorOf(const Token& token) {
     return static_cast<OperatorId>(token.payload.asByte());
 }
 
-// The walk's test for "an operand follows": a token that can start one and is
-// neither a command, a control keyword nor a binary operator.
-bool startsOperand(const Token* token) {
-    if (!token || kindCode(token->kind) >= kOperandKindCount) return false;
-    if (token->kind == TokenKind::Command || token->kind == TokenKind::Control) return false;
-    if (token->kind != TokenKind::Operator) return true;
-    const OperatorForm form = operatorRow(operatorOf(*token)).form;
-    return form == OperatorForm::Prefix || form == OperatorForm::Unary;
-}
-
 }  // namespace
 
 class CompiledLine::Compiler {
@@ -120,6 +110,12 @@ class CompiledLine::Compiler {
         std::size_t arrayAt = kNoArray;  // the ArrayElement instruction of an element
     };
 
+    // The record after a variable, by its letter or (named) its label.
+    static Record variableRecord(std::uint8_t slot, bool named = false,
+                                 std::string_view label = {}) {
+        return {true, {slot, named, label, -1}};
+    }
+
     // The target a storing operator writes, or false for one the walk refuses.
     bool storeTarget(const Record& record, std::uint16_t& index) {
         StoreTarget target = record.target;
@@ -175,7 +171,7 @@ class CompiledLine::Compiler {
         if (token->kind == TokenKind::Variable && token->payload.asByte() != ':') {
             from = OperandFrom::Variable;
             operand = token->payload.asByte();
-            record = {true, {token->payload.asByte(), false, {}, -1}};
+            record = variableRecord(token->payload.asByte());
         } else if (token->kind == TokenKind::Constant && token->payload.asNumber()) {
             from = OperandFrom::Constant;
             operand = addConstant(*token);
@@ -312,13 +308,14 @@ class CompiledLine::Compiler {
                 // `@:` reads its slot from the operand after it.
                 if (at->payload.asByte() == ':') return false;
                 emit(Step::Variable, reg, level, groupLevel, at, at->payload.asByte());
-                record = {true, {at->payload.asByte(), false, {}, -1}};
+                record = variableRecord(at->payload.asByte());
                 return true;
             case TokenKind::NamedVariable: {
                 const int slot = ctx_.variables.find(at->payload.asText());
                 if (slot < 0) return false;
                 emit(Step::NamedVariable, reg, level, groupLevel, at);
-                record = {true, {static_cast<std::uint8_t>(slot), true, at->payload.asText(), -1}};
+                record =
+                    variableRecord(static_cast<std::uint8_t>(slot), true, at->payload.asText());
                 return true;
             }
             case TokenKind::Constant:
@@ -368,7 +365,6 @@ class CompiledLine::Compiler {
         }
         // Arguments follow for as long as operands do; arrays and texts are
         // passed whole, which the walk does.
-        std::vector<Token*> firsts;
         std::vector<CompiledCall::Operand> operands;
         const std::size_t call = beginCall(Step::UserCall, reg, level, groupLevel, at, 0);
         while (startsOperand(token)) {

@@ -139,15 +139,6 @@ class CompiledLine final : public CompiledForm {
     // Evaluates the group as the token walk would, into `result`.
     ErrorCode run(Engine& engine, Context& ctx, const Group& group, Value& result) const;
 
-    // The program, for the runner.
-    const std::vector<Instruction>& code() const { return code_; }
-    const std::vector<Number>& constants() const { return constants_; }
-    const std::vector<StoreTarget>& targets() const { return targets_; }
-    const std::vector<CompiledCall>& calls() const { return calls_; }
-    const std::vector<CompiledCall::Operand>& operands() const { return operands_; }
-    std::uint8_t registerCount() const { return registerCount_; }
-    std::uint8_t recordCount() const { return recordCount_; }
-
   private:
     bool checkWords(const Context& ctx, const ModeView& modes) const;
     void stepAtOnce();

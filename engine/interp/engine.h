@@ -44,6 +44,10 @@ void readConstant(const Engine& engine, const Token& token, Number& out);
 // A token that names nothing, for errors raised where no operator applies.
 const Token& noOperator();
 
+// True when the token can start an operand: an operand kind that is neither a
+// command, a control keyword nor a binary operator.
+bool startsOperand(const Token* token);
+
 // Runs the command of the token (a built-in one or the host's), its handler
 // reading its operands from the engine; an operand it leaves over fails it.
 ErrorCode callCommand(Engine& engine, Context& ctx, const Token& token, Value& result);

@@ -79,10 +79,6 @@ ErrorCode applyUnaryOperator(Engine& engine, Context& ctx, const Token& token, V
     return engine.tables().operators[token.payload.asByte()](engine, ctx, token, result);
 }
 
-ErrorCode callFunction(Engine& engine, Context& ctx, const Token& token, Value& result) {
-    return callBuiltinFunction(engine, ctx, token, result);
-}
-
 constexpr HandlerRow kOperandKinds[] = {
     {kindCode(TokenKind::OpenParen), evaluateNestedGroup},
     {kindCode(TokenKind::Variable), readVariableOperand},
@@ -94,7 +90,7 @@ constexpr HandlerRow kOperandKinds[] = {
     {kindCode(TokenKind::Command), callCommand},
     {kindCode(TokenKind::Control), runControl},
     {kindCode(TokenKind::Operator), applyUnaryOperator},
-    {kindCode(TokenKind::Function), callFunction},
+    {kindCode(TokenKind::Function), callBuiltinFunction},
 };
 static_assert(distinctIds(kOperandKinds));
 
@@ -127,11 +123,14 @@ std::span<const HandlerRow> operandKindRows() {
     return kOperandKinds;
 }
 
+bool startsOperand(const Token* token) {
+    if (!token || kindCode(token->kind) >= kOperandKindCount) return false;
+    return token->kind != TokenKind::Command && token->kind != TokenKind::Control &&
+           !isBinaryOperator(*token);
+}
+
 bool Engine::operandFollows() const {
-    const Token* next = peekToken();
-    if (!next || kindCode(next->kind) >= kOperandKindCount) return false;
-    return next->kind != TokenKind::Command && next->kind != TokenKind::Control &&
-           !isBinaryOperator(*next);
+    return startsOperand(peekToken());
 }
 
 ErrorCode Engine::evaluateOperand(Context& ctx, const Token& applying, Value& result) {
