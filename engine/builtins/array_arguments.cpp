@@ -29,7 +29,7 @@ bool arrayArgumentFollows(Engine& engine, Context& ctx) {
 ErrorCode readArrayArgument(Engine& engine, Context& ctx, const Token& applying,
                             ErrorCode wrongKind, ArrayArgument& array) {
     if (!arrayArgumentFollows(engine, ctx)) return engine.fail(wrongKind, applying);
-    const Token& token = *engine.statement().readNext();
+    const Token& token = *engine.takeToken();
     array.named = token.kind == TokenKind::NamedArray;
     return settleSlot(engine, ctx, token, array.slot);
 }
@@ -54,7 +54,7 @@ ErrorCode readTextArgument(Engine& engine, Context& ctx, const Token& applying, 
                            std::string& text) {
     const Token* next = engine.peekToken();
     if (next && next->kind == TokenKind::String) {
-        text = engine.statement().readNext()->payload.asText();
+        text = engine.takeToken()->payload.asText();
         return kSuccess;
     }
     ArrayArgument array;

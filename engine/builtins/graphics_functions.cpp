@@ -80,13 +80,19 @@ ErrorCode worldCoordinate(Engine& engine, Context& ctx, const Token& function, V
 }
 
 constexpr HandlerRow kGraphicsFunctions[] = {
-    row<Fn::Gwidth>(queryCanvas<Fn::Gwidth>), row<Fn::Gheight>(queryCanvas<Fn::Gheight>),
-    row<Fn::Gcolor>(queryCanvas<Fn::Gcolor>), row<Fn::Gcx>(queryCanvas<Fn::Gcx>),
-    row<Fn::Gcy>(queryCanvas<Fn::Gcy>),       row<Fn::Wcx>(queryCanvas<Fn::Wcx>),
-    row<Fn::Wcy>(queryCanvas<Fn::Wcy>),       row<Fn::Gget>(pixelValue),
-    row<Fn::Wget>(worldPixelValue),           row<Fn::Gx>(pixelCoordinate<false>),
-    row<Fn::Gy>(pixelCoordinate<true>),       row<Fn::Wx>(worldCoordinate<false>),
-    row<Fn::Wy>(worldCoordinate<true>),
+    row<Fn::Gwidth>(queryCanvas<Fn::Gwidth>, kNoOperands),
+    row<Fn::Gheight>(queryCanvas<Fn::Gheight>, kNoOperands),
+    row<Fn::Gcolor>(queryCanvas<Fn::Gcolor>, kNoOperands),
+    row<Fn::Gcx>(queryCanvas<Fn::Gcx>, kNoOperands),
+    row<Fn::Gcy>(queryCanvas<Fn::Gcy>, kNoOperands),
+    row<Fn::Wcx>(queryCanvas<Fn::Wcx>, kNoOperands),
+    row<Fn::Wcy>(queryCanvas<Fn::Wcy>, kNoOperands),
+    row<Fn::Gget>(pixelValue, 2),
+    row<Fn::Wget>(worldPixelValue, 2),
+    row<Fn::Gx>(pixelCoordinate<false>, 1),
+    row<Fn::Gy>(pixelCoordinate<true>, 1),
+    row<Fn::Wx>(worldCoordinate<false>, 1),
+    row<Fn::Wy>(worldCoordinate<true>, 1),
 };
 static_assert(distinctIds(kGraphicsFunctions));
 

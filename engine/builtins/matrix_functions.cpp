@@ -122,15 +122,16 @@ ErrorCode eigenvalues(Engine& engine, Context& ctx, const Token& token, Value& r
     return kSuccess;
 }
 
+// Each reads a matrix (an array whole, or any operand) and the arrays it writes.
 constexpr HandlerRow kMatrixFunctions[] = {
-    {idByte(Fn::Row), dimension<true>},
-    {idByte(Fn::Col), dimension<false>},
-    {idByte(Fn::Det), det},
-    {idByte(Fn::Inv), inv},
-    {idByte(Fn::Trans), trans},
-    {idByte(Fn::Eigen), eigenvalues<EigenMethod::HouseholderQr>},
-    {idByte(Fn::Jacobi), eigenvalues<EigenMethod::Jacobi>},
-    {idByte(Fn::Power), eigenvalues<EigenMethod::Power>},
+    row<Fn::Row>(dimension<true>, 1, true),
+    row<Fn::Col>(dimension<false>, 1, true),
+    row<Fn::Det>(det, 1, true),
+    row<Fn::Inv>(inv, 1, true),
+    row<Fn::Trans>(trans, 1, true),
+    row<Fn::Eigen>(eigenvalues<EigenMethod::HouseholderQr>, 3, true),
+    row<Fn::Jacobi>(eigenvalues<EigenMethod::Jacobi>, 3, true),
+    row<Fn::Power>(eigenvalues<EigenMethod::Power>, 4, true),
 };
 static_assert(distinctIds(kMatrixFunctions));
 

@@ -16,7 +16,7 @@ ErrorCode definedFunction(Engine& engine, Context& ctx, const Token& token, Valu
     Token& argument = *engine.peekToken();
     if (argument.kind == TokenKind::Name) resolveName(engine, ctx, argument);
     if (argument.kind == TokenKind::Name) {
-        engine.statement().readNext();
+        engine.takeToken();
         setRealResult(engine, result, 0.0);
         return kSuccess;
     }

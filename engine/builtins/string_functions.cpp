@@ -35,8 +35,8 @@ ErrorCode textLength(Engine& engine, Context& ctx, const Token& token, Value& re
 }
 
 constexpr HandlerRow kStringFunctions[] = {
-    {idByte(Fn::Strcmp), compareTexts},
-    {idByte(Fn::Strlen), textLength},
+    row<Fn::Strcmp>(compareTexts, 2, true),
+    row<Fn::Strlen>(textLength, 1, true),
 };
 static_assert(distinctIds(kStringFunctions));
 

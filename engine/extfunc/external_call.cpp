@@ -74,9 +74,8 @@ ErrorCode runExternal(Engine& engine, Context& ctx, std::string_view name,
     return cached ? engine.callBody(call) : runFromFile(engine, call);
 }
 
-ErrorCode callExternal(Engine& engine, Context& ctx, const Token& token, Value& result) {
-    CallArguments args;
-    if (ErrorCode e = collectArguments(engine, ctx, args)) return e;
+ErrorCode callExternalWith(Engine& engine, Context& ctx, const Token& token,
+                           const CallArguments& args, Value& result) {
     if (!callDepthAllows(engine.shared())) return engine.fail(kErrCallDepth, token);
     // A function that calls itself runs the statement making this call again,
     // on the same cached program: the statement's cursor must come back.
@@ -93,12 +92,19 @@ ErrorCode callExternal(Engine& engine, Context& ctx, const Token& token, Value& 
     return e;
 }
 
+ErrorCode callExternal(Engine& engine, Context& ctx, const Token& token, Value& result) {
+    CallArguments args;
+    if (ErrorCode e = collectArguments(engine, ctx, args)) return e;
+    return callExternalWith(engine, ctx, token, args, result);
+}
+
 constexpr HandlerRow kExternalCallRows[] = {{kindCode(TokenKind::ExternalCall), callExternal}};
 
 }  // namespace
 
 void registerExternalCalls(DispatchBuilder& builder) {
     builder.add(DispatchTable::OperandKind, kExternalCallRows);
+    builder.setExternalCall(callExternalWith);
 }
 
 }  // namespace zentrel

@@ -19,6 +19,9 @@ class ArgumentSource {
     // Evaluates the next operand into `result`; `applying` names the function
     // in the error for a missing one.
     virtual ErrorCode operand(Context& ctx, const Token& applying, Value& result) = 0;
+    // Takes the next operand by its token, unevaluated: a text or an array
+    // that a handler reads whole.
+    virtual Token* take() = 0;
 
   protected:
     ~ArgumentSource() = default;

@@ -33,24 +33,12 @@ ErrorCode copyArray(const ArrayTable& from, std::uint8_t source, ArrayTable& to,
     return vector->assign(from.vector(source));
 }
 
-// An array is passed whole: element numbers after it are further arguments.
-ErrorCode collectArray(Engine& engine, Context& caller, Token& token, CallArgument& arg) {
-    engine.statement().readNext();
-    arg.kind = TokenKind::Array;
-    arg.named = token.kind == TokenKind::NamedArray;
-    return settleSlot(engine, caller, token, arg.slot);
-}
-
 ErrorCode collectOne(Engine& engine, Context& caller, Token& token, CallArgument& arg) {
+    if (passedWhole(token)) {
+        engine.takeToken();
+        return collectWhole(engine, caller, token, arg);
+    }
     arg.token = &token;
-    if (token.kind == TokenKind::String) {
-        engine.statement().readNext();
-        arg.kind = TokenKind::String;
-        return kSuccess;
-    }
-    if (token.kind == TokenKind::Array || token.kind == TokenKind::NamedArray) {
-        return collectArray(engine, caller, token, arg);
-    }
     const bool variable =
         token.kind == TokenKind::Variable || token.kind == TokenKind::NamedVariable;
     Value& value = arg.value.emplace();
@@ -108,6 +96,23 @@ ErrorCode copyBackOne(Engine& engine, Context& caller, const Context& child,
 }
 
 }  // namespace
+
+bool passedWhole(const Token& token) {
+    return token.kind == TokenKind::String || token.kind == TokenKind::Array ||
+           token.kind == TokenKind::NamedArray;
+}
+
+// An array is passed whole: element numbers after it are further arguments.
+ErrorCode collectWhole(Engine& engine, Context& caller, const Token& token, CallArgument& arg) {
+    arg.token = &token;
+    if (token.kind == TokenKind::String) {
+        arg.kind = TokenKind::String;
+        return kSuccess;
+    }
+    arg.kind = TokenKind::Array;
+    arg.named = token.kind == TokenKind::NamedArray;
+    return settleSlot(engine, caller, token, arg.slot);
+}
 
 ErrorCode collectArguments(Engine& engine, Context& caller, CallArguments& args) {
     for (;;) {

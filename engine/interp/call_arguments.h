@@ -53,6 +53,12 @@ class CallArguments {
     int count_ = 0;
 };
 
+// A text or an array, which an argument passes by its token.
+bool passedWhole(const Token& token);
+// The argument of such a token, read in the caller's scope.
+[[nodiscard]] ErrorCode collectWhole(Engine& engine, Context& caller, const Token& token,
+                                     CallArgument& arg);
+
 // Reads arguments from the rest of the statement until a token that cannot
 // start an operand (left in place) or the end. 0x2161 for an eleventh one.
 [[nodiscard]] ErrorCode collectArguments(Engine& engine, Context& caller, CallArguments& args);

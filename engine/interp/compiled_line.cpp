@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <new>
 
+#include "engine/interp/call_arguments.h"
 #include "engine/interp/context.h"
 #include "engine/interp/dispatch.h"
 #include "engine/interp/engine.h"
@@ -20,7 +21,7 @@ namespace {
 constexpr int kMaxCompiledTokens = 256;
 // Registers are counted in a byte, and so are operand levels.
 constexpr int kMaxLevel = 250;
-constexpr int kMaxCallOperands = 10;
+constexpr int kMaxCallOperands = kParameterCount;
 // The operands of a call are counted in a byte.
 constexpr int kMaxListOperands = 250;
 // Saved array elements are counted in a byte.
@@ -48,9 +49,8 @@ class CompiledLine::Compiler {
     }
 
     // A control keyword with the one operand its handler reads, or a command
-    // with the operands it reads one by one, as the handler would read them.
-    // A keyword or a command alone is one call of its handler, which the walk
-    // makes as directly.
+    // with the operands it reads one by one, as the handler would read them;
+    // alone, either is a call without operands.
     bool tryStatementHandler(Token* head) {
         const bool command = head->kind == TokenKind::Command;
         const std::uint8_t id = head->payload.asByte();
@@ -60,7 +60,7 @@ class CompiledLine::Compiler {
         } else if (id < kCommandCount && tables_.commandOperands[id] == kOperandList) {
             most = kMaxListOperands;
         }
-        if (!head->next() || most == 0) return false;
+        if (head->next() && most == 0) return false;
         return tryEntry(head, [&](Token*& token, int& depth) {
             token = head->next();
             depth = 1;
@@ -76,6 +76,19 @@ class CompiledLine::Compiler {
                 if (!callOperand(token, 0, 1, 0, depth, operands)) return false;
             }
             return !token && endCall(call, operands, nullptr);
+        });
+    }
+
+    // A keyword or a command whose handler reads words, texts or arrays: it
+    // reads its statement off the tokens, and the groups in it run compiled.
+    void tokenCall(Token* head) {
+        tryEntry(head, [&](Token*& resume, int& depth) {
+            resume = nullptr;
+            depth = 1;
+            const Step step = head->kind == TokenKind::Command ? Step::Command : Step::Control;
+            const std::size_t call = beginCall(step, 0, 1, 0, head, head->payload.asByte());
+            line_.calls_.back().readsTokens = true;
+            return endCall(call, {}, head->next());
         });
     }
 
@@ -195,13 +208,44 @@ class CompiledLine::Compiler {
                    int& depth) {
         if (reg + 2 >= kMaxLevel || level + 2 >= kMaxLevel) return false;
         Record record;
-        if (!operand(token, reg, level + 1, groupLevel, depth, record)) return false;
+        if (wholeStatement && token->kind == TokenKind::Operator && !startsOperand(token)) {
+            // A statement that starts with a binary operator continues from the answer.
+            emit(Step::Answer, reg, level, groupLevel, token);
+        } else if (!operand(token, reg, level + 1, groupLevel, depth, record)) {
+            return false;
+        } else if (pairFollows(token)) {
+            if (!pairForm(token, reg, level, groupLevel, depth)) return false;
+            record = {};
+        }
         while (token && token->kind == TokenKind::Operator) {
             if (!link(token, reg, level, groupLevel, depth, record)) return false;
         }
         if (wholeStatement) return token == nullptr;
         if (!token || token->kind != TokenKind::CloseParen) return false;
         token = token->next();
+        return true;
+    }
+
+    // A second operand after a group's first, where no operator stands
+    // between them (a unary one there is a misplaced operator).
+    static bool pairFollows(const Token* token) {
+        return startsOperand(token) && token->kind != TokenKind::Operator;
+    }
+
+    // `( a b )` and `( a b c )`: what they make is settled by the mode when
+    // they run, as in the walk; an integer mode refuses the second operand
+    // before reading it.
+    bool pairForm(Token*& token, int reg, int level, int groupLevel, int& depth) {
+        if (reg + 3 >= kMaxLevel) return false;
+        emit(Step::PairCheck, reg, level, groupLevel, token);
+        Record unused;
+        if (!operand(token, reg + 1, level + 1, groupLevel, depth, unused)) return false;
+        const std::size_t second = line_.code_.size();
+        emit(Step::PairForm, reg, level, groupLevel, token, 2);
+        if (!pairFollows(token)) return true;
+        line_.code_[second].operand = 1;
+        if (!operand(token, reg + 2, level + 1, groupLevel, depth, unused)) return false;
+        emit(Step::PairForm, reg, level, groupLevel, token, 3);
         return true;
     }
 
@@ -341,6 +385,13 @@ class CompiledLine::Compiler {
             case TokenKind::Name:
                 record = {};
                 return word(token, at, reg, level, groupLevel, depth);
+            case TokenKind::ExternalCall: {
+                if (!tables_.externalCall) return false;
+                record = {};
+                const std::size_t call =
+                    beginCall(Step::ExternalCall, reg, level, groupLevel, at, 0);
+                return arguments(token, call, reg, level, groupLevel, depth);
+            }
             case TokenKind::Array:
             case TokenKind::NamedArray:
                 record = {};
@@ -363,17 +414,23 @@ class CompiledLine::Compiler {
             emit(Step::NumberWord, reg, level, groupLevel, at);
             return true;
         }
-        // Arguments follow for as long as operands do; arrays and texts are
-        // passed whole, which the walk does.
-        std::vector<CompiledCall::Operand> operands;
         const std::size_t call = beginCall(Step::UserCall, reg, level, groupLevel, at, 0);
-        while (startsOperand(token)) {
-            if (token->kind == TokenKind::String || token->kind == TokenKind::Array ||
-                token->kind == TokenKind::NamedArray ||
-                static_cast<int>(operands.size()) == kMaxCallOperands) {
+        return arguments(token, call, reg, level, groupLevel, depth);
+    }
+
+    // The arguments of a user or an external call: operands for as long as
+    // they follow, and texts and arrays, which are passed whole by their token.
+    // An eleventh is left to the walk, which reports it.
+    bool arguments(Token*& token, std::size_t call, int reg, int level, int groupLevel,
+                   int& depth) {
+        std::vector<CompiledCall::Operand> operands;
+        while (startsOperand(token) || (token && passedWhole(*token))) {
+            if (static_cast<int>(operands.size()) == kMaxCallOperands) return false;
+            if (passedWhole(*token)) {
+                if (!takeWhole(token, operands)) return false;
+            } else if (!callOperand(token, reg, level, groupLevel, depth, operands)) {
                 return false;
             }
-            if (!callOperand(token, reg, level, groupLevel, depth, operands)) return false;
         }
         return endCall(call, operands, token);
     }
@@ -400,15 +457,29 @@ class CompiledLine::Compiler {
     // A built-in function with a fixed number of operands, each read as the
     // function's handler would read it.
     bool function(Token*& token, Token* at, int reg, int level, int groupLevel, int& depth) {
-        const int count = tables_.functionOperands[at->payload.asByte()];
-        if (count == 0) return false;
+        const std::uint8_t id = at->payload.asByte();
+        const int declared = tables_.functionOperands[id];
+        if (declared == 0) return false;
+        const int count = declared == kNoOperands ? 0 : declared;
         std::vector<CompiledCall::Operand> operands;
-        const std::size_t call =
-            beginCall(Step::Function, reg, level, groupLevel, at, at->payload.asByte());
+        const std::size_t call = beginCall(Step::Function, reg, level, groupLevel, at, id);
         for (int i = 0; i < count; ++i) {
+            if (tables_.functionTakesWhole[id] && takeWhole(token, operands)) continue;
             if (!callOperand(token, reg, level, groupLevel, depth, operands)) return false;
         }
         return endCall(call, operands, token);
+    }
+
+    // A text or an array that a call takes by its token: an operand without
+    // instructions. `@@:` settles its slot from what follows it, and is left
+    // to the walk.
+    bool takeWhole(Token*& token, std::vector<CompiledCall::Operand>& operands) {
+        if (!token || !passedWhole(*token)) return false;
+        if (token->kind == TokenKind::Array && token->payload.asByte() == ':') return false;
+        const auto at = static_cast<std::uint32_t>(line_.code_.size());
+        operands.push_back({at, at, token});
+        token = token->next();
+        return true;
     }
 
     std::size_t beginCall(Step step, int reg, int level, int groupLevel, Token* at,
@@ -465,6 +536,10 @@ std::unique_ptr<CompiledLine> CompiledLine::compile(const TokenLine& line,
             compiled->stepAtOnce();
             compiled->entries_ = compiler.entries();
             return compiled;
+        }
+        if (handled) {
+            compiler.tokenCall(head);
+            compiled->form_ = StatementForm::Whole;
         }
         Token* token = line.head();
         while (token) {

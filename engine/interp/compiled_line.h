@@ -32,6 +32,7 @@ enum class Step : std::uint8_t {
     Control,        // the statement's control keyword `slot`: its operand is call `index`
     Command,        // the statement's command `slot`: its operands are call `index`
     UserCall,       // user function: its arguments are call `index`
+    ExternalCall,   // external function: its arguments are call `index`
     Unary,          // operator `slot` applied to `reg`
     Binary,         // reg = reg (operator `slot`) operand; `index` 1 when Unmark went first
     CheckTarget,    // the variable an assignment is about to write may be written
@@ -42,6 +43,10 @@ enum class Step : std::uint8_t {
     AndOr,          // [&&] or [||] (`slot`): passes over to `index` when decided
     Truth,          // the [&&] or [||] that was not decided: reg = truth of reg + 1
     Unmark,         // clears the assignment mark before an operand that calls
+    Answer,         // reg = the answer, which a statement starting with an operator continues
+    PairCheck,      // a pair form's second operand follows: refused in an integer mode
+    PairForm,       // reg = the pair form of reg and reg + 1 (`slot` 2), or the triple with
+                    // reg + 2 (`slot` 3); `operand` 1 when a third operand follows the pair
 };
 
 // Where an operator finds its operand: in the register after its own, or,
@@ -86,6 +91,8 @@ struct CompiledCall {
     std::uint8_t operandCount;
     Token* after;
     std::uint32_t resume;  // the instruction after the call's operands
+    // The handler reads its operands off the statement's tokens, from `after`.
+    bool readsTokens = false;
 };
 
 // A line compiled once into a flat program: the groups of its statement (the

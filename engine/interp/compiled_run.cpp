@@ -8,6 +8,7 @@
 #include "engine/interp/error_codes.h"
 #include "engine/interp/function_call.h"
 #include "engine/interp/operator_steps.h"
+#include "engine/interp/pair_forms.h"
 #include "engine/interp/variables.h"
 
 namespace zentrel {
@@ -71,6 +72,7 @@ class CompiledLine::Runner {
             case Step::Command:
                 return callHandler(in, pc);
             case Step::UserCall:
+            case Step::ExternalCall:
                 return callUser(in, pc);
             case Step::Unary:
                 return applyUnary(ctx_, static_cast<OperatorId>(in.slot), reg(in.reg), fr(),
@@ -96,6 +98,15 @@ class CompiledLine::Runner {
             case Step::Unmark:
                 if (marksAssignment(in)) ctx_.assignmentMark = false;
                 return kSuccess;
+            case Step::PairCheck:
+                if (isIntegerFamily(ctx_.modes.numberMode)) {
+                    return engine_.fail(kErrOperator, *in.token);
+                }
+                return kSuccess;
+            case Step::PairForm:
+                return pairForm(in);
+            case Step::Answer:
+                return reg(in.reg).assign(ctx_.answer());
             case Step::Truth: {
                 const Value& operand = reg(in.reg + 1);
                 reg(in.reg).setScalar(
@@ -246,6 +257,26 @@ class CompiledLine::Runner {
         return kSuccess;
     }
 
+    // The token after the pair or the triple is the one a group that must end
+    // there names.
+    [[gnu::noinline]] ErrorCode pairForm(const Instruction& in) {
+        const NumberMode mode = ctx_.modes.numberMode;
+        const Number a = reg(in.reg).first();
+        const Number b = reg(in.reg + 1).first();
+        if (in.slot == 3) {
+            const Number c = reg(in.reg + 2).first();
+            reg(in.reg).setScalar(pairFormValue(mode, a, b, &c));
+            return pairFormEnds(engine_, in.token, kErrMatrixGroup);
+        }
+        if (isComplexFamily(mode)) {
+            reg(in.reg).setScalar(pairFormValue(mode, a, b, nullptr));
+            return pairFormEnds(engine_, in.token, kErrComplexGroup);
+        }
+        // The triple's third operand comes next.
+        if (in.operand == 0) reg(in.reg).setScalar(pairFormValue(mode, a, b, nullptr));
+        return kSuccess;
+    }
+
     // Operand levels and parentheses as the walk has them where it calls.
     class CallFrame {
       public:
@@ -302,9 +333,14 @@ class CompiledLine::Runner::CallOperands final : public ArgumentSource {
             return runner_.engine_.fail(kErrMissingOperand, applying);
         }
         const CompiledCall::Operand& op = at(next_++);
+        // Only a handler whose row says so takes operands whole, and it
+        // evaluates none of them.
+        if (op.begin == op.end) return runner_.engine_.fail(kErrFunctionArgument, applying);
         if (ErrorCode e = runner_.range(op.begin, op.end)) return e;
         return result.assign(runner_.reg(reg_));
     }
+    // The walk reads past an operand it does not evaluate.
+    Token* take() override { return next_ < call_.operandCount ? at(next_++).first : nullptr; }
 
   private:
     const CompiledCall::Operand& at(std::uint8_t i) const {
@@ -321,12 +357,22 @@ class CompiledLine::Runner::CallOperands final : public ArgumentSource {
 // its operands from the compiled ones.
 ErrorCode CompiledLine::Runner::callHandler(const Instruction& in, std::uint32_t& pc) {
     const CompiledCall& call = line_.calls_[in.index];
+    Value& result = reg(in.reg);
+    pc = call.resume;
+    // A command's statement starts from the answer, which one that gives no
+    // value leaves as it was.
+    if (in.step == Step::Command) {
+        if (ErrorCode e = result.assign(ctx_.answer())) return e;
+    }
+    if (call.readsTokens) {
+        const ArgumentScope scope(engine_, nullptr);
+        engine_.statement().setCursor(in.token);
+        return engine_.walkGroup(ctx_, result);
+    }
     CallOperands operands(*this, call, in.reg);
     // Handlers read neither the operand levels nor the parentheses around
     // them: only a user call needs its CallFrame.
-    const ArgumentScope scope(engine_, operands);
-    Value& result = reg(in.reg);
-    pc = call.resume;
+    const ArgumentScope scope(engine_, &operands);
     switch (in.step) {
         case Step::Function:
             return callBuiltinFunction(engine_, ctx_, *in.token, result);
@@ -342,6 +388,7 @@ ErrorCode CompiledLine::Runner::callHandler(const Instruction& in, std::uint32_t
 ErrorCode CompiledLine::Runner::collectArgument(const CompiledCall::Operand& operand,
                                                 std::uint8_t into, CallArgument& arg) {
     const Token& first = *operand.first;
+    if (operand.begin == operand.end) return collectWhole(engine_, ctx_, first, arg);
     arg.token = &first;
     if (first.kind == TokenKind::Variable || first.kind == TokenKind::NamedVariable) {
         std::uint8_t slot = 0;
@@ -360,8 +407,11 @@ ErrorCode CompiledLine::Runner::collectArgument(const CompiledCall::Operand& ope
 
 ErrorCode CompiledLine::Runner::callUser(const Instruction& in, std::uint32_t& pc) {
     const CompiledCall& call = line_.calls_[in.index];
-    FunctionEntry* entry = ctx_.functions.find(in.token->payload.asText());
-    if (!entry) return engine_.fail(kErrConstantSyntax, *in.token);
+    FunctionEntry* entry = nullptr;
+    if (in.step == Step::UserCall) {
+        entry = ctx_.functions.find(in.token->payload.asText());
+        if (!entry) return engine_.fail(kErrConstantSyntax, *in.token);
+    }
     CallArguments args;
     for (std::uint8_t i = 0; i < call.operandCount; ++i) {
         const CompiledCall::Operand& operand = line_.operands_[call.firstOperand + i];
@@ -369,6 +419,7 @@ ErrorCode CompiledLine::Runner::callUser(const Instruction& in, std::uint32_t& p
     }
     pc = call.resume;
     const CallFrame frame(*this, in);
+    if (!entry) return engine_.tables().externalCall(engine_, ctx_, *in.token, args, reg(in.reg));
     return callWithArguments(engine_, ctx_, *in.token, *entry, args, reg(in.reg));
 }
 

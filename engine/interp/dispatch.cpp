@@ -67,7 +67,10 @@ void DispatchBuilder::add(DispatchTable table, std::span<const HandlerRow> rows)
         }
         provided[row.id] = true;
         entries[row.id] = row.handler;
-        if (table == DispatchTable::Function) tables_.functionOperands[row.id] = row.operands;
+        if (table == DispatchTable::Function) {
+            tables_.functionOperands[row.id] = row.operands;
+            tables_.functionTakesWhole[row.id] = row.takesWhole;
+        }
         if (table == DispatchTable::ControlRun) tables_.controlOperands[row.id] = row.operands;
         if (table == DispatchTable::Command) tables_.commandOperands[row.id] = row.operands;
     }

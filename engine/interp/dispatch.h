@@ -21,8 +21,15 @@ class Context;
 // code is a status or an error, with the offending token recorded in the engine.
 using Handler = ErrorCode (*)(Engine& engine, Context& ctx, const Token& token, Value& result);
 
+class CallArguments;
+// A call of the function `token` names, with its arguments collected.
+using CallHandler = ErrorCode (*)(Engine& engine, Context& ctx, const Token& token,
+                                  const CallArguments& args, Value& result);
+
 // The operand count of a command that reads a list of them.
 inline constexpr std::uint8_t kOperandList = 255;
+// The operand count of a built-in function that reads none.
+inline constexpr std::uint8_t kNoOperands = 254;
 
 // One entry a subsystem contributes to a dispatch table.
 struct HandlerRow {
@@ -31,15 +38,19 @@ struct HandlerRow {
     // For a built-in function or a control keyword that reads this many
     // operands (a keyword at most this many), one after another and nothing
     // else, all before it writes its result: its statements and calls may be
-    // compiled. kOperandList for a command that reads every operand after it so
-    // (when none is a text or an array) and changes no mode. 0 for the others.
+    // compiled. kNoOperands for a function that reads none. kOperandList for a
+    // command that reads every operand after it so (when none is a text or an
+    // array) and changes no mode. 0 for the others.
     std::uint8_t operands = 0;
+    // A function that takes a text or an array standing at an operand's place
+    // by its token, whole, and evaluates any other operand.
+    bool takesWhole = false;
 };
 
 // The row of one table entry, by its id: `row<CommandId::Plot>(handler)`.
 template <auto id>
-constexpr HandlerRow row(Handler handler, std::uint8_t operands = 0) {
-    return {idByte(id), handler, operands};
+constexpr HandlerRow row(Handler handler, std::uint8_t operands = 0, bool takesWhole = false) {
+    return {idByte(id), handler, operands, takesWhole};
 }
 
 inline constexpr std::size_t kOperandKindCount = 12;  // token kinds 0..11
@@ -48,12 +59,16 @@ struct DispatchTables {
     std::array<Handler, kOperandKindCount> kinds;
     std::array<Handler, kFunctionCount> functions;
     std::array<std::uint8_t, kFunctionCount> functionOperands;
+    std::array<bool, kFunctionCount> functionTakesWhole;
     std::array<Handler, kOperatorCount> operators;
     std::array<Handler, kControlCount> controlCheck;
     std::array<Handler, kControlCount> controlRun;
     std::array<std::uint8_t, kControlCount> controlOperands;
     std::array<Handler, kCommandCount> commands;
     std::array<std::uint8_t, kCommandCount> commandOperands;
+    // The external call, once its arguments are collected; null without the
+    // layer that provides it.
+    CallHandler externalCall = nullptr;
 };
 
 // True when no two rows of the list name the same id: every row list checks
@@ -89,6 +104,7 @@ class DispatchBuilder {
     DispatchBuilder();
 
     void add(DispatchTable table, std::span<const HandlerRow> rows);
+    void setExternalCall(CallHandler handler) { tables_.externalCall = handler; }
 
     const DispatchTables& tables() const { return tables_; }
     // "table id" for every entry set twice or out of range, in the order met.

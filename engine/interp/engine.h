@@ -124,6 +124,8 @@ class Engine {
     // Evaluates up to the matching `)` or the end of the statement; the
     // operator record then names the last operand read.
     ErrorCode evaluateGroup(Context& ctx, Value& result);
+    // The same by reading the tokens from the cursor, whatever is compiled.
+    ErrorCode walkGroup(Context& ctx, Value& result);
 
     // The single reporting operation; true when the caller must abort the enclosing run.
     bool report(ErrorCode code, std::int32_t lineNumber, Context& ctx, const Token* token);
@@ -136,6 +138,9 @@ class Engine {
     TokenLine& statement() { return *currentTokens_; }
     // The token the next operand starts with.
     Token* peekToken() const { return arguments_ ? arguments_->peek() : currentTokens_->cursor(); }
+    // Takes the token the next operand starts with, unevaluated: a handler
+    // reads a text or an array by its token.
+    Token* takeToken() { return arguments_ ? arguments_->take() : currentTokens_->readNext(); }
     // True when the next token can start an operand.
     bool operandFollows() const;
     // Where operands are read while a compiled call runs its handler (see
@@ -290,8 +295,9 @@ class Engine {
 // the handler that reads them ends (a failed allocation unwinds through it).
 class ArgumentScope {
   public:
-    ArgumentScope(Engine& engine, ArgumentSource& source)
-        : engine_(engine), previous_(engine.exchangeArguments(&source)) {}
+    // A null source reads them off the statement's tokens.
+    ArgumentScope(Engine& engine, ArgumentSource* source)
+        : engine_(engine), previous_(engine.exchangeArguments(source)) {}
     ~ArgumentScope() { engine_.exchangeArguments(previous_); }
     ArgumentScope(const ArgumentScope&) = delete;
     ArgumentScope& operator=(const ArgumentScope&) = delete;

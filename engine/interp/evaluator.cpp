@@ -161,6 +161,10 @@ ErrorCode Engine::evaluateGroup(Context& ctx, Value& result) {
             return e;
         }
     }
+    return walkGroup(ctx, result);
+}
+
+ErrorCode Engine::walkGroup(Context& ctx, Value& result) {
     record_.set(TokenKind::NoOperator);
     ErrorCode e = kSuccess;
     const Token* first = peekToken();

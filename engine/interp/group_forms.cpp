@@ -1,6 +1,8 @@
 // The number forms written as operand pairs and triples inside a group:
 // `( a b )` is a + b·i in the complex modes and a/b in the float and fraction
 // modes, `( a b c )` the mixed fraction a + b/c.
+#include "engine/interp/pair_forms.h"
+
 #include "engine/interp/engine.h"
 #include "engine/interp/error_codes.h"
 
@@ -32,6 +34,15 @@ Number realForm(const Number& a, const Number& b, const Number* c) {
 
 }  // namespace
 
+Number pairFormValue(NumberMode mode, const Number& a, const Number& b, const Number* c) {
+    if (isComplexFamily(mode)) {
+        const Complex x = a.asComplex();
+        const Complex y = b.asComplex();
+        return Number::fromComplex({x.re - y.im, x.im + y.re});
+    }
+    return isFractionFamily(mode) ? fractionForm(a, b, c) : realForm(a, b, c);
+}
+
 // A further operand of a pair form: a unary operator there is read as a misplaced
 // operator (`1 [!] 2`), not as the start of a second operand.
 bool Engine::pairOperandFollows() const {
@@ -48,24 +59,22 @@ ErrorCode Engine::evaluateSecondOperands(Context& ctx, Value& result) {
     const Number a = result.first();
     const Number b = second.first();
     if (isComplexFamily(mode)) {
-        const Complex x = a.asComplex();
-        const Complex y = b.asComplex();
-        result.setScalar(Number::fromComplex({x.re - y.im, x.im + y.re}));
-        const Token* next = peekToken();
-        return next && next->kind != TokenKind::CloseParen ? fail(kErrComplexGroup, *next)
-                                                           : kSuccess;
+        result.setScalar(pairFormValue(mode, a, b, nullptr));
+        return pairFormEnds(*this, peekToken(), kErrComplexGroup);
     }
-    const bool fraction = isFractionFamily(mode);
     if (!pairOperandFollows()) {
-        result.setScalar(fraction ? fractionForm(a, b, nullptr) : realForm(a, b, nullptr));
+        result.setScalar(pairFormValue(mode, a, b, nullptr));
         return kSuccess;
     }
     Value third;
     if (ErrorCode e = evaluateOperand(ctx, noOperator(), third)) return e;
     const Number c = third.first();
-    result.setScalar(fraction ? fractionForm(a, b, &c) : realForm(a, b, &c));
-    const Token* next = peekToken();
-    return next && next->kind != TokenKind::CloseParen ? fail(kErrMatrixGroup, *next) : kSuccess;
+    result.setScalar(pairFormValue(mode, a, b, &c));
+    return pairFormEnds(*this, peekToken(), kErrMatrixGroup);
+}
+
+ErrorCode pairFormEnds(Engine& engine, const Token* next, ErrorCode otherwise) {
+    return next && next->kind != TokenKind::CloseParen ? engine.fail(otherwise, *next) : kSuccess;
 }
 
 }  // namespace zentrel

@@ -58,25 +58,31 @@ TEST(CompiledForm, TakesTheShapesThatRunOften) {
         {"@s += @@a @i * @@m @i ( @j + 1 )", Taken::Whole},
         {":gput @i ( @i * @i % 7 ) 3", Taken::Whole},
         {":wline 0 0 @x sin @x", Taken::Whole},
-        // Arrays, texts, commands that read their own way or change the mode,
-        // and keywords alone stay with the walk, but the groups in them are
-        // compiled.
-        {":println ( @a + 1 ) \"x\"", Taken::Parts},
+        // Texts, arrays taken whole, commands that read their own way or change
+        // the mode, keywords alone and definitions run from one instruction.
+        {":println ( @a + 1 ) \"x\"", Taken::Whole},
+        {":gfloat 16", Taken::Whole},
+        {":gput @@p", Taken::Whole},
+        {":println", Taken::Whole},
+        {"else", Taken::Whole},
+        {"func f x", Taken::Whole},
+        {"@s = det @@a + strlen \"abc\" + row @@m", Taken::Whole},
+        {"@e = eigen @@a @@d @@v", Taken::Whole},
+        {"@s = f @@a \"t\" 2 + !g @@b 1", Taken::Whole},
+        {"@m = frexp 8 @e + gwidth + rand", Taken::Whole},
+        {"@z = ( 1 2 ) * ( 3 4 5 )", Taken::Whole},
+        {"* 2 + 1", Taken::Whole},
+        // An array literal is read by the walk, with the groups in it compiled.
         {"@@a ( @i + 1 ) {1 2}", Taken::Parts},
-        {":gfloat 16", Taken::Nothing},
-        {":gput @@p", Taken::Nothing},
-        {":println", Taken::Nothing},
         {"@@a @i = @@a ( @i - 1 ) + 1", Taken::Whole},
         {"@@a 1 ++", Taken::Whole},
         {"@@m 1 2 += @s", Taken::Whole},
         {"@s = @@a {1 2}", Taken::Nothing},
         {"@s = @@a 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16", Taken::Nothing},
-        {"else", Taken::Nothing},
-        {"func f x", Taken::Nothing},
         // The walk reports the mistakes.
         {"@a + 1 = 2", Taken::Nothing},
         {"sin", Taken::Nothing},
-        {"( 1 2 )", Taken::Nothing},
+        {"( 1 2 3 4 )", Taken::Nothing},
     };
     for (const Case& c : cases) {
         Context ctx;

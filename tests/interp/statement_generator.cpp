@@ -18,6 +18,10 @@ constexpr const char* kAssignments[] = {
     "=", "+=", "-=", "*=", "/=", "%=", "<<=", ">>=", "&=", "|=", "^="};
 constexpr const char* kOneArgument[] = {"sin", "cos", "exp", "abs", "sqrt", "int", "log", "floor"};
 constexpr const char* kTwoArguments[] = {"pow", "atan2"};
+// Calls that take an array or a text whole, or read no operand.
+constexpr const char* kWholeCalls[] = {"det @@m",     "row @@a", "col @@m",    "trans @@m",
+                                       "strlen \"ab\"", "strlen @@t", "inv @@m",   "rand",
+                                       "u @@a",       "u \"x\"",  "frexp 6 @e", "polar 2 1"};
 
 }  // namespace
 
@@ -32,6 +36,8 @@ std::string StatementGenerator::statement() {
         return std::string(pick(kTargets)) + " " + pick(kAssignments) + " " + expression(0);
     if (kind == 7) return std::string(pick(kTargets)) + (chance(50) ? "++" : " --");
     if (kind == 8) return expression(1) + " ? " + operand(1) + " " + operand(1);
+    // Going on from the answer, or a statement of several.
+    if (chance(20)) return std::string(pick(kBinary)) + " " + expression(1);
     return statement() + "; " + statement();
 }
 
@@ -53,6 +59,13 @@ std::string StatementGenerator::operand(int depth) {
     if (deeper && kind == 0) return "( " + expression(depth + 1) + " )";
     if (deeper && kind == 1) return std::string(pick(kUnary)) + " " + operand(depth + 1);
     if (deeper && kind == 2) return call(depth + 1);
+    // A pair or a triple: a complex number, a quotient or a mixed fraction.
+    if (deeper && kind == 8 && chance(30)) {
+        return "( " + operand(depth + 1) + " " + operand(depth + 1) +
+               (chance(50) ? " " + operand(depth + 1) : "") + " )";
+    }
+    // A variable by its slot number: 97 is `@a`.
+    if (kind == 9 && chance(10)) return chance(50) ? "@: 97" : "@@: 97 1";
     if (kind == 3) return std::string(chance(50) ? "[++] " : "[--] ") + pick(kTargets);
     if (kind == 4) return std::string(pick(kTargets)) + (chance(50) ? "++" : "--");
     if (kind < 8) return pick(kTargets);
@@ -60,7 +73,8 @@ std::string StatementGenerator::operand(int depth) {
 }
 
 std::string StatementGenerator::call(int depth) {
-    const unsigned kind = random_() % 4;
+    const unsigned kind = random_() % 5;
+    if (kind == 4) return pick(kWholeCalls);
     if (kind == 0) return "u " + operand(depth);
     if (kind == 1)
         return std::string(pick(kTwoArguments)) + " " + operand(depth) + " " + operand(depth);
