@@ -30,12 +30,13 @@ constexpr HandlerRow row(Fn id, Handler handler) {
 }
 
 // A function that reads its `operands` one after another and nothing else.
-constexpr HandlerRow row(Fn id, Handler handler, std::uint8_t operands) {
-    return {idByte(id), handler, operands};
+constexpr HandlerRow row(Fn id, Handler handler, std::uint8_t operands,
+                         TakenWhole takesWhole = TakenWhole::Nothing) {
+    return {idByte(id), handler, operands, takesWhole};
 }
 
 constexpr HandlerRow kMathFunctions[] = {
-    row(Fn::Defined, definedFunction),
+    row(Fn::Defined, definedFunction, 1, TakenWhole::Words),
     row(Fn::Isinf, scalarFunction<isinfOf>, 1),
     row(Fn::Isnan, scalarFunction<isnanOf>, 1),
     row(Fn::Rand, randFunction, kNoOperands),

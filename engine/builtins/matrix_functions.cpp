@@ -122,16 +122,18 @@ ErrorCode eigenvalues(Engine& engine, Context& ctx, const Token& token, Value& r
     return kSuccess;
 }
 
+constexpr TakenWhole kTextsAndArrays = TakenWhole::TextsAndArrays;
+
 // Each reads a matrix (an array whole, or any operand) and the arrays it writes.
 constexpr HandlerRow kMatrixFunctions[] = {
-    row<Fn::Row>(dimension<true>, 1, true),
-    row<Fn::Col>(dimension<false>, 1, true),
-    row<Fn::Det>(det, 1, true),
-    row<Fn::Inv>(inv, 1, true),
-    row<Fn::Trans>(trans, 1, true),
-    row<Fn::Eigen>(eigenvalues<EigenMethod::HouseholderQr>, 3, true),
-    row<Fn::Jacobi>(eigenvalues<EigenMethod::Jacobi>, 3, true),
-    row<Fn::Power>(eigenvalues<EigenMethod::Power>, 4, true),
+    row<Fn::Row>(dimension<true>, 1, kTextsAndArrays),
+    row<Fn::Col>(dimension<false>, 1, kTextsAndArrays),
+    row<Fn::Det>(det, 1, kTextsAndArrays),
+    row<Fn::Inv>(inv, 1, kTextsAndArrays),
+    row<Fn::Trans>(trans, 1, kTextsAndArrays),
+    row<Fn::Eigen>(eigenvalues<EigenMethod::HouseholderQr>, 3, kTextsAndArrays),
+    row<Fn::Jacobi>(eigenvalues<EigenMethod::Jacobi>, 3, kTextsAndArrays),
+    row<Fn::Power>(eigenvalues<EigenMethod::Power>, 4, kTextsAndArrays),
 };
 static_assert(distinctIds(kMatrixFunctions));
 

@@ -35,8 +35,8 @@ ErrorCode textLength(Engine& engine, Context& ctx, const Token& token, Value& re
 }
 
 constexpr HandlerRow kStringFunctions[] = {
-    row<Fn::Strcmp>(compareTexts, 2, true),
-    row<Fn::Strlen>(textLength, 1, true),
+    row<Fn::Strcmp>(compareTexts, 2, TakenWhole::TextsAndArrays),
+    row<Fn::Strlen>(textLength, 1, TakenWhole::TextsAndArrays),
 };
 static_assert(distinctIds(kStringFunctions));
 

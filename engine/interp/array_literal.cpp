@@ -22,15 +22,6 @@ int braceStep(const Token& token) {
     return token.kind == TokenKind::CloseBrace ? -1 : 0;
 }
 
-// True when the brace at `open` is closed before the statement ends.
-bool closesInStatement(const Token* open) {
-    int depth = 0;
-    for (const Token* token = open; token; token = token->next()) {
-        depth += braceStep(*token);
-        if (depth == 0) return true;
-    }
-    return false;
-}
 
 // Where the next operand of a literal goes: one counter per open brace level.
 // Levels are bounded like element numbers, so a path never grows without limit.
@@ -197,10 +188,23 @@ ErrorCode ArrayLiteralCollector::append(const Token* from) {
     return kSuccess;
 }
 
+bool literalCloses(Token* open, Token*& after) {
+    int depth = 0;
+    for (Token* token = open; token; token = token->next()) {
+        depth += braceStep(*token);
+        if (depth == 0) {
+            after = token->next();
+            return true;
+        }
+    }
+    return false;
+}
+
 ErrorCode readArrayLiteral(Engine& engine, Context& ctx, const Token& array, std::uint8_t slot,
                            bool named, Value& result) {
     TokenLine& line = engine.statement();
-    if (!closesInStatement(line.cursor())) {
+    Token* after = nullptr;
+    if (!literalCloses(line.cursor(), after)) {
         if (ErrorCode e = engine.arrayLiteral().begin(array, slot, line.cursor())) {
             return engine.fail(e, array);
         }

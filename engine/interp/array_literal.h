@@ -40,6 +40,10 @@ class ArrayLiteralCollector {
     TokenLine completed_;
 };
 
+// True when the brace at `open` is closed before the statement ends; `after`
+// is then the token after the brace that closes it.
+bool literalCloses(Token* open, Token*& after);
+
 // The operand `array { ... }` with the cursor on the `{`: evaluates the literal
 // into the array's stores, or starts collecting when its braces stay open to
 // the end of the statement (the statement then ends without a value).

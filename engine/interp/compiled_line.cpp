@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <new>
 
+#include "engine/interp/array_literal.h"
 #include "engine/interp/call_arguments.h"
 #include "engine/interp/context.h"
 #include "engine/interp/dispatch.h"
@@ -120,7 +121,9 @@ class CompiledLine::Compiler {
     struct Record {
         bool variable = false;
         StoreTarget target{};
-        std::size_t arrayAt = kNoArray;  // the ArrayElement instruction of an element
+        // The instruction that settles the target when it runs: an array's
+        // element, or a variable by its slot number.
+        std::size_t arrayAt = kNoArray;
     };
 
     // The record after a variable, by its letter or (named) its label.
@@ -285,6 +288,14 @@ class CompiledLine::Compiler {
             }
             case OperatorForm::ShortCircuit:
                 return shortCircuit(token, op, id, reg, level, groupLevel, depth, record);
+            case OperatorForm::List:
+                // `,` reads its operand as the value, then clears the assignment mark.
+                if (!operand(token, reg, level + 1, groupLevel, depth, record)) return false;
+                emit(Step::List, reg, level, groupLevel, op);
+                return true;
+            case OperatorForm::Conditional:
+                record = {};
+                return conditional(token, op, reg, level, groupLevel, depth);
             default:
                 return false;
         }
@@ -340,6 +351,23 @@ class CompiledLine::Compiler {
         return line_.code_.size() <= UINT16_MAX;
     }
 
+    // `?` passes over one of its operands by tokens, a token or a group: compiled
+    // only where each operand is exactly that.
+    bool conditional(Token*& token, Token* op, int reg, int level, int groupLevel, int& depth) {
+        const auto singleOrGroup = [](const Token* t) {
+            return t && (t->kind == TokenKind::OpenParen || t->kind == TokenKind::Constant ||
+                         t->kind == TokenKind::NamedVariable ||
+                         (t->kind == TokenKind::Variable && t->payload.asByte() != ':'));
+        };
+        std::vector<CompiledCall::Operand> operands;
+        const std::size_t call = beginCall(Step::Conditional, reg, level, groupLevel, op, 0);
+        for (int i = 0; i < 2; ++i) {
+            if (!singleOrGroup(token)) return false;
+            if (!callOperand(token, reg, level, groupLevel, depth, operands)) return false;
+        }
+        return endCall(call, operands, token);
+    }
+
     // Compiles the operand at `token` into register `reg` and moves past it;
     // `level` is the operand level its handler runs at.
     bool operand(Token*& token, int reg, int level, int groupLevel, int& depth, Record& record) {
@@ -349,8 +377,11 @@ class CompiledLine::Compiler {
         token = token->next();
         switch (at->kind) {
             case TokenKind::Variable:
-                // `@:` reads its slot from the operand after it.
-                if (at->payload.asByte() == ':') return false;
+                if (at->payload.asByte() == ':') {
+                    record = {};
+                    record.arrayAt = line_.code_.size();
+                    return bySlotNumber(token, at, reg, level, groupLevel, depth);
+                }
                 emit(Step::Variable, reg, level, groupLevel, at, at->payload.asByte());
                 record = variableRecord(at->payload.asByte());
                 return true;
@@ -375,16 +406,12 @@ class CompiledLine::Compiler {
                 return true;
             }
             case TokenKind::Operator:
-                if (operatorRow(operatorOf(*at)).form != OperatorForm::Unary) return false;
-                if (!operand(token, reg, level + 1, groupLevel, depth, record)) return false;
-                emit(Step::Unary, reg, level, groupLevel, at, at->payload.asByte());
-                return true;
+                return prefixOperator(token, at, reg, level, groupLevel, depth, record);
             case TokenKind::Function:
                 record = {};
                 return function(token, at, reg, level, groupLevel, depth);
             case TokenKind::Name:
-                record = {};
-                return word(token, at, reg, level, groupLevel, depth);
+                return word(token, at, reg, level, groupLevel, depth, record);
             case TokenKind::ExternalCall: {
                 if (!tables_.externalCall) return false;
                 record = {};
@@ -402,20 +429,67 @@ class CompiledLine::Compiler {
         }
     }
 
-    // A word the walk has not read yet: a number in the scope's radix, or the
-    // name of a user function. A label of that name is left to the walk.
-    bool word(Token*& token, Token* at, int reg, int level, int groupLevel, int& depth) {
-        const std::string_view text = at->payload.asText();
-        if (ctx_.variables.find(text) >= 0 || ctx_.arrays.find(text) >= 0) return false;
-        Number number;
-        const bool isNumber = parseLiteral(modes_, text, number);
-        line_.words_.push_back({at, isNumber});
-        if (isNumber) {
-            emit(Step::NumberWord, reg, level, groupLevel, at);
+    // A unary operator, or [++] and [--], which store into their operand.
+    bool prefixOperator(Token*& token, Token* at, int reg, int level, int groupLevel, int& depth,
+                        Record& record) {
+        const OperatorForm form = operatorRow(operatorOf(*at)).form;
+        if (form != OperatorForm::Unary && form != OperatorForm::Prefix) return false;
+        if (!operand(token, reg, level + 1, groupLevel, depth, record)) return false;
+        if (form == OperatorForm::Unary) {
+            emit(Step::Unary, reg, level, groupLevel, at, at->payload.asByte());
             return true;
+        }
+        // A target the walk refuses, it reports.
+        std::uint16_t target = 0;
+        if (!storeTarget(record, target)) return false;
+        emit(Step::Prefix, reg, level, groupLevel, at, at->payload.asByte(), target);
+        return true;
+    }
+
+    // `@:` reads its slot number from the operand after it.
+    bool bySlotNumber(Token*& token, Token* at, int reg, int level, int groupLevel, int& depth) {
+        std::vector<CompiledCall::Operand> operands;
+        const std::size_t call = beginCall(Step::VariableBySlot, reg, level, groupLevel, at, 0);
+        if (!callOperand(token, reg, level, groupLevel, depth, operands)) return false;
+        return endCall(call, operands, token);
+    }
+
+    // A word the walk has not read yet: a label, a number in the scope's
+    // radix, or the name of a user function.
+    bool word(Token*& token, Token* at, int reg, int level, int groupLevel, int& depth,
+              Record& record) {
+        const Meaning meaning = meaningOf(*at);
+        line_.words_.push_back({at, meaning});
+        record = {};
+        switch (meaning) {
+            case Meaning::VariableLabel: {
+                const std::string_view text = at->payload.asText();
+                emit(Step::NamedVariable, reg, level, groupLevel, at);
+                record = variableRecord(static_cast<std::uint8_t>(ctx_.variables.find(text)),
+                                        true, text);
+                return true;
+            }
+            case Meaning::ArrayLabel:
+                record.arrayAt = line_.code_.size();
+                return array(token, at, reg, level, groupLevel, depth);
+            case Meaning::Number:
+                emit(Step::NumberWord, reg, level, groupLevel, at);
+                return true;
+            case Meaning::Name:
+                break;
         }
         const std::size_t call = beginCall(Step::UserCall, reg, level, groupLevel, at, 0);
         return arguments(token, call, reg, level, groupLevel, depth);
+    }
+
+    // What the walk reads a word as now: a variable's label before an array's,
+    // then a number in the scope's radix, else a name.
+    Meaning meaningOf(const Token& word) const {
+        const std::string_view text = word.payload.asText();
+        if (ctx_.variables.find(text) >= 0) return Meaning::VariableLabel;
+        if (ctx_.arrays.find(text) >= 0) return Meaning::ArrayLabel;
+        Number number;
+        return parseLiteral(modes_, text, number) ? Meaning::Number : Meaning::Name;
     }
 
     // The arguments of a user or an external call: operands for as long as
@@ -426,32 +500,42 @@ class CompiledLine::Compiler {
         std::vector<CompiledCall::Operand> operands;
         while (startsOperand(token) || (token && passedWhole(*token))) {
             if (static_cast<int>(operands.size()) == kMaxCallOperands) return false;
-            if (passedWhole(*token)) {
-                if (!takeWhole(token, operands)) return false;
-            } else if (!callOperand(token, reg, level, groupLevel, depth, operands)) {
-                return false;
-            }
+            if (takeWhole(token, TakenWhole::TextsAndArrays, operands)) continue;
+            if (passedWhole(*token)) return false;
+            if (!callOperand(token, reg, level, groupLevel, depth, operands)) return false;
         }
         return endCall(call, operands, token);
     }
 
     // An array's element, or the whole array: the element numbers are the
-    // operands after it. A literal and `@@:` are left to the walk, and so are
-    // more element numbers than an array takes (the walk reports them).
+    // operands after it, after the slot number of `@@:`. More element numbers
+    // than an array takes are left to the walk, which reports them.
     bool array(Token*& token, Token* at, int reg, int level, int groupLevel, int& depth) {
-        const bool named = at->kind == TokenKind::NamedArray;
-        if (named ? ctx_.arrays.find(at->payload.asText()) < 0 : at->payload.asByte() == ':') {
-            return false;
+        const bool named = at->kind != TokenKind::Array;
+        if (named && ctx_.arrays.find(at->payload.asText()) < 0) return false;
+        const bool bySlot = !named && at->payload.asByte() == ':';
+        if (token && token->kind == TokenKind::OpenBrace) {
+            return !bySlot && literal(token, at, reg, level, groupLevel);
         }
-        if (token && token->kind == TokenKind::OpenBrace) return false;
         std::vector<CompiledCall::Operand> operands;
         const std::uint8_t slot = named ? 0 : at->payload.asByte();
         const std::size_t call = beginCall(Step::ArrayElement, reg, level, groupLevel, at, slot);
+        if (bySlot && !callOperand(token, reg, level, groupLevel, depth, operands)) return false;
         while (startsOperand(token)) {
-            if (operands.size() == kMaxElementNumbers) return false;
+            if (operands.size() == kMaxElementNumbers + (bySlot ? 1u : 0u)) return false;
             if (!callOperand(token, reg, level, groupLevel, depth, operands)) return false;
         }
         return endCall(call, operands, token);
+    }
+
+    // An array literal, read off the tokens by the walk up to the brace that
+    // balances its `{`; one that stays open past the statement is left to it.
+    bool literal(Token*& token, Token* at, int reg, int level, int groupLevel) {
+        Token* after = nullptr;
+        if (!literalCloses(token, after)) return false;
+        emit(Step::ArrayLiteral, reg, level, groupLevel, at);
+        token = after;
+        return true;
     }
 
     // A built-in function with a fixed number of operands, each read as the
@@ -464,18 +548,27 @@ class CompiledLine::Compiler {
         std::vector<CompiledCall::Operand> operands;
         const std::size_t call = beginCall(Step::Function, reg, level, groupLevel, at, id);
         for (int i = 0; i < count; ++i) {
-            if (tables_.functionTakesWhole[id] && takeWhole(token, operands)) continue;
+            if (takeWhole(token, tables_.functionTakesWhole[id], operands)) continue;
             if (!callOperand(token, reg, level, groupLevel, depth, operands)) return false;
         }
         return endCall(call, operands, token);
     }
 
-    // A text or an array that a call takes by its token: an operand without
-    // instructions. `@@:` settles its slot from what follows it, and is left
-    // to the walk.
-    bool takeWhole(Token*& token, std::vector<CompiledCall::Operand>& operands) {
-        if (!token || !passedWhole(*token)) return false;
-        if (token->kind == TokenKind::Array && token->payload.asByte() == ':') return false;
+    // A text or an array that a call takes by its token (`whole`), or a name
+    // that a query takes (Words): an operand without instructions. `@@:`
+    // settles its slot from what follows it, and is left to the walk.
+    bool takeWhole(Token*& token, TakenWhole whole, std::vector<CompiledCall::Operand>& operands) {
+        if (!token) return false;
+        if (token->kind == TokenKind::Name) {
+            const Meaning meaning = meaningOf(*token);
+            const Meaning taken =
+                whole == TakenWhole::Words ? Meaning::Name : Meaning::ArrayLabel;
+            if (meaning != taken) return false;
+            line_.words_.push_back({token, meaning});
+        } else if (whole != TakenWhole::TextsAndArrays || !passedWhole(*token) ||
+                   (token->kind == TokenKind::Array && token->payload.asByte() == ':')) {
+            return false;
+        }
         const auto at = static_cast<std::uint32_t>(line_.code_.size());
         operands.push_back({at, at, token});
         token = token->next();
@@ -562,7 +655,7 @@ std::unique_ptr<CompiledLine> CompiledLine::compile(const TokenLine& line,
 // the statement, where the walk makes it, so it steps at once.
 void CompiledLine::stepAtOnce() {
     if (code_.size() == 2 && code_.back().step == Step::Postfix &&
-        code_.front().step != Step::ArrayElement) {
+        targets_[code_.back().index].array < 0) {
         code_.back().step = Step::StepNow;
     }
 }
@@ -580,22 +673,32 @@ bool CompiledLine::checkWords(const Context& ctx, const ModeView& modes) const {
     const bool sameModes =
         ctx.modes.numberMode == checkedModes_.numberMode && ctx.modes.radix == checkedModes_.radix;
     for (const Word& word : words_) {
-        // A word the walk has read since is a number now, for good.
-        if (word.token->kind != TokenKind::Name) {
-            if (word.number && word.token->kind == TokenKind::Constant) continue;
-            stale_ = true;
-            return false;
-        }
-        const std::string_view text = word.token->payload.asText();
-        Number number;
-        if (ctx.variables.find(text) >= 0 || ctx.arrays.find(text) >= 0 ||
-            (!sameModes && parseLiteral(modes, text, number) != word.number)) {
+        if (!stillMeans(word, ctx, modes, sameModes)) {
             stale_ = true;
             return false;
         }
     }
     checkedModes_ = ctx.modes;
     return true;
+}
+
+bool CompiledLine::stillMeans(const Word& word, const Context& ctx, const ModeView& modes,
+                              bool sameModes) const {
+    // A word the walk has read since keeps, for good, the meaning it read then.
+    const TokenKind kind = word.token->kind;
+    if (kind != TokenKind::Name) {
+        return (word.meaning == Meaning::Number && kind == TokenKind::Constant) ||
+               (word.meaning == Meaning::VariableLabel && kind == TokenKind::NamedVariable) ||
+               (word.meaning == Meaning::ArrayLabel && kind == TokenKind::NamedArray);
+    }
+    const std::string_view text = word.token->payload.asText();
+    const bool variable = ctx.variables.find(text) >= 0;
+    const bool array = !variable && ctx.arrays.find(text) >= 0;
+    if (word.meaning == Meaning::VariableLabel) return variable;
+    if (word.meaning == Meaning::ArrayLabel) return array;
+    if (variable || array) return false;
+    Number number;
+    return sameModes || parseLiteral(modes, text, number) == (word.meaning == Meaning::Number);
 }
 
 }  // namespace zentrel

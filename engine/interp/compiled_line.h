@@ -25,8 +25,11 @@ enum class Step : std::uint8_t {
     Variable,       // a variable by its letter (`slot`)
     NamedVariable,  // a variable by its label, found when read
     Constant,       // constant `index` of the pool
-    ArrayElement,   // array `slot` (or by its label): its element numbers are call `index`;
-                    // saved as record `operand` - 1 for a store, unless 0
+    ArrayElement,   // array `slot` (or by its label): its element numbers are call `index`,
+                    // after the slot number of `@@:`; saved as record `operand` - 1 for a
+                    // store, unless 0
+    ArrayLiteral,   // the literal after the array, read off the tokens
+    VariableBySlot, // `@:`: its slot number is call `index`; saved as ArrayElement's
     NumberWord,     // a number word, read in the mode in force on its first run
     Function,       // built-in function `slot`: its operands are call `index`
     Control,        // the statement's control keyword `slot`: its operand is call `index`
@@ -34,6 +37,9 @@ enum class Step : std::uint8_t {
     UserCall,       // user function: its arguments are call `index`
     ExternalCall,   // external function: its arguments are call `index`
     Unary,          // operator `slot` applied to `reg`
+    Prefix,         // [++] or [--] (`slot`) on `reg`, read from the variable of `index`
+    List,           // `,` after its operand was read into `reg`
+    Conditional,    // `?`: `reg` decides which of call `index`'s operands becomes it
     Binary,         // reg = reg (operator `slot`) operand; `index` 1 when Unmark went first
     CheckTarget,    // the variable an assignment is about to write may be written
     Store,          // `=` or a compound assignment (`slot`) into the variable of `index`,
@@ -160,11 +166,15 @@ class CompiledLine final : public CompiledForm {
     std::vector<CompiledCall::Operand> operands_;
     std::vector<Group> groups_;
     std::vector<const Token*> entries_;  // where each group starts
-    // A word the line read as a number or as the name of a call.
+    // A word the line read as a number, the name of a call or a label, as the
+    // walk reads it the first time it meets it.
+    enum class Meaning : std::uint8_t { Number, Name, VariableLabel, ArrayLabel };
     struct Word {
         const Token* token;
-        bool number;
+        Meaning meaning;
     };
+    bool stillMeans(const Word& word, const Context& ctx, const ModeView& modes,
+                    bool sameModes) const;
     std::vector<Word> words_;
     StatementForm form_ = StatementForm::Parts;
     std::uint8_t registerCount_ = 0;

@@ -13,6 +13,16 @@
 
 namespace zentrel {
 
+namespace {
+
+// `@:` and `@@:` read their slot from the operand after them.
+bool bySlotNumber(const Token& token) {
+    return (token.kind == TokenKind::Variable || token.kind == TokenKind::Array) &&
+           token.payload.asByte() == ':';
+}
+
+}  // namespace
+
 class CompiledLine::Runner {
   public:
     Runner(const CompiledLine& line, Engine& engine, Context& ctx, Value& result)
@@ -77,6 +87,18 @@ class CompiledLine::Runner {
             case Step::Unary:
                 return applyUnary(ctx_, static_cast<OperatorId>(in.slot), reg(in.reg), fr(),
                                   engine_.shared().stop);
+            case Step::Prefix:
+                return prefix(in);
+            case Step::List:
+                if (marksAssignment(in)) ctx_.assignmentMark = false;
+                normalizeToMode(reg(in.reg), ctx_.modes.numberMode);
+                return kSuccess;
+            case Step::Conditional:
+                return conditional(in, pc);
+            case Step::VariableBySlot:
+                return bySlot(in, pc);
+            case Step::ArrayLiteral:
+                return literal(in);
             case Step::Binary:
                 return binary(in);
             case Step::CheckTarget:
@@ -122,7 +144,13 @@ class CompiledLine::Runner {
         readVariable(engine_, ctx_, slot, named, value.first());
     }
 
+    // A label the walk has not read yet becomes one, as the walk makes it.
+    void resolveLabel(Token& token) {
+        if (token.kind == TokenKind::Name) resolveName(engine_, ctx_, token);
+    }
+
     [[gnu::noinline]] ErrorCode readNamed(const Instruction& in) {
+        resolveLabel(*in.token);
         const int slot = findVariableLabel(ctx_, in.token->payload.asText());
         // The label may have been removed since the line was compiled.
         if (slot < 0) return engine_.fail(kErrConstantSyntax, *in.token);
@@ -148,10 +176,11 @@ class CompiledLine::Runner {
     [[gnu::noinline]] ErrorCode readArray(const Instruction& in, std::uint32_t& pc) {
         const CompiledCall& call = line_.calls_[in.index];
         std::uint8_t slot = 0;
-        if (ErrorCode e = settleSlot(engine_, ctx_, *in.token, slot)) return e;
+        if (ErrorCode e = settleArraySlot(in, slot)) return e;
         OperatorRecord record{TokenKind::Array, slot, in.token->kind == TokenKind::NamedArray};
         Value& value = reg(in.reg);
-        for (std::uint8_t i = 0; i < call.operandCount; ++i) {
+        // The slot number of `@@:` was the first operand.
+        for (std::uint8_t i = bySlotNumber(*in.token) ? 1 : 0; i < call.operandCount; ++i) {
             const CompiledCall::Operand& operand = line_.operands_[call.firstOperand + i];
             if (ErrorCode e = range(operand.begin, operand.end)) return e;
             appendElementNumber(engine_, ctx_, *in.token, value.first(), record);
@@ -244,6 +273,31 @@ class CompiledLine::Runner {
         return kSuccess;
     }
 
+    [[gnu::noinline]] ErrorCode prefix(const Instruction& in) {
+        const OperatorRecord* element = arrayTarget(in);
+        const OperatorRecord target =
+            element ? *element
+                    : OperatorRecord{TokenKind::Variable, targetSlot(in),
+                                     line_.targets_[in.index].named};
+        return stepAndStore(engine_, ctx_, *in.token, static_cast<OperatorId>(in.slot), target,
+                            reg(in.reg), marksAssignment(in));
+    }
+
+    // A mistake in the operand taken is the conditional's.
+    [[gnu::noinline]] ErrorCode conditional(const Instruction& in, std::uint32_t& pc) {
+        if (marksAssignment(in)) ctx_.assignmentMark = false;
+        const CompiledCall& call = line_.calls_[in.index];
+        Value& acc = reg(in.reg);
+        const bool takeFirst = !acc.isScalar() || acc.first().isTrue(fr());
+        const CompiledCall::Operand& taken = line_.operands_[call.firstOperand + (takeFirst ? 0 : 1)];
+        pc = call.resume;
+        if (range(taken.begin, taken.end) != kSuccess) {
+            return engine_.fail(kErrConditional, *in.token);
+        }
+        normalizeToMode(acc, ctx_.modes.numberMode);
+        return kSuccess;
+    }
+
     // [&&] decides on a false scalar, [||] on anything but a false scalar.
     [[gnu::noinline]] ErrorCode andOr(const Instruction& in, std::uint32_t& pc) {
         if (marksAssignment(in)) ctx_.assignmentMark = false;
@@ -301,6 +355,9 @@ class CompiledLine::Runner {
     };
 
     [[gnu::noinline]] ErrorCode callHandler(const Instruction& in, std::uint32_t& pc);
+    [[gnu::noinline]] ErrorCode bySlot(const Instruction& in, std::uint32_t& pc);
+    [[gnu::noinline]] ErrorCode literal(const Instruction& in);
+    ErrorCode settleArraySlot(const Instruction& in, std::uint8_t& slot);
     [[gnu::noinline]] ErrorCode callUser(const Instruction& in, std::uint32_t& pc);
     ErrorCode collectArgument(const CompiledCall::Operand& operand, std::uint8_t into,
                               CallArgument& arg);
@@ -353,6 +410,38 @@ class CompiledLine::Runner::CallOperands final : public ArgumentSource {
     std::uint8_t next_ = 0;
 };
 
+// `@:` reads its slot number through the walk's own operand handler.
+ErrorCode CompiledLine::Runner::bySlot(const Instruction& in, std::uint32_t& pc) {
+    const CompiledCall& call = line_.calls_[in.index];
+    pc = call.resume;
+    {
+        CallOperands number(*this, call, in.reg);
+        const ArgumentScope scope(engine_, &number);
+        if (ErrorCode e = readVariableOperand(engine_, ctx_, *in.token, reg(in.reg))) return e;
+    }
+    if (in.operand != 0) records_[in.operand - 1] = engine_.operatorRecord();
+    return kSuccess;
+}
+
+// `@@:` reads its slot number from the call's first operand.
+ErrorCode CompiledLine::Runner::settleArraySlot(const Instruction& in, std::uint8_t& slot) {
+    resolveLabel(*in.token);
+    if (!bySlotNumber(*in.token)) return settleSlot(engine_, ctx_, *in.token, slot);
+    CallOperands number(*this, line_.calls_[in.index], in.reg);
+    const ArgumentScope scope(engine_, &number);
+    return settleSlot(engine_, ctx_, *in.token, slot);
+}
+
+// The walk's array operand reads the literal off the tokens, at the operand
+// level and inside the parentheses the walk would have.
+ErrorCode CompiledLine::Runner::literal(const Instruction& in) {
+    const CallFrame frame(*this, in);
+    const ArgumentScope scope(engine_, nullptr);
+    resolveLabel(*in.token);
+    engine_.statement().setCursor(in.token->next());
+    return readArrayOperand(engine_, ctx_, *in.token, reg(in.reg));
+}
+
 // A built-in function's, a control keyword's or a command's handler, reading
 // its operands from the compiled ones.
 ErrorCode CompiledLine::Runner::callHandler(const Instruction& in, std::uint32_t& pc) {
@@ -387,6 +476,7 @@ ErrorCode CompiledLine::Runner::callHandler(const Instruction& in, std::uint32_t
 // when the parameter is by reference; any other is evaluated now.
 ErrorCode CompiledLine::Runner::collectArgument(const CompiledCall::Operand& operand,
                                                 std::uint8_t into, CallArgument& arg) {
+    resolveLabel(*operand.first);
     const Token& first = *operand.first;
     if (operand.begin == operand.end) return collectWhole(engine_, ctx_, first, arg);
     arg.token = &first;

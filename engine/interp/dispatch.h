@@ -31,6 +31,11 @@ inline constexpr std::uint8_t kOperandList = 255;
 // The operand count of a built-in function that reads none.
 inline constexpr std::uint8_t kNoOperands = 254;
 
+// What a built-in function takes by its token, unevaluated, where it stands
+// at an operand's place: nothing, a text or an array, or a word that is no
+// label or number (a query of names).
+enum class TakenWhole : std::uint8_t { Nothing, TextsAndArrays, Words };
+
 // One entry a subsystem contributes to a dispatch table.
 struct HandlerRow {
     std::uint8_t id;
@@ -42,14 +47,14 @@ struct HandlerRow {
     // command that reads every operand after it so (when none is a text or an
     // array) and changes no mode. 0 for the others.
     std::uint8_t operands = 0;
-    // A function that takes a text or an array standing at an operand's place
-    // by its token, whole, and evaluates any other operand.
-    bool takesWhole = false;
+    // What a function takes whole; it evaluates any other operand.
+    TakenWhole takesWhole = TakenWhole::Nothing;
 };
 
 // The row of one table entry, by its id: `row<CommandId::Plot>(handler)`.
 template <auto id>
-constexpr HandlerRow row(Handler handler, std::uint8_t operands = 0, bool takesWhole = false) {
+constexpr HandlerRow row(Handler handler, std::uint8_t operands = 0,
+                         TakenWhole takesWhole = TakenWhole::Nothing) {
     return {idByte(id), handler, operands, takesWhole};
 }
 
@@ -59,7 +64,7 @@ struct DispatchTables {
     std::array<Handler, kOperandKindCount> kinds;
     std::array<Handler, kFunctionCount> functions;
     std::array<std::uint8_t, kFunctionCount> functionOperands;
-    std::array<bool, kFunctionCount> functionTakesWhole;
+    std::array<TakenWhole, kFunctionCount> functionTakesWhole;
     std::array<Handler, kOperatorCount> operators;
     std::array<Handler, kControlCount> controlCheck;
     std::array<Handler, kControlCount> controlRun;

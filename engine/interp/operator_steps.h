@@ -111,6 +111,12 @@ void applyUnary(Context& ctx, OperatorId id, Number& acc, bool fractionRepresent
 ErrorCode applyUnary(Context& ctx, OperatorId id, Value& acc, bool fractionRepresentation,
                      StopRequest& stop);
 
+// [++] or [--] (`id`) on the operand read into acc from `target`: checked as a
+// store target, stepped by one unnormalised and stored back; `marks` the
+// statement as an assignment when it stands outside any group.
+ErrorCode stepAndStore(Engine& engine, Context& ctx, const Token& op, OperatorId id,
+                       OperatorRecord target, Value& acc, bool marks);
+
 // `++` or `--` after an operand: the record's target is made now and updated
 // when the statement is done.
 ErrorCode postfixUpdate(Engine& engine, Context& ctx, const Token& op, OperatorId id);

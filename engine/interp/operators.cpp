@@ -66,16 +66,7 @@ ErrorCode assignment(Engine& engine, Context& ctx, const Token& op, Value& acc) 
 template <Op id>
 ErrorCode prefixStep(Engine& engine, Context& ctx, const Token& op, Value& acc) {
     if (ErrorCode e = engine.evaluateOperand(ctx, op, acc)) return e;
-    const OperatorRecord target = engine.operatorRecord();
-    if (ErrorCode e = checkStoreTarget(engine, ctx, target, op, kErrRightNotVariable)) return e;
-    acc.shrinkToScalar();
-    if constexpr (id == Op::PreIncrement) {
-        prefixIncrement(acc.first(), engine.fractionRepresentation());
-    } else {
-        prefixDecrement(acc.first(), engine.fractionRepresentation());
-    }
-    markAssignment(ctx, true);
-    return storeIntoTarget(engine, ctx, target, op, acc);
+    return stepAndStore(engine, ctx, op, id, engine.operatorRecord(), acc, ctx.groupDepth == 0);
 }
 
 // `++` and `--` after an operand: the update waits until the statement is done.
@@ -212,6 +203,19 @@ ErrorCode applyUnary(Context& ctx, Op id, Value& acc, bool fr, StopRequest& stop
     if (id == Op::ListSeparator) markAssignment(ctx, false);
     normalizeToMode(acc, ctx.modes.numberMode);
     return kSuccess;
+}
+
+ErrorCode stepAndStore(Engine& engine, Context& ctx, const Token& op, Op id,
+                       const OperatorRecord target, Value& acc, bool marks) {
+    if (ErrorCode e = checkStoreTarget(engine, ctx, target, op, kErrRightNotVariable)) return e;
+    acc.shrinkToScalar();
+    if (id == Op::PreIncrement) {
+        prefixIncrement(acc.first(), engine.fractionRepresentation());
+    } else {
+        prefixDecrement(acc.first(), engine.fractionRepresentation());
+    }
+    if (marks) ctx.assignmentMark = true;
+    return storeIntoTarget(engine, ctx, target, op, acc);
 }
 
 ErrorCode postfixUpdate(Engine& engine, Context& ctx, const Token& op, Op id) {

@@ -72,14 +72,16 @@ TEST(CompiledForm, TakesTheShapesThatRunOften) {
         {"@m = frexp 8 @e + gwidth + rand", Taken::Whole},
         {"@z = ( 1 2 ) * ( 3 4 5 )", Taken::Whole},
         {"* 2 + 1", Taken::Whole},
-        // An array literal is read by the walk, with the groups in it compiled.
-        {"@@a ( @i + 1 ) {1 2}", Taken::Parts},
         {"@@a @i = @@a ( @i - 1 ) + 1", Taken::Whole},
         {"@@a 1 ++", Taken::Whole},
         {"@@m 1 2 += @s", Taken::Whole},
-        {"@s = @@a {1 2}", Taken::Nothing},
-        {"@s = @@a 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16", Taken::Nothing},
+        {"@s = @@a {1 2} + [++] @b , @: 97", Taken::Whole},
+        {"@@: ( @i + 96 ) 1 -= @a ? 1 ( @b * 2 )", Taken::Whole},
+        // A literal left open to the next lines is collected by the walk.
+        {"@@a {1 2", Taken::Nothing},
         // The walk reports the mistakes.
+        {"@@a ( @i + 1 ) {1 2}", Taken::Parts},
+        {"@s = @@a 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16", Taken::Nothing},
         {"@a + 1 = 2", Taken::Nothing},
         {"sin", Taken::Nothing},
         {"( 1 2 3 4 )", Taken::Nothing},
