@@ -22,7 +22,6 @@ int braceStep(const Token& token) {
     return token.kind == TokenKind::CloseBrace ? -1 : 0;
 }
 
-
 // Where the next operand of a literal goes: one counter per open brace level.
 // Levels are bounded like element numbers, so a path never grows without limit.
 class LiteralPosition {

@@ -465,8 +465,8 @@ class CompiledLine::Compiler {
             case Meaning::VariableLabel: {
                 const std::string_view text = at->payload.asText();
                 emit(Step::NamedVariable, reg, level, groupLevel, at);
-                record = variableRecord(static_cast<std::uint8_t>(ctx_.variables.find(text)),
-                                        true, text);
+                record = variableRecord(static_cast<std::uint8_t>(ctx_.variables.find(text)), true,
+                                        text);
                 return true;
             }
             case Meaning::ArrayLabel:
@@ -561,8 +561,7 @@ class CompiledLine::Compiler {
         if (!token) return false;
         if (token->kind == TokenKind::Name) {
             const Meaning meaning = meaningOf(*token);
-            const Meaning taken =
-                whole == TakenWhole::Words ? Meaning::Name : Meaning::ArrayLabel;
+            const Meaning taken = whole == TakenWhole::Words ? Meaning::Name : Meaning::ArrayLabel;
             if (meaning != taken) return false;
             line_.words_.push_back({token, meaning});
         } else if (whole != TakenWhole::TextsAndArrays || !passedWhole(*token) ||

@@ -22,37 +22,38 @@ struct DispatchTables;
 // What one instruction does. Operand instructions write register `reg`; the
 // operators combine `reg` with `reg + 1`, where their operand was written.
 enum class Step : std::uint8_t {
-    Variable,       // a variable by its letter (`slot`)
-    NamedVariable,  // a variable by its label, found when read
-    Constant,       // constant `index` of the pool
-    ArrayElement,   // array `slot` (or by its label): its element numbers are call `index`,
-                    // after the slot number of `@@:`; saved as record `operand` - 1 for a
-                    // store, unless 0
-    ArrayLiteral,   // the literal after the array, read off the tokens
-    VariableBySlot, // `@:`: its slot number is call `index`; saved as ArrayElement's
-    NumberWord,     // a number word, read in the mode in force on its first run
-    Function,       // built-in function `slot`: its operands are call `index`
-    Control,        // the statement's control keyword `slot`: its operand is call `index`
-    Command,        // the statement's command `slot`: its operands are call `index`
-    UserCall,       // user function: its arguments are call `index`
-    ExternalCall,   // external function: its arguments are call `index`
-    Unary,          // operator `slot` applied to `reg`
-    Prefix,         // [++] or [--] (`slot`) on `reg`, read from the variable of `index`
-    List,           // `,` after its operand was read into `reg`
-    Conditional,    // `?`: `reg` decides which of call `index`'s operands becomes it
-    Binary,         // reg = reg (operator `slot`) operand; `index` 1 when Unmark went first
-    CheckTarget,    // the variable an assignment is about to write may be written
-    Store,          // `=` or a compound assignment (`slot`) into the variable of `index`,
-                    // checked first where the operand is read without a register
-    Postfix,        // `++` or `--` (`slot`) queued for the variable of `index`
-    StepNow,        // the same, where it is the whole statement: the variable steps at once
-    AndOr,          // [&&] or [||] (`slot`): passes over to `index` when decided
-    Truth,          // the [&&] or [||] that was not decided: reg = truth of reg + 1
-    Unmark,         // clears the assignment mark before an operand that calls
-    Answer,         // reg = the answer, which a statement starting with an operator continues
-    PairCheck,      // a pair form's second operand follows: refused in an integer mode
-    PairForm,       // reg = the pair form of reg and reg + 1 (`slot` 2), or the triple with
-                    // reg + 2 (`slot` 3); `operand` 1 when a third operand follows the pair
+    Variable,        // a variable by its letter (`slot`)
+    NamedVariable,   // a variable by its label, found when read
+    Constant,        // constant `index` of the pool
+    ArrayElement,    // array `slot` (or by its label): its element numbers are call `index`,
+                     // after the slot number of `@@:`; saved as record `operand` - 1 for a
+                     // store, unless 0
+    ArrayLiteral,    // the literal after the array, read off the tokens
+    VariableBySlot,  // `@:`: its slot number is call `index`; saved as ArrayElement's
+    NumberWord,      // a number word, read in the mode in force on its first run
+    Function,        // built-in function `slot`: its operands are call `index`
+    Control,         // the statement's control keyword `slot`: its operand is call `index`,
+                     // or it reads the statement's tokens
+    Command,         // the statement's command `slot`: the same
+    UserCall,        // user function: its arguments are call `index`
+    ExternalCall,    // external function: its arguments are call `index`
+    Unary,           // operator `slot` applied to `reg`
+    Prefix,          // [++] or [--] (`slot`) on `reg`, read from the variable of `index`
+    List,            // `,` after its operand was read into `reg`
+    Conditional,     // `?`: `reg` decides which of call `index`'s operands becomes it
+    Binary,          // reg = reg (operator `slot`) operand; `index` 1 when Unmark went first
+    CheckTarget,     // the variable an assignment is about to write may be written
+    Store,           // `=` or a compound assignment (`slot`) into the variable of `index`,
+                     // checked first where the operand is read without a register
+    Postfix,         // `++` or `--` (`slot`) queued for the variable of `index`
+    StepNow,         // the same, where it is the whole statement: the variable steps at once
+    AndOr,           // [&&] or [||] (`slot`): passes over to `index` when decided
+    Truth,           // the [&&] or [||] that was not decided: reg = truth of reg + 1
+    Unmark,          // clears the assignment mark before an operand that calls
+    Answer,          // reg = the answer, which a statement starting with an operator continues
+    PairCheck,       // a pair form's second operand follows: refused in an integer mode
+    PairForm,        // reg = the pair form of reg and reg + 1 (`slot` 2), or the triple with
+                     // reg + 2 (`slot` 3); `operand` 1 when a third operand follows the pair
 };
 
 // Where an operator finds its operand: in the register after its own, or,

@@ -275,10 +275,9 @@ class CompiledLine::Runner {
 
     [[gnu::noinline]] ErrorCode prefix(const Instruction& in) {
         const OperatorRecord* element = arrayTarget(in);
-        const OperatorRecord target =
-            element ? *element
-                    : OperatorRecord{TokenKind::Variable, targetSlot(in),
-                                     line_.targets_[in.index].named};
+        const OperatorRecord target = element ? *element
+                                              : OperatorRecord{TokenKind::Variable, targetSlot(in),
+                                                               line_.targets_[in.index].named};
         return stepAndStore(engine_, ctx_, *in.token, static_cast<OperatorId>(in.slot), target,
                             reg(in.reg), marksAssignment(in));
     }
@@ -289,7 +288,8 @@ class CompiledLine::Runner {
         const CompiledCall& call = line_.calls_[in.index];
         Value& acc = reg(in.reg);
         const bool takeFirst = !acc.isScalar() || acc.first().isTrue(fr());
-        const CompiledCall::Operand& taken = line_.operands_[call.firstOperand + (takeFirst ? 0 : 1)];
+        const CompiledCall::Operand& taken =
+            line_.operands_[call.firstOperand + (takeFirst ? 0 : 1)];
         pc = call.resume;
         if (range(taken.begin, taken.end) != kSuccess) {
             return engine_.fail(kErrConditional, *in.token);
@@ -355,6 +355,7 @@ class CompiledLine::Runner {
     };
 
     [[gnu::noinline]] ErrorCode callHandler(const Instruction& in, std::uint32_t& pc);
+    ErrorCode callStatementHandler(const Instruction& in, std::uint32_t& pc);
     [[gnu::noinline]] ErrorCode bySlot(const Instruction& in, std::uint32_t& pc);
     [[gnu::noinline]] ErrorCode literal(const Instruction& in);
     ErrorCode settleArraySlot(const Instruction& in, std::uint8_t& slot);
@@ -446,6 +447,20 @@ ErrorCode CompiledLine::Runner::literal(const Instruction& in) {
 // its operands from the compiled ones.
 ErrorCode CompiledLine::Runner::callHandler(const Instruction& in, std::uint32_t& pc) {
     const CompiledCall& call = line_.calls_[in.index];
+    if (in.step == Step::Command || call.readsTokens) return callStatementHandler(in, pc);
+    Value& result = reg(in.reg);
+    pc = call.resume;
+    CallOperands operands(*this, call, in.reg);
+    // Handlers read neither the operand levels nor the parentheses around
+    // them: only a user call needs its CallFrame.
+    const ArgumentScope scope(engine_, &operands);
+    if (in.step == Step::Function) return callBuiltinFunction(engine_, ctx_, *in.token, result);
+    return engine_.tables().controlRun[in.slot](engine_, ctx_, *in.token, result);
+}
+
+// A command, or a keyword that reads the statement's tokens.
+ErrorCode CompiledLine::Runner::callStatementHandler(const Instruction& in, std::uint32_t& pc) {
+    const CompiledCall& call = line_.calls_[in.index];
     Value& result = reg(in.reg);
     pc = call.resume;
     // A command's statement starts from the answer, which one that gives no
@@ -459,17 +474,8 @@ ErrorCode CompiledLine::Runner::callHandler(const Instruction& in, std::uint32_t
         return engine_.walkGroup(ctx_, result);
     }
     CallOperands operands(*this, call, in.reg);
-    // Handlers read neither the operand levels nor the parentheses around
-    // them: only a user call needs its CallFrame.
     const ArgumentScope scope(engine_, &operands);
-    switch (in.step) {
-        case Step::Function:
-            return callBuiltinFunction(engine_, ctx_, *in.token, result);
-        case Step::Command:
-            return callCommand(engine_, ctx_, *in.token, result);
-        default:
-            return engine_.tables().controlRun[in.slot](engine_, ctx_, *in.token, result);
-    }
+    return callCommand(engine_, ctx_, *in.token, result);
 }
 
 // A variable argument is passed by its slot, read when bound and written back

@@ -76,8 +76,9 @@ ErrorCode combineBitsOrEquality(Engine& engine, OperatorId base, Number& acc, Nu
 // result. Bit operators and comparisons keep only the first elements. The
 // scalar form is the core every other form reduces to between two scalars;
 // its arithmetic and orderings are inline because loops run them on every pass.
-inline ErrorCode combineWith(Engine& engine, Context& ctx, const Token& op, OperatorId base,
-                             Number& acc, Number& operand) {
+[[gnu::always_inline]] inline ErrorCode combineWith(Engine& engine, Context& ctx, const Token& op,
+                                                    OperatorId base, Number& acc,
+                                                    Number& operand) {
     const bool fr = engine.fractionRepresentation();
     const auto arith = arithmeticOf(base);
     if (!arith) {

@@ -19,9 +19,9 @@ constexpr const char* kAssignments[] = {
 constexpr const char* kOneArgument[] = {"sin", "cos", "exp", "abs", "sqrt", "int", "log", "floor"};
 constexpr const char* kTwoArguments[] = {"pow", "atan2"};
 // Calls that take an array or a text whole, or read no operand.
-constexpr const char* kWholeCalls[] = {"det @@m",     "row @@a", "col @@m",    "trans @@m",
-                                       "strlen \"ab\"", "strlen @@t", "inv @@m",   "rand",
-                                       "u @@a",       "u \"x\"",  "frexp 6 @e", "polar 2 1"};
+constexpr const char* kWholeCalls[] = {"det @@m",       "row @@a",    "col @@m",    "trans @@m",
+                                       "strlen \"ab\"", "strlen @@t", "inv @@m",    "rand",
+                                       "u @@a",         "u \"x\"",    "frexp 6 @e", "polar 2 1"};
 
 }  // namespace
 
