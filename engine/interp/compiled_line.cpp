@@ -10,6 +10,7 @@
 #include "engine/interp/context.h"
 #include "engine/interp/dispatch.h"
 #include "engine/interp/engine.h"
+#include "engine/interp/pair_forms.h"
 #include "engine/values/limits.h"
 #include "engine/values/number_text.h"
 
@@ -70,10 +71,7 @@ class CompiledLine::Compiler {
                 beginCall(command ? Step::Command : Step::Control, 0, 1, 0, head, id);
             while (token && static_cast<int>(operands.size()) < most) {
                 // The handler reads a text or an array off the tokens.
-                if (token->kind == TokenKind::String || token->kind == TokenKind::Array ||
-                    token->kind == TokenKind::NamedArray) {
-                    return false;
-                }
+                if (passedWhole(*token)) return false;
                 if (!callOperand(token, 0, 1, 0, depth, operands)) return false;
             }
             return !token && endCall(call, operands, nullptr);
@@ -216,7 +214,7 @@ class CompiledLine::Compiler {
             emit(Step::Answer, reg, level, groupLevel, token);
         } else if (!operand(token, reg, level + 1, groupLevel, depth, record)) {
             return false;
-        } else if (pairFollows(token)) {
+        } else if (startsPairOperand(token)) {
             if (!pairForm(token, reg, level, groupLevel, depth)) return false;
             record = {};
         }
@@ -229,12 +227,6 @@ class CompiledLine::Compiler {
         return true;
     }
 
-    // A second operand after a group's first, where no operator stands
-    // between them (a unary one there is a misplaced operator).
-    static bool pairFollows(const Token* token) {
-        return startsOperand(token) && token->kind != TokenKind::Operator;
-    }
-
     // `( a b )` and `( a b c )`: what they make is settled by the mode when
     // they run, as in the walk; an integer mode refuses the second operand
     // before reading it.
@@ -245,7 +237,7 @@ class CompiledLine::Compiler {
         if (!operand(token, reg + 1, level + 1, groupLevel, depth, unused)) return false;
         const std::size_t second = line_.code_.size();
         emit(Step::PairForm, reg, level, groupLevel, token, 2);
-        if (!pairFollows(token)) return true;
+        if (!startsPairOperand(token)) return true;
         line_.code_[second].operand = 1;
         if (!operand(token, reg + 2, level + 1, groupLevel, depth, unused)) return false;
         emit(Step::PairForm, reg, level, groupLevel, token, 3);

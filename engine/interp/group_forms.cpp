@@ -43,11 +43,12 @@ Number pairFormValue(NumberMode mode, const Number& a, const Number& b, const Nu
     return isFractionFamily(mode) ? fractionForm(a, b, c) : realForm(a, b, c);
 }
 
-// A further operand of a pair form: a unary operator there is read as a misplaced
-// operator (`1 [!] 2`), not as the start of a second operand.
+bool startsPairOperand(const Token* token) {
+    return startsOperand(token) && token->kind != TokenKind::Operator;
+}
+
 bool Engine::pairOperandFollows() const {
-    const Token* next = peekToken();
-    return operandFollows() && next->kind != TokenKind::Operator;
+    return startsPairOperand(peekToken());
 }
 
 ErrorCode Engine::evaluateSecondOperands(Context& ctx, Value& result) {
