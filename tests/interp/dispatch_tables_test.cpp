@@ -37,6 +37,19 @@ TEST(DispatchTables, EveryIdHasExactlyOneRow) {
     EXPECT_EQ(unprovided(builder, DispatchTable::Command, kCommandCount), std::vector<int>{});
 }
 
+// A built-in function without an operand declaration would leave every
+// statement that calls it to the token walk, unnoticed but slower; so would a
+// missing external call entry.
+TEST(DispatchTables, EveryFunctionDeclaresItsOperands) {
+    const DispatchTables& tables = standardDispatchTables();
+    std::vector<std::size_t> undeclared;
+    for (std::size_t id = 0; id < kFunctionCount; ++id) {
+        if (tables.functionOperands[id] == 0) undeclared.push_back(id);
+    }
+    EXPECT_EQ(undeclared, std::vector<std::size_t>{});
+    EXPECT_NE(tables.externalCall, nullptr);
+}
+
 // A second row for an entry, or a row past the table's end, is a fault the
 // builder names; the first row keeps the entry.
 TEST(DispatchTables, ASecondRowForAnEntryIsAFault) {
