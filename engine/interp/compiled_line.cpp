@@ -71,7 +71,10 @@ class CompiledLine::Compiler {
                 beginCall(command ? Step::Command : Step::Control, 0, 1, 0, head, id);
             while (token && static_cast<int>(operands.size()) < most) {
                 // The handler reads a text or an array off the tokens.
-                if (passedWhole(*token)) return false;
+                if (passedWhole(*token) || (token->kind == TokenKind::Name &&
+                                            meaningOf(*token) == Meaning::ArrayLabel)) {
+                    return false;
+                }
                 if (!callOperand(token, 0, 1, 0, depth, operands)) return false;
             }
             return !token && endCall(call, operands, nullptr);
@@ -294,7 +297,8 @@ class CompiledLine::Compiler {
     }
 
     // The walk clears the assignment mark before it reads the operand, which a
-    // call may mark again: where the operand calls, the mark is cleared first.
+    // call (whose scope gives no answer) or an array literal may mark again:
+    // where the operand holds one, the mark is cleared first.
     bool binary(Token*& token, Token* op, OperatorId id, int reg, int level, int groupLevel,
                 int& depth, Record& record) {
         OperandFrom from = OperandFrom::Register;
@@ -308,9 +312,12 @@ class CompiledLine::Compiler {
         const Sizes sizes = sizesNow();
         Token* start = token;
         if (!operand(token, reg + 1, level + 1, groupLevel, depth, record)) return false;
-        const auto calls = [&](const Instruction& in) { return in.step == Step::UserCall; };
+        const auto marks = [&](const Instruction& in) {
+            return in.step == Step::UserCall || in.step == Step::ExternalCall ||
+                   in.step == Step::ArrayLiteral;
+        };
         if (std::none_of(line_.code_.begin() + static_cast<std::ptrdiff_t>(sizes.code),
-                         line_.code_.end(), calls)) {
+                         line_.code_.end(), marks)) {
             emit(Step::Binary, reg, level, groupLevel, op, idByte(id));
             return true;
         }
@@ -550,7 +557,7 @@ class CompiledLine::Compiler {
     // that a query takes (Words): an operand without instructions. `@@:`
     // settles its slot from what follows it, and is left to the walk.
     bool takeWhole(Token*& token, TakenWhole whole, std::vector<CompiledCall::Operand>& operands) {
-        if (!token) return false;
+        if (!token || whole == TakenWhole::Nothing) return false;
         if (token->kind == TokenKind::Name) {
             const Meaning meaning = meaningOf(*token);
             const Meaning taken = whole == TakenWhole::Words ? Meaning::Name : Meaning::ArrayLabel;

@@ -76,7 +76,8 @@ Outcome runScript(const std::vector<std::string>& lines, std::uint8_t compileOnR
     for (const std::string& line : lines)
         host.run(line);
     // The values in full, in the fraction mode too.
-    for (const char* name : {"@a", "@b", "@c", "@d", "@e", "v", "@0", "@k", "@@a 1", "@@a 2"}) {
+    for (const char* name :
+         {"@a", "@b", "@c", "@d", "@e", "v", "@0", "@k", "@@a 1", "@@a 2", "w 1", "w 2"}) {
         host.run(std::string(":println ") + name);
         host.run(name);
     }
@@ -154,6 +155,11 @@ TEST(CompiledLines, BehaveAsTheTokenWalk) {
         "@a = 1e308 * 10",
         "1 + ( @b = 2 )",
         "@a = 0.1 + 0.2",
+        // Operands that mark the statement as an assignment after a binary
+        // operator cleared the mark.
+        "@a + [++] @b",
+        "@a + @@c {1 2}",
+        "@a * ( 1 2 ) + w 2 , @: 98",
     };
     for (const char* mode : kModes) {
         for (const char* statement : statements)

@@ -5,7 +5,7 @@ namespace zentrel::test {
 namespace {
 
 // What can be assigned and incremented.
-constexpr const char* kTargets[] = {"@a", "@b", "@c", "@d", "@e", "v", "@@a 1", "@@a 2"};
+constexpr const char* kTargets[] = {"@a", "@b", "@c", "@d", "@e", "v", "@@a 1", "@@a 2", "w 2"};
 // Numbers in every mode, and words that are numbers only in some radixes (or
 // in none: then they are unknown names).
 constexpr const char* kConstants[] = {"0", "1",  "2",  "7",    "0.5", "255", "1e3",
