@@ -254,7 +254,7 @@ ErrorCode setWindow(Engine& engine, Context& ctx, const Token& command, Value&) 
 }
 
 // Every drawing command reads its numbers one by one, and none changes a
-// mode; a statement that hands one a pixel array stays with the walk.
+// mode; one handed a pixel array reads the statement's tokens itself.
 template <auto id>
 constexpr HandlerRow drawing(Handler handler) {
     return row<id>(handler, kOperandList);

@@ -42,10 +42,11 @@ struct HandlerRow {
     Handler handler;
     // For a built-in function or a control keyword that reads this many
     // operands (a keyword at most this many), one after another and nothing
-    // else, all before it writes its result: its statements and calls may be
-    // compiled. kNoOperands for a function that reads none. kOperandList for a
+    // else, all before it writes its result: its calls are compiled with their
+    // operands. kNoOperands for a function that reads none. kOperandList for a
     // command that reads every operand after it so (when none is a text or an
-    // array) and changes no mode. 0 for the others.
+    // array) and changes no mode. 0 for the others: a keyword or a command
+    // that reads the statement's tokens itself.
     std::uint8_t operands = 0;
     // What a function takes whole; it evaluates any other operand.
     TakenWhole takesWhole = TakenWhole::Nothing;
