@@ -33,6 +33,11 @@ OperatorId operatorOf(const Token& token) {
     return static_cast<OperatorId>(token.payload.asByte());
 }
 
+// The call a statement's keyword or command makes.
+Step statementStep(const Token& head) {
+    return head.kind == TokenKind::Command ? Step::Command : Step::Control;
+}
+
 }  // namespace
 
 class CompiledLine::Compiler {
@@ -67,12 +72,11 @@ class CompiledLine::Compiler {
             token = head->next();
             depth = 1;
             std::vector<CompiledCall::Operand> operands;
-            const std::size_t call =
-                beginCall(command ? Step::Command : Step::Control, 0, 1, 0, head, id);
+            const std::size_t call = beginCall(statementStep(*head), 0, 1, 0, head, id);
             while (token && static_cast<int>(operands.size()) < most) {
                 // The handler reads a text or an array off the tokens.
-                if (passedWhole(*token) || (token->kind == TokenKind::Name &&
-                                            meaningOf(*token) == Meaning::ArrayLabel)) {
+                if (passedWhole(*token) ||
+                    (token->kind == TokenKind::Name && meaningOf(*token) == Meaning::ArrayLabel)) {
                     return false;
                 }
                 if (!callOperand(token, 0, 1, 0, depth, operands)) return false;
@@ -87,8 +91,8 @@ class CompiledLine::Compiler {
         tryEntry(head, [&](Token*& resume, int& depth) {
             resume = nullptr;
             depth = 1;
-            const Step step = head->kind == TokenKind::Command ? Step::Command : Step::Control;
-            const std::size_t call = beginCall(step, 0, 1, 0, head, head->payload.asByte());
+            const std::size_t call =
+                beginCall(statementStep(*head), 0, 1, 0, head, head->payload.asByte());
             line_.calls_.back().readsTokens = true;
             return endCall(call, {}, head->next());
         });
